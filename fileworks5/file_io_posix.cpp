@@ -1,0 +1,126 @@
+// File access on POSIX systems.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "file_io.h"
+
+namespace fw5 {
+namespace {
+
+constexpr mode_t kNewFileMode = 0666;  // read and write, narrowed by the umask
+
+int Descriptor(intptr_t handle) {
+    return static_cast<int>(handle);
+}
+
+bool IsDirectory(int fd) {
+    struct stat info {};
+    return fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+}  // namespace
+
+File::~File() {
+    if (handle_ != -1) {
+        close(Descriptor(handle_));
+    }
+}
+
+bool File::OpenForReading(const char* path) {
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    handle_ = fd;
+    if (IsDirectory(fd)) {
+        return false;
+    }
+    // The kernel may then read ahead more eagerly.
+    posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    return true;
+}
+
+bool File::OpenForReadWrite(const char* path) {
+    const int fd = open(path, O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    handle_ = fd;
+    return true;
+}
+
+int64_t File::Size() const {
+    struct stat info {};
+    if (fstat(Descriptor(handle_), &info) != 0) {
+        return -1;
+    }
+    return static_cast<int64_t>(info.st_size);
+}
+
+int64_t File::Read(void* buffer, std::size_t size) {
+    auto* bytes = static_cast<unsigned char*>(buffer);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t got = read(Descriptor(handle_), bytes + done, size - done);
+        if (got == 0) {
+            break;
+        }
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return -1;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return static_cast<int64_t>(done);
+}
+
+std::size_t File::Write(const void* buffer, std::size_t size) {
+    const auto* bytes = static_cast<const unsigned char*>(buffer);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t put = write(Descriptor(handle_), bytes + done, size - done);
+        if (put < 0 && errno == EINTR) {
+            continue;
+        }
+        if (put <= 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(put);
+    }
+    return done;
+}
+
+bool File::FlushToMedium() {
+    return fdatasync(Descriptor(handle_)) == 0;
+}
+
+RemoveResult RemoveFile(const char* path) {
+    if (unlink(path) == 0) {
+        return RemoveResult::kRemoved;
+    }
+    switch (errno) {
+        case ENOENT:
+            return RemoveResult::kNotFound;
+        case EACCES:
+        case EPERM:
+            return RemoveResult::kAccessDenied;
+        default:
+            return RemoveResult::kOther;
+    }
+}
+
+CreateResult CreateNewFile(const char* path) {
+    const int fd = open(path, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
+    if (fd < 0) {
+        return errno == EEXIST ? CreateResult::kExists : CreateResult::kFailed;
+    }
+    close(fd);
+    return CreateResult::kCreated;
+}
+
+}  // namespace fw5

@@ -1,0 +1,226 @@
+// purge_file and dd_purge_file: overwriting files in place and deleting them.
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <cstring>
+#include <ctime>
+#include <span>
+
+#include "block.h"
+#include "file_io.h"
+#include "fileworks5.h"
+#include "pattern.h"
+
+namespace fw5 {
+namespace {
+
+constexpr int32_t kBlockSizeUnit = 512;
+constexpr int32_t kLargestBlockSize = 65536;
+
+// purge_file: pass counts below this run that many random passes; from it up
+// to kSinglePassFrom one random pass and the fixed passes.
+constexpr uint32_t kFixedPassesFrom = 100;
+constexpr uint32_t kSinglePassFrom = 1000;
+constexpr int kDiscardedDraws = 16;
+
+// A step of a pass schedule: a fixed byte value, or a freshly drawn seed.
+constexpr int32_t kRandom = -1;
+constexpr std::array<int32_t, 4> kFixedPasses = {0xAA, 0x55, 0x0A, 0xF5};
+constexpr std::array<int32_t, 1> kRandomPass = {kRandom};
+constexpr std::array<int32_t, 6> kMixedPasses = {0xAA, 0x55, kRandom, 0x0A, 0xF5, kRandom};
+// The schedule of one dd_purge_file pass, by mode.
+constexpr std::array<std::span<const int32_t>, 3> kModeSchedules = {
+    std::span<const int32_t>(kRandomPass), std::span<const int32_t>(kFixedPasses),
+    std::span<const int32_t>(kMixedPasses)};
+
+bool ValidBlockSize(int32_t block_size) {
+    return block_size == FW5_NO_BLOCK_ROUNDING ||
+           (block_size >= kBlockSizeUnit && block_size <= kLargestBlockSize &&
+            block_size % kBlockSizeUnit == 0);
+}
+
+// The number of bytes one pass writes into a file of original bytes.
+int64_t PassLength(int64_t original, bool pad, int32_t block_size) {
+    if (!pad) {
+        return original;
+    }
+    const int64_t length = std::max<int64_t>(original, 1);
+    if (block_size == FW5_NO_BLOCK_ROUNDING) {
+        return length;
+    }
+    return (length + block_size - 1) / block_size * block_size;
+}
+
+// Writes one pattern over the file from its start, flushing every block to
+// the medium. With pad on, a write that fails beyond the original end is
+// accepted: only the padding is then missing.
+int32_t OverwriteFile(const char* path, int32_t pattern, bool pad, int32_t block_size) {
+    File file;
+    if (!file.OpenForReadWrite(path)) {
+        return FW5_ERR_OPEN_RW;
+    }
+    const int64_t original = file.Size();
+    if (original < 0) {
+        return FW5_ERR_OPEN_RW;
+    }
+    int64_t remaining = PassLength(original, pad, block_size);
+    PatternSource source(pattern);
+    int64_t position = 0;
+    while (remaining > 0) {
+        const auto chunk = static_cast<std::size_t>(
+            std::min<int64_t>(remaining, static_cast<int64_t>(kBlockBytes)));
+        const std::size_t written = file.Write(source.NextBlock().data(), chunk);
+        if (written < chunk) {
+            const bool only_padding_lost = position + static_cast<int64_t>(written) >= original;
+            return pad && only_padding_lost ? FW5_OK : FW5_ERR_WRITE;
+        }
+        if (!file.FlushToMedium()) {
+            return FW5_ERR_FLUSH;
+        }
+        position += static_cast<int64_t>(chunk);
+        remaining -= static_cast<int64_t>(chunk);
+    }
+    return FW5_OK;
+}
+
+// purge_file's seed: draws below the first seed value are discarded.
+int32_t DrawSeed(SeedGenerator& generator) {
+    int32_t seed = generator.Next();
+    while (seed < kFirstSeedPattern) {
+        seed = generator.Next();
+    }
+    return seed;
+}
+
+// dd_purge_file's seed: the third of three draws, until it is large enough.
+int32_t DrawSeedOfThree(SeedGenerator& generator) {
+    int32_t seed = 0;
+    while (seed < kFirstSeedPattern) {
+        generator.Next();
+        generator.Next();
+        seed = generator.Next();
+    }
+    return seed;
+}
+
+using SeedDraw = int32_t (*)(SeedGenerator&);
+
+// Runs the steps of a schedule; returns the first failure, or FW5_OK.
+int32_t RunSchedule(std::span<const int32_t> steps, const char* path, bool pad, int32_t block_size,
+                    SeedGenerator& generator, SeedDraw draw) {
+    for (const int32_t step : steps) {
+        const int32_t pattern = step == kRandom ? draw(generator) : step;
+        const int32_t result = OverwriteFile(path, pattern, pad, block_size);
+        if (result != FW5_OK) {
+            return result;
+        }
+    }
+    return FW5_OK;
+}
+
+int32_t PurgePasses(const char* path, uint32_t passes, bool pad, int32_t block_size,
+                    SeedGenerator& generator) {
+    if (passes < kFixedPassesFrom) {
+        for (uint32_t pass = 0; pass < passes; ++pass) {
+            const int32_t result =
+                RunSchedule(kRandomPass, path, pad, block_size, generator, DrawSeed);
+            if (result != FW5_OK) {
+                return result;
+            }
+        }
+        return FW5_OK;
+    }
+    const int32_t result = RunSchedule(kRandomPass, path, pad, block_size, generator, DrawSeed);
+    if (result != FW5_OK || passes >= kSinglePassFrom) {
+        return result;
+    }
+    return RunSchedule(kFixedPasses, path, pad, block_size, generator, DrawSeed);
+}
+
+// Deletes the file; returns FW5_OK or the deletion code.
+int32_t DeletionResult(const char* path) {
+    switch (RemoveFile(path)) {
+        case RemoveResult::kRemoved:
+            return FW5_OK;
+        case RemoveResult::kNotFound:
+            return FW5_ERR_DEL_MISSING;
+        case RemoveResult::kAccessDenied:
+            return FW5_ERR_DEL_DENIED;
+        case RemoveResult::kOther:
+            break;
+    }
+    return FW5_ERR_DEL_OTHER;
+}
+
+// Seeds from the current time in seconds plus the path length, so runs differ.
+SeedGenerator TimeSeededGenerator(std::time_t now, const char* path) {
+    return SeedGenerator(static_cast<uint32_t>(now) + static_cast<uint32_t>(std::strlen(path)));
+}
+
+int32_t WholeSecondsSince(std::chrono::steady_clock::time_point start) {
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    return static_cast<int32_t>(std::chrono::duration_cast<std::chrono::seconds>(elapsed).count());
+}
+
+}  // namespace
+}  // namespace fw5
+
+extern "C" {
+
+FW5_API int32_t FW5_CALL purge_file(const char* path, int32_t passes, int32_t pad,
+                                    int32_t blockSize) {
+    if (path == nullptr || *path == '\0') {
+        return FW5_ERR_NO_PATH;
+    }
+    if (!fw5::ValidBlockSize(blockSize)) {
+        return FW5_ERR_BLOCK_SIZE;
+    }
+    int32_t result = FW5_OK;
+    if (passes != 0) {
+        auto generator = fw5::TimeSeededGenerator(std::time(nullptr), path);
+        for (int i = 0; i < fw5::kDiscardedDraws; ++i) {
+            generator.Next();
+        }
+        result =
+            fw5::PurgePasses(path, static_cast<uint32_t>(passes), pad != 0, blockSize, generator);
+    }
+    const int32_t deletion = fw5::DeletionResult(path);
+    return deletion != FW5_OK ? deletion : result;
+}
+
+FW5_API int32_t FW5_CALL dd_purge_file(const char* path, int32_t mode, int32_t passes, int32_t del,
+                                       int32_t pad, int32_t blockSize, int32_t* elapsed) {
+    if (elapsed != nullptr) {
+        *elapsed = 0;
+    }
+    if (path == nullptr || *path == '\0') {
+        return FW5_ERR_NO_PATH;
+    }
+    if (mode < 0 || static_cast<std::size_t>(mode) >= fw5::kModeSchedules.size()) {
+        return FW5_ERR_MODE;
+    }
+    if (!fw5::ValidBlockSize(blockSize)) {
+        return FW5_ERR_BLOCK_SIZE;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    auto generator = fw5::TimeSeededGenerator(std::time(nullptr), path);
+    const auto schedule = fw5::kModeSchedules[static_cast<std::size_t>(mode)];
+    int32_t result = FW5_OK;
+    for (int32_t pass = 0; pass < passes && result == FW5_OK; ++pass) {
+        result =
+            fw5::RunSchedule(schedule, path, pad != 0, blockSize, generator, fw5::DrawSeedOfThree);
+    }
+    if (del != 0) {
+        const int32_t deletion = fw5::DeletionResult(path);
+        if (deletion != FW5_OK) {
+            result = deletion;
+        }
+    }
+    if (elapsed != nullptr) {
+        *elapsed = fw5::WholeSecondsSince(start);
+    }
+    return result;
+}
+
+}  // extern "C"
