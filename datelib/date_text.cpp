@@ -1,0 +1,354 @@
+#include "datelib/date_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <stdexcept>
+
+#include "datelib/engine.h"
+#include "datelib/string_helpers.h"
+
+namespace datelib {
+
+namespace {
+
+constexpr std::string_view kAnnusNovusSeparator = "-";
+constexpr std::string_view kDateSeparators = "-/.";
+constexpr std::string_view kDateKeys = "1234567890- ,.()";
+constexpr std::string_view kDayCountKeys = "1234567890-";
+// Backspace, and copy, paste and cut with the control key.
+constexpr std::array<char32_t, 4> kControlKeys{8, 3, 22, 24};
+constexpr char32_t kLastAsciiCode = 0x7F;
+
+// yyyyddd: four digits of year, three of day.
+constexpr std::size_t kYyyydddLength = 7;
+constexpr std::size_t kYyyyLength = 4;
+constexpr int32_t kFirstYyyyddd = 1;
+constexpr int32_t kLastYyyy = 9999;
+constexpr int32_t kLastDdd = 366;
+
+// A Gregorian or Julian year beyond this is grouped in thousands.
+constexpr int32_t kLargestUngroupedYear = 9999;
+constexpr std::size_t kGroupDigits = 3;
+constexpr std::size_t kGroupedLength = DAYMATH_GROUPED_SIZE - 1;
+
+// Where the parts of a date stand, indexed by the DateOrder code.
+enum class DatePart { Year, Month, Day };
+constexpr std::array<std::array<DatePart, 3>, 3> kPartOrder{{
+    {DatePart::Month, DatePart::Day, DatePart::Year},  // MDY
+    {DatePart::Day, DatePart::Month, DatePart::Year},  // DMY
+    {DatePart::Year, DatePart::Month, DatePart::Day},  // YMD
+}};
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) <= kLastAsciiCode; });
+}
+
+bool IsDateSeparator(std::string_view separator) {
+    return separator.size() == 1 && kDateSeparators.find(separator[0]) != std::string_view::npos;
+}
+
+// Reads an optionally "+"-signed run of digits that fits in 32 bits.
+int32_t SmallNumber(std::string_view digits) {
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+    }
+    int32_t value = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return value;
+}
+
+void StoreDate(const CalendarDate& parsed, CalendarDate& date) {
+    date.year = parsed.year;
+    date.month = parsed.month;
+    date.day = parsed.day;
+    date.calendar = parsed.calendar;
+    date.jdn = parsed.jdn;
+}
+
+ParseStatus ParseYyyyddd(std::string_view text, CalendarDate& date) {
+    std::string digits(text);
+    KeepSignedDigits(digits, true);
+    if (digits.size() != text.size() || digits.find('-') != std::string::npos ||
+        digits.size() != kYyyydddLength) {
+        return ParseStatus::NotValid;
+    }
+    const std::string_view view = digits;
+    const int32_t ddd = SmallNumber(view.substr(kYyyyLength));
+    const int32_t yyyy = SmallNumber(view.substr(0, kYyyyLength));
+    if (ddd < kFirstYyyyddd || ddd > kLastDdd || yyyy < kFirstYyyyddd || yyyy > kLastYyyy) {
+        return ParseStatus::NotValid;
+    }
+    CalendarDate parsed{};
+    parsed.year = yyyy;
+    parsed.month = 1;
+    parsed.day = 1;
+    parsed.calendar = DAYMATH_GREGORIAN;
+    parsed.jdn = Engine().euroDateToJdn(&parsed) + ddd - 1;
+    Engine().jdnToEuroDate(&parsed);
+    if (parsed.year != yyyy) {
+        return ParseStatus::NotValid;  // day 366 of a common year
+    }
+    StoreDate(parsed, date);
+    return ParseStatus::Valid;
+}
+
+// Dots in a day number may only be thousands separators: each one three
+// digits before the end or before the next dot.
+bool DotsGroupThousands(std::string_view text, std::size_t dots) {
+    constexpr std::size_t kMaxDots = 3;
+    constexpr std::size_t kGroupStride = kGroupDigits + 1;
+    if (dots > kMaxDots || text.size() < dots * kGroupStride + 1) {
+        return false;
+    }
+    for (std::size_t k = 0; k < dots; ++k) {
+        if (text[text.size() - kGroupStride * (k + 1)] != '.') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A day number must not look like a date written with the separator; a
+// leading "-" is its sign.
+bool LooksLikeDate(std::string_view text, char separator) {
+    const std::size_t count = CountChar(text, separator);
+    switch (separator) {
+        case '-':
+            return count > 1 || (count == 1 && text.front() != '-');
+        case '.':
+            return count > 0 && !DotsGroupThousands(text, count);
+        default:
+            return count > 0;
+    }
+}
+
+ParseStatus ParseJdnDate(std::string_view text, char separator, CalendarDate& date) {
+    if (LooksLikeDate(text, separator)) {
+        return ParseStatus::NotValid;
+    }
+    ParseStatus status = ParseStatus::NotValid;
+    const int32_t jdn = ParseJdnText(text, status);
+    if (status == ParseStatus::Valid) {
+        date.jdn = jdn;
+    }
+    return status;
+}
+
+// The engine reads the cleaned text: digits, "-" and exactly two
+// separators, with at most a sign of each number besides.
+bool HasDateShape(std::string_view cleaned, char separator) {
+    constexpr std::size_t kSeparatorsPerDate = 2;
+    constexpr std::size_t kMaxDashesWithDash = 3;
+    const std::size_t dashes = CountChar(cleaned, '-');
+    if (separator == '-') {
+        return dashes == kSeparatorsPerDate || dashes == kMaxDashesWithDash;
+    }
+    return dashes <= 1 && CountChar(cleaned, separator) == kSeparatorsPerDate;
+}
+
+ParseStatus ParseCalendarDate(std::string_view text, char separator, int32_t letter,
+                              DateOrder order, CalendarDate& date) {
+    std::string cleaned(text);
+    KeepChars(cleaned, std::string_view(&separator, 1));
+    if (!HasDateShape(cleaned, separator)) {
+        return ParseStatus::NotValid;
+    }
+    CalendarDate parsed{};
+    const int32_t result =
+        Engine().strToDate(cleaned.c_str(), static_cast<int32_t>(order), &parsed, letter);
+    if (result == DAYMATH_ERR_RANGE) {
+        return ParseStatus::OutOfRange;
+    }
+    if (result != DAYMATH_OK) {
+        return ParseStatus::NotValid;
+    }
+    parsed.jdn = letter == DAYMATH_ANNUS_NOVUS ? Engine().annusNovusDateToJdn(&parsed)
+                                               : Engine().euroDateToJdn(&parsed);
+    StoreDate(parsed, date);
+    return ParseStatus::Valid;
+}
+
+int32_t CalendarLetter(CalendarKind kind) {
+    switch (kind) {
+        case CalendarKind::JC:
+            return DAYMATH_JULIAN;
+        case CalendarKind::AN:
+            return DAYMATH_ANNUS_NOVUS;
+        default:
+            return DAYMATH_GREGORIAN;
+    }
+}
+
+void RequireThousandsSeparator(std::string_view separator) {
+    if (separator.size() > 1 ||
+        (separator.size() == 1 && (separator[0] == '\0' || !IsAscii(separator)))) {
+        throw std::invalid_argument("A thousands separator is one ASCII character or none");
+    }
+}
+
+std::size_t GroupedLength(std::string_view number) {
+    const std::size_t body = number.size() - (!number.empty() && number.front() == '-' ? 1 : 0);
+    return number.size() + (body > 0 ? (body - 1) / kGroupDigits : 0);
+}
+
+// Day and month with at least two digits, as the pattern "00" writes them.
+std::string TwoDigits(int32_t value) {
+    constexpr int32_t kBase = 10;
+    if (value >= 0 && value < kBase) {
+        return {'0', static_cast<char>('0' + value)};
+    }
+    if (value < 0 && value > -kBase) {
+        return {'-', '0', static_cast<char>('0' - value)};
+    }
+    return std::to_string(value);
+}
+
+std::string YearText(const CalendarDate& date, bool annusNovus, std::string_view thousands) {
+    std::string year = std::to_string(date.year);
+    const bool large = date.year > kLargestUngroupedYear || date.year < -kLargestUngroupedYear;
+    return large && !annusNovus ? SeparateThousands(year, thousands) : year;
+}
+
+bool AcceptKey(char32_t key, std::size_t length, std::size_t limit, std::string_view fieldKeys,
+               std::string_view extra) {
+    if (std::find(kControlKeys.begin(), kControlKeys.end(), key) != kControlKeys.end()) {
+        return true;
+    }
+    if (length >= limit || key > kLastAsciiCode) {
+        return false;
+    }
+    const char c = static_cast<char>(key);
+    return fieldKeys.find(c) != std::string_view::npos || extra.find(c) != std::string_view::npos;
+}
+
+}  // namespace
+
+ParseStatus ParseDateText(std::string_view text, std::string_view separator, CalendarKind kind,
+                          DateOrder order, CalendarDate& date) {
+    if (kind == CalendarKind::AN) {
+        separator = kAnnusNovusSeparator;
+        if (order == DateOrder::MDY) {
+            order = DateOrder::YMD;
+        }
+    }
+    if (!IsAscii(text) || !IsDateSeparator(separator)) {
+        return ParseStatus::NotValid;
+    }
+    switch (kind) {
+        case CalendarKind::DIY:
+            return ParseYyyyddd(text, date);
+        case CalendarKind::JDN:
+            return ParseJdnDate(text, separator[0], date);
+        case CalendarKind::CE:
+        case CalendarKind::JC:
+        case CalendarKind::AN:
+            return ParseCalendarDate(text, separator[0], CalendarLetter(kind), order, date);
+    }
+    return ParseStatus::NotValid;
+}
+
+int32_t ParseJdnText(std::string_view text, ParseStatus& status) {
+    status = ParseStatus::NotValid;
+    if (!IsAscii(text)) {
+        return 0;
+    }
+    std::string kept(text);
+    KeepSignedDigits(kept, true);
+    std::string_view digits = kept;
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (negative) {
+        digits.remove_prefix(1);
+    }
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+    }
+    if (digits.empty() || digits.find('-') != std::string_view::npos) {
+        return 0;
+    }
+    // Leading zeros add nothing to the magnitude.
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.size() > kLargestDayNumberText.size() ||
+        (digits.size() == kLargestDayNumberText.size() && digits > kLargestDayNumberText)) {
+        status = ParseStatus::OutOfRange;
+        return 0;
+    }
+    int64_t magnitude = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
+    const int64_t value = negative ? -magnitude : magnitude;
+    status = IsAcceptedDayNumber(value) ? ParseStatus::Valid : ParseStatus::OutOfRange;
+    return static_cast<int32_t>(value);
+}
+
+std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_view separator,
+                       std::string_view thousands) {
+    RequireThousandsSeparator(thousands);
+    const bool annusNovus = date.calendar == DAYMATH_ANNUS_NOVUS;
+    if (annusNovus) {
+        separator = kAnnusNovusSeparator;
+        if (order == DateOrder::MDY) {
+            order = DateOrder::YMD;
+        }
+    }
+    const auto orderCode = static_cast<std::size_t>(order);
+    const auto& parts =
+        kPartOrder[orderCode < kPartOrder.size() ? orderCode
+                                                 : static_cast<std::size_t>(DateOrder::YMD)];
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (i > 0) {
+            text += separator;
+        }
+        switch (parts[i]) {
+            case DatePart::Year: {
+                const std::string year = YearText(date, annusNovus, thousands);
+                // A negative year after a separator would read as a second separator.
+                text += i > 0 && date.year < 0 ? "(" + year + ")" : year;
+                break;
+            }
+            case DatePart::Month:
+                text += TwoDigits(date.month);
+                break;
+            case DatePart::Day:
+                text += TwoDigits(date.day);
+                break;
+        }
+    }
+    return text;
+}
+
+std::string SeparateThousands(std::string_view number, std::string_view separator) {
+    if (separator.empty()) {
+        return std::string(number);
+    }
+    RequireThousandsSeparator(separator);
+    if (!IsAscii(number) || number.find('\0') != std::string_view::npos) {
+        throw std::invalid_argument("A number text holds ASCII characters only");
+    }
+    if (GroupedLength(number) > kGroupedLength) {
+        throw std::invalid_argument("The number " + std::string(number) +
+                                    " is too long to group in thousands");
+    }
+    const std::string input(number);
+    std::string buffer(DAYMATH_GROUPED_SIZE, ' ');
+    Engine().separateThousands(input.c_str(), static_cast<unsigned char>(separator[0]),
+                               buffer.data());
+    CutAtNul(buffer);
+    return buffer;
+}
+
+std::string GroupedNumber(int32_t value, std::string_view separator) {
+    return SeparateThousands(std::to_string(value), separator);
+}
+
+bool AcceptDateKey(char32_t key, std::size_t length, std::size_t limit, std::string_view extra) {
+    return AcceptKey(key, length, limit, kDateKeys, extra);
+}
+
+bool AcceptDayCountKey(char32_t key, std::size_t length, std::size_t limit,
+                       std::string_view extra) {
+    return AcceptKey(key, length, limit, kDayCountKeys, extra);
+}
+
+}  // namespace datelib

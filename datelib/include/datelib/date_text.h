@@ -1,0 +1,89 @@
+// Date text: reading what the user typed into a CalendarDate with its day
+// number, writing a CalendarDate in the user's order and separators, and
+// the key filters of the input fields. Texts are UTF-8; parsing is lenient
+// about decoration (spaces, parentheses, thousands separators) and strict
+// about structure, and the calendar rules are the engine's.
+//
+// Procedures that call the engine may throw EngineLoadError (engine.h).
+#ifndef DATELIB_DATE_TEXT_H
+#define DATELIB_DATE_TEXT_H
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "datelib/date_values.h"
+#include "daymath.h"
+
+namespace datelib {
+
+// The result of reading a date or a number.
+enum class ParseStatus : int16_t {
+    OutOfRange = -1,  // a date or number beyond the accepted day numbers
+    NotValid = 0,     // no valid date or number
+    Valid = 1,
+};
+
+// The length limit of the input fields, passed to the key filters.
+inline constexpr std::size_t kMaxInputLength = 18;
+
+// Reads text as a date of the kind, written with separator ("-", "/" or
+// ".") in the order. An Annus Novus date is always written with "-", and
+// order MDY reads it as YMD.
+// Returns Valid and fills date: year, month, day, calendar letter and jdn
+// (for JDN only jdn; for DIY the Gregorian date). Returns NotValid for text
+// that is no date of the kind, holds a character outside ASCII, or for a
+// separator other than the three; OutOfRange for a date or day number
+// beyond kSmallestDayNumber .. kLargestDayNumber. On both date is unchanged.
+// Examples: "2004 - 05 - 07" as CE, YMD, "-" is 2004-05-07; "15-03-(-43)"
+// as CE, DMY, "-" is 15 March -43; "2,451,911" as JDN is 2451911.
+ParseStatus ParseDateText(std::string_view text, std::string_view separator, CalendarKind kind,
+                          DateOrder order, CalendarDate& date);
+
+// Reads a day number or day count: every character other than the digits
+// and one leading sign is ignored ("1,5" is 15). Returns the number and sets
+// status: Valid; NotValid (result 0) when no digit is left, a "-" follows
+// another sign or a digit, or the text holds a character outside ASCII;
+// OutOfRange when the number does not fit in 32 bits (result 0) or lies
+// beyond kSmallestDayNumber .. kLargestDayNumber (the number is returned).
+int32_t ParseJdnText(std::string_view text, ParseStatus& status);
+
+// Writes a date: day and month with two digits, the year without leading
+// zeros, "-" in front of a negative year. A Gregorian or Julian year beyond
+// +-9999 is grouped with the thousands separator (Annus Novus years never
+// are, and their separator is always "-"). Parts in the order; a negative
+// year written last stands in parentheses; order MDY writes an Annus Novus
+// date as YMD. An order outside the enumeration is written as YMD.
+// Examples: 123456-01-01 CE, YMD, "-", "," gives "123,456-01-01";
+// 15 March -43, DMY, "-" gives "15-03-(-43)".
+// Throws std::invalid_argument for a thousands separator as SeparateThousands.
+std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_view separator,
+                       std::string_view thousands);
+
+// Returns the number text with the separator between groups of three
+// characters counted from the right (a leading "-" stays in front); an
+// empty separator returns the text unchanged. Example: "2451911", "," gives
+// "2,451,911". Throws std::invalid_argument when the separator is not one
+// ASCII character, the text holds a NUL or a character outside ASCII, or
+// the grouped text would be longer than 20 characters.
+std::string SeparateThousands(std::string_view number, std::string_view separator);
+
+// Returns a whole number in decimal digits ("-" in front when negative),
+// grouped by SeparateThousands. Example: -2456293, "," gives "-2,456,293".
+std::string GroupedNumber(int32_t value, std::string_view separator);
+
+// True when a key may go into a date field of the given text length:
+// always for the control codes 8 (backspace), 3 (copy), 22 (paste) and
+// 24 (cut); otherwise false once the length has reached the limit, else
+// true exactly for "1234567890- ,.()" and the extra characters (the date
+// separator). Only ASCII extra characters count.
+bool AcceptDateKey(char32_t key, std::size_t length, std::size_t limit, std::string_view extra);
+
+// As AcceptDateKey for the days field, whose characters are "1234567890-"
+// and the extra characters (the thousands separator).
+bool AcceptDayCountKey(char32_t key, std::size_t length, std::size_t limit, std::string_view extra);
+
+}  // namespace datelib
+
+#endif

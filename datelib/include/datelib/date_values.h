@@ -1,0 +1,187 @@
+// Date values and conversions (module DatePr2): the date library's shared
+// settings, the notations and date orders, and the procedures that turn a
+// Julian day number into a date in a chosen calendar and back, give the day
+// of the week and of the year, today's date, and the difference of two dates
+// in years, months and days.
+//
+// Every procedure that calls the calendar engine may throw EngineLoadError
+// (engine.h) when the engine cannot be loaded. Arithmetic that would leave
+// 32 bits, or 16 bits where the result is 16-bit, throws OverflowError
+// (checked_math.h) instead of wrapping.
+#ifndef DATELIB_DATE_VALUES_H
+#define DATELIB_DATE_VALUES_H
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "daymath.h"
+
+namespace datelib {
+
+// The notation of an input or output date. The codes are stored in the
+// settings file.
+enum class CalendarKind : int16_t {
+    CE = 0,   // Common Era (Gregorian) date
+    JC = 1,   // Julian Calendar date
+    JDN = 2,  // Julian day number
+    AN = 3,   // Annus Novus date
+    DIY = 4,  // yyyyddd: Gregorian year and day of the year
+};
+
+// The order of the parts of a date; the codes are the engine's order codes.
+enum class DateOrder : int16_t {
+    MDY = DAYMATH_ORDER_MDY,
+    DMY = DAYMATH_ORDER_DMY,
+    YMD = DAYMATH_ORDER_YMD,
+};
+
+// Names of the Annus Novus week days, indexed by the week day that
+// JdnToAnnusNovusDate returns (0 is the day Intercalarius, no week day).
+inline constexpr std::array<std::string_view, 7> kAnnusNovusDayNames{
+    "Intercalarius", "Primidi", "Secundi", "Tertidi", "Quartidi", "Quintidi", ""};
+
+// Day numbers typed in or computed must lie within these limits.
+inline constexpr int32_t kLargestDayNumber = 2100000000;
+inline constexpr int32_t kSmallestDayNumber = -2100000000;
+// The largest 32-bit number as text: the length and magnitude limit when
+// reading a day number.
+inline constexpr std::string_view kLargestDayNumberText = "2147483647";
+// The yyyyddd form exists from 0001-01-01 CE to 9999-12-31 CE only.
+inline constexpr int32_t kFirstYyyydddDayNumber = 1721426;
+inline constexpr int32_t kLastYyyydddDayNumber = 5373484;
+
+// Shared settings, changed by the option buttons of the main window.
+extern std::string dateSeparator;       // "-", "/" or "."
+extern std::string thousandsSeparator;  // ",", "." or empty for none
+
+// Sets dateSeparator to "-" and thousandsSeparator to ",". Runs once at
+// start-up.
+void InitDateProcs();
+
+// Returns the code written after a date of the kind: "CE", "JC", "JDN",
+// "AN", and "" for DIY or a code outside the enumeration.
+std::string_view KindTextCode(CalendarKind kind);
+
+// True when n lies within kSmallestDayNumber .. kLargestDayNumber.
+bool IsAcceptedDayNumber(int64_t n);
+
+// For CE, JC and AN stores the calendar letter 'G', 'J' or 'A' in
+// date.calendar and returns true; for any other kind leaves the record
+// alone and returns false.
+bool SetCalendarLetter(CalendarKind kind, CalendarDate& date);
+
+// Sets year, month and day from date.jdn in the record's calendar ('G' or
+// 'J'). Returns false, record unchanged, for any other calendar letter.
+bool JdnToEuroDate(CalendarDate& date);
+
+// Sets year, month and day to the Annus Novus date of date.jdn; returns its
+// week day: 1-5 Primidi to Quintidi, 0 for the day Intercalarius.
+int16_t JdnToAnnusNovusDate(CalendarDate& date);
+
+// JdnToAnnusNovusDate when date.calendar is 'A', else JdnToEuroDate.
+// Returns false only when the calendar letter is none of 'G', 'J', 'A'.
+bool JdnToDate(CalendarDate& date);
+
+// Returns the day of the week of a day number: 0 Sunday ... 6 Saturday.
+int16_t DayOfWeek(int32_t jdn);
+
+// Returns the day of the year (from 1) of day number jdn in the kind's
+// calendar (CE, JC or AN). Example: 2451910 as CE gives 366.
+// Throws std::invalid_argument for JDN and DIY, OverflowError when the
+// year's first day lies beyond 32 bits.
+int16_t DayOfYear(int32_t jdn, CalendarKind kind);
+
+// Returns the Gregorian day of the year of date.jdn and leaves the
+// Gregorian date of that day in the record (calendar 'G'), whatever its
+// calendar letter was. Throws OverflowError when the year's first day lies
+// beyond 32 bits.
+int16_t GregorianDayOfYear(CalendarDate& date);
+
+// Returns the yyyyddd text of a day number: the Gregorian year with four
+// digits and the day of the year with three, e.g. 2012366. Throws
+// OverflowError outside kFirstYyyydddDayNumber .. kLastYyyydddDayNumber.
+std::string FormatYyyyddd(int32_t jdn);
+
+// Today's local calendar date.
+struct LocalDate {
+    int32_t year;
+    int32_t month;
+    int32_t day;
+};
+
+// The source of today's date; tests install a fixed one.
+using TodaySource = std::function<LocalDate()>;
+
+// Replaces the source of today's date; an empty source restores the
+// system's clock.
+void SetTodaySource(TodaySource source);
+
+// Reads today's date from the system's clock in the local time zone.
+LocalDate SystemLocalDate();
+
+// Returns today's date from the installed source, else from the system's
+// clock. Every "today" of the library comes from here.
+LocalDate Today();
+
+// Returns today's day number.
+int32_t TodayJdn();
+
+// Returns the text of the date offset days after today in the kind's
+// calendar (CE, JC or AN), written by FormatDate with the order, the
+// separator and thousandsSeparator. Example: offset 0, YMD, "-", CE on
+// 31 December 2012 gives "2012-12-31". Throws std::invalid_argument for JDN
+// and DIY, OverflowError when today + offset does not fit in 32 bits.
+std::string TodayPlusDaysText(int32_t offset, DateOrder order, std::string_view separator,
+                              CalendarKind kind);
+
+// Returns today's week day: for AN the Annus Novus week day (0-5), for any
+// other kind 0 Sunday ... 6 Saturday.
+int16_t TodayWeekday(CalendarKind kind);
+
+// Returns the number of days of the record's month (year, month, calendar
+// are read); the Annus Novus month 10 counts the intercalary day of a leap
+// year. error receives the engine's status: 0 on success, otherwise the
+// result is 0 (e.g. DAYMATH_ERR_DATE for a month that does not exist).
+// Throws OverflowError when the following year does not fit in 32 bits.
+int16_t DaysInMonth(const CalendarDate& date, int32_t& error);
+
+// Returns the number of days of the record's year (year and calendar are
+// read). error as for DaysInMonth.
+int16_t DaysInYear(const CalendarDate& date, int32_t& error);
+
+// Whole years, months and days from one date to a later one.
+struct YmdDifference {
+    int32_t years;
+    int16_t months;
+    int16_t days;  // may be negative: see DateDifferenceYMD
+};
+
+// Returns the years, months and days from earlier to later, both in the
+// same calendar (year, month, day, calendar are read). A days part that
+// borrows a shorter month can come out negative (2004-01-31 to 2004-03-01
+// CE gives 0, 1, -1); callers show only positive parts. The Annus Novus
+// day Intercalarius counts as day 38 of month 10. error is set to 0, or to
+// the engine's non-zero status when a month length could not be counted
+// (the breakdown is then not usable). Throws OverflowError when a part does
+// not fit its type.
+YmdDifference DateDifferenceYMD(const CalendarDate& earlier, const CalendarDate& later,
+                                int32_t& error);
+
+// Whole years and days from one date to a later one.
+struct YdDifference {
+    int32_t years;
+    int16_t days;
+};
+
+// Returns the whole Gregorian years and days from earlier to later, read
+// from their jdn fields (for yyyyddd dates). error and exceptions as for
+// DateDifferenceYMD.
+YdDifference DateDifferenceYD(const CalendarDate& earlier, const CalendarDate& later,
+                              int32_t& error);
+
+}  // namespace datelib
+
+#endif
