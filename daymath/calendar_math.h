@@ -36,6 +36,10 @@ inline constexpr uint32_t kMarchToJanuary = 306;
 
 // Annus Novus year N begins on 1 January of Gregorian year N - kAnnusNovusOffset.
 inline constexpr int64_t kAnnusNovusOffset = 8'519;
+// Annus Novus 8520-01-01 = Gregorian 0001-01-01: a year that opens a
+// 400-year cycle of the same leap-year pattern.
+inline constexpr int64_t kAnnusNovusEpoch = 1'721'426;
+inline constexpr int64_t kAnnusNovusEpochYear = kAnnusNovusOffset + 1;
 inline constexpr int32_t kAnnusNovusDaysInWeek = 5;
 inline constexpr int32_t kIntercalarius = 11;
 
@@ -56,26 +60,29 @@ constexpr uint32_t ComputationalMonthStart(uint32_t month) {
     return (979 * m - 2'919) / 32;
 }
 
-struct ComputationalDate {
-    uint64_t century;        // shifted
-    uint32_t yearOfCentury;  // [0, 99]
-    uint32_t dayOfYear;      // [0, 365], 0 = 1 March
+// A year whose leap day is its last day, as in 400-year Gregorian cycles:
+// the computational year (1 March to the end of February) and the Annus
+// Novus year (1 January to Intercalarius) both have this shape.
+struct CycleDate {
+    uint64_t shiftedYear;  // years since the epoch, plus kYearShift
+    uint32_t dayOfYear;    // [0, 365]
 };
 
-constexpr ComputationalDate GregorianComputational(int32_t jdn) {
-    const uint64_t n = static_cast<uint64_t>(jdn - kGregorianEpoch) + kGregorianDayShift;
+// Splits the days since the first day of a cycle's first year.
+constexpr CycleDate SplitGregorianCycles(int64_t daysSinceEpoch) {
+    const uint64_t n = static_cast<uint64_t>(daysSinceEpoch) + kGregorianDayShift;
     const uint64_t n1 = 4 * n + 3;
     const uint64_t century = n1 / 146'097;
     const uint32_t dayOfCentury = static_cast<uint32_t>(n1 % 146'097) / 4;  // [0, 36524]
     const uint64_t p2 = 2'939'745ULL * (4 * dayOfCentury + 3);
     const uint32_t yearOfCentury = static_cast<uint32_t>(p2 >> 32);        // [0, 99]
     const uint32_t dayOfYear = static_cast<uint32_t>(p2) / 2'939'745 / 4;  // [0, 365]
-    return {century, yearOfCentury, dayOfYear};
+    return {100 * century + yearOfCentury, dayOfYear};
 }
 
 constexpr Ymd GregorianFromJdn(int32_t jdn) {
-    const ComputationalDate c = GregorianComputational(jdn);
-    return FromComputationalYear(100 * c.century + c.yearOfCentury, c.dayOfYear);
+    const CycleDate c = SplitGregorianCycles(jdn - kGregorianEpoch);
+    return FromComputationalYear(c.shiftedYear, c.dayOfYear);
 }
 
 constexpr Ymd JulianFromJdn(int32_t jdn) {
@@ -90,7 +97,8 @@ constexpr Ymd JulianFromJdn(int32_t jdn) {
 constexpr int64_t GregorianToJdn(int64_t year, uint32_t month, int64_t day) {
     const uint64_t y =
         static_cast<uint64_t>(year + static_cast<int64_t>(kYearShift)) - (month <= 2);
-    const uint64_t century = y / 100;
+    // y < 2^33, so y / 4 fits in 32 bits and y / 100 = (y / 4) / 25 needs no 64-bit division.
+    const uint32_t century = static_cast<uint32_t>(y / 4) / 25;
     const uint64_t yearStart = 1'461 * y / 4 - century + century / 4;
     return static_cast<int64_t>(yearStart + ComputationalMonthStart(month)) -
            static_cast<int64_t>(kGregorianDayShift) + kGregorianEpoch + day - 1;
@@ -130,24 +138,14 @@ struct AnnusNovusDate {
 };
 
 constexpr AnnusNovusDate AnnusNovusFromJdn(int32_t jdn) {
-    const ComputationalDate c = GregorianComputational(jdn);
-    const uint64_t shiftedYear = 100 * c.century + c.yearOfCentury;
-    uint64_t januaryYear = shiftedYear;
-    uint32_t dayOfYear = 0;  // from 1 January, [0, 365]
-    if (c.dayOfYear >= kMarchToJanuary) {
-        januaryYear += 1;
-        dayOfYear = c.dayOfYear - kMarchToJanuary;
-    } else {
-        const bool leap = c.yearOfCentury % 4 == 0 && (c.yearOfCentury != 0 || c.century % 4 == 0);
-        dayOfYear = c.dayOfYear + (365 - kMarchToJanuary) + leap;
-    }
-    const uint32_t monthIndex = (2 * dayOfYear + 1) / 73;  // [0, 10]
-    const uint32_t day = dayOfYear - AnnusNovusMonthStart(monthIndex + 1) + 1;
-    const int64_t year =
-        static_cast<int64_t>(januaryYear) - static_cast<int64_t>(kYearShift) + kAnnusNovusOffset;
+    const CycleDate c = SplitGregorianCycles(jdn - kAnnusNovusEpoch);
+    const uint32_t monthIndex = (2 * c.dayOfYear + 1) / 73;  // [0, 10]
+    const uint32_t day = c.dayOfYear - AnnusNovusMonthStart(monthIndex + 1) + 1;
+    const int64_t year = static_cast<int64_t>(c.shiftedYear) - static_cast<int64_t>(kYearShift) +
+                         kAnnusNovusEpochYear;
     const int32_t weekDay = monthIndex + 1 == kIntercalarius
                                 ? 0
-                                : static_cast<int32_t>(dayOfYear % kAnnusNovusDaysInWeek) + 1;
+                                : static_cast<int32_t>(c.dayOfYear % kAnnusNovusDaysInWeek) + 1;
     return {{static_cast<int32_t>(year), static_cast<int32_t>(monthIndex + 1),
              static_cast<int32_t>(day)},
             weekDay};

@@ -43,11 +43,15 @@ DAYMATH_API int32_t euro_date_to_jdn(CalendarDate* date) {
     if (date == nullptr) {
         return DAYMATH_NO_JDN;
     }
-    const bool euro = date->calendar == DAYMATH_GREGORIAN || date->calendar == DAYMATH_JULIAN;
-    if (!euro || date->month < 1 || date->month > 12) {
-        return StoreJdn(date, DAYMATH_NO_JDN);
+    const bool monthExists = date->month >= 1 && date->month <= 12;
+    const auto month = static_cast<uint32_t>(date->month);
+    if (date->calendar == DAYMATH_GREGORIAN && monthExists) {
+        return StoreJdn(date, daymath::GregorianToJdn(date->year, month, date->day));
     }
-    return StoreJdn(date, daymath::DateToJdn(date->calendar, date->year, date->month, date->day));
+    if (date->calendar == DAYMATH_JULIAN && monthExists) {
+        return StoreJdn(date, daymath::JulianToJdn(date->year, month, date->day));
+    }
+    return StoreJdn(date, DAYMATH_NO_JDN);
 }
 
 DAYMATH_API int32_t jdn_to_euro_date(CalendarDate* date) {

@@ -203,7 +203,8 @@ TEST(SeparateThousands, GroupsDigitsFromTheRight) {
 TEST(SeparateThousands, NeverWritesPastTwentyOneBytes) {
     constexpr char kGuard = 0x7F;
     for (std::size_t digits = 0; digits < 40; ++digits) {
-        const std::string number = "-" + std::string(digits, '9');
+        std::string number(digits + 1, '9');
+        number[0] = '-';
         std::vector<char> buffer(DAYMATH_GROUPED_SIZE + 8, kGuard);
         separate_thousands(number.c_str(), ',', buffer.data());
         EXPECT_LE(std::strlen(buffer.data()), DAYMATH_GROUPED_SIZE - 1u);
