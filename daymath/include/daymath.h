@@ -63,7 +63,7 @@ typedef struct CalendarDate {
 #define DAYMATH_MAX_JDN 2100000000
 
 /* Returned and stored by the date-to-day-number functions when the record
- * does not name a day number that fits in 32 bits. */
+ * does not name a day number from INT32_MIN + 1 to INT32_MAX. */
 #define DAYMATH_NO_JDN INT32_MIN
 
 /* Size of the buffer that separate_thousands fills: 20 characters and NUL. */
@@ -82,8 +82,8 @@ typedef struct CalendarDate {
  * Julian day number in date->jdn and returns it. Month must be 1-12; a day
  * outside the month counts on from its first day (day 0 is the last day of
  * the month before). Returns and stores DAYMATH_NO_JDN when the calendar is
- * neither 'G' nor 'J', the month is out of range, or the day number does not
- * fit in 32 bits; returns DAYMATH_NO_JDN and stores nothing when date is null.
+ * neither 'G' nor 'J', the month is out of range, or the day number lies
+ * outside INT32_MIN + 1 to INT32_MAX; returns DAYMATH_NO_JDN and stores nothing when date is null.
  * Example: 2001-01-01 'G' gives 2451911, and so does 2000-12-19 'J'. */
 DAYMATH_API int32_t euro_date_to_jdn(CalendarDate* date);
 
@@ -96,7 +96,8 @@ DAYMATH_API int32_t jdn_to_euro_date(CalendarDate* date);
 /* Reads the Annus Novus year, month (1-11) and day of *date, stores the
  * Julian day number in date->jdn and returns it. A day outside the month
  * counts on from its first day. Returns and stores DAYMATH_NO_JDN when the
- * month is out of range or the day number does not fit in 32 bits; returns
+ * month is out of range or the day number lies outside INT32_MIN + 1 to
+ * INT32_MAX; returns
  * DAYMATH_NO_JDN and stores nothing when date is null. The calendar field is
  * not read. Example: 10520-01-01 gives 2451911. */
 DAYMATH_API int32_t annus_novus_date_to_jdn(CalendarDate* date);
