@@ -1,5 +1,4 @@
 // purge_file and dd_purge_file: overwriting files in place and deleting them.
-#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -7,9 +6,9 @@
 #include <ctime>
 #include <span>
 
-#include "block.h"
 #include "file_io.h"
 #include "fileworks5.h"
+#include "overwrite.h"
 #include "pattern.h"
 
 namespace fw5 {
@@ -38,50 +37,6 @@ bool ValidBlockSize(int32_t block_size) {
     return block_size == FW5_NO_BLOCK_ROUNDING ||
            (block_size >= kBlockSizeUnit && block_size <= kLargestBlockSize &&
             block_size % kBlockSizeUnit == 0);
-}
-
-// The number of bytes one pass writes into a file of original bytes.
-int64_t PassLength(int64_t original, bool pad, int32_t block_size) {
-    if (!pad) {
-        return original;
-    }
-    const int64_t length = std::max<int64_t>(original, 1);
-    if (block_size == FW5_NO_BLOCK_ROUNDING) {
-        return length;
-    }
-    return (length + block_size - 1) / block_size * block_size;
-}
-
-// Writes one pattern over the file from its start, flushing every block to
-// the medium. With pad on, a write that fails beyond the original end is
-// accepted: only the padding is then missing.
-int32_t OverwriteFile(const char* path, int32_t pattern, bool pad, int32_t block_size) {
-    File file;
-    if (!file.OpenForReadWrite(path)) {
-        return FW5_ERR_OPEN_RW;
-    }
-    const int64_t original = file.Size();
-    if (original < 0) {
-        return FW5_ERR_OPEN_RW;
-    }
-    int64_t remaining = PassLength(original, pad, block_size);
-    PatternSource source(pattern);
-    int64_t position = 0;
-    while (remaining > 0) {
-        const auto chunk = static_cast<std::size_t>(
-            std::min<int64_t>(remaining, static_cast<int64_t>(kBlockBytes)));
-        const std::size_t written = file.Write(source.NextBlock().data(), chunk);
-        if (written < chunk) {
-            const bool only_padding_lost = position + static_cast<int64_t>(written) >= original;
-            return pad && only_padding_lost ? FW5_OK : FW5_ERR_WRITE;
-        }
-        if (!file.FlushToMedium()) {
-            return FW5_ERR_FLUSH;
-        }
-        position += static_cast<int64_t>(chunk);
-        remaining -= static_cast<int64_t>(chunk);
-    }
-    return FW5_OK;
 }
 
 // purge_file's seed: draws below the first seed value are discarded.
