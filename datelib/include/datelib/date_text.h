@@ -34,7 +34,7 @@ inline constexpr std::size_t kMaxInputLength = 18;
 // Returns Valid and fills date: year, month, day, calendar letter and jdn
 // (for JDN only jdn; for DIY the Gregorian date). Returns NotValid for text
 // that is no date of the kind, holds a character outside ASCII, or for a
-// separator other than the three; OutOfRange for a date or day number
+// separator other than the three (AN ignores the separator); OutOfRange for a date or day number
 // beyond kSmallestDayNumber .. kLargestDayNumber. On both date is unchanged.
 // Examples: "2004 - 05 - 07" as CE, YMD, "-" is 2004-05-07; "15-03-(-43)"
 // as CE, DMY, "-" is 15 March -43; "2,451,911" as JDN is 2451911.
