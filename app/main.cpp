@@ -1,50 +1,34 @@
-// qly734: until the main window exists, shows that the calendar engine loads
-// by name and prints today's date in every notation it converts.
+// qly734: the Quillday date converter.
+#include <QApplication>
+#include <QMessageBox>
 #include <cstdio>
-#include <ctime>
 
 #include "datelib/engine.h"
+#include "frm_main.h"
 
 namespace {
 
-CalendarDate TodayGregorian() {
-    const std::time_t now = std::time(nullptr);
-    const std::tm* today = std::localtime(&now);
-    constexpr int kTmYearBase = 1900;
-    CalendarDate date{};
-    date.year = today->tm_year + kTmYearBase;
-    date.month = today->tm_mon + 1;
-    date.day = today->tm_mday;
-    date.calendar = DAYMATH_GREGORIAN;
-    return date;
-}
-
-void PrintDate(const char* label, const CalendarDate& date) {
-    std::printf("%-28s%04d-%02d-%02d\n", label, date.year, date.month, date.day);
+// Without its engine the program can do nothing: say why and stop.
+bool EngineLoads() {
+    try {
+        datelib::Engine();
+        return true;
+    } catch (const datelib::EngineLoadError& error) {
+        std::fprintf(stderr, "qly734: %s\n", error.what());
+        QMessageBox::critical(nullptr, "Quillday", QString::fromLocal8Bit(error.what()));
+        return false;
+    }
 }
 
 }  // namespace
 
-int main() {
-    try {
-        const datelib::EngineApi& engine = datelib::Engine();
-        CalendarDate gregorian = TodayGregorian();
-        const int32_t jdn = engine.euroDateToJdn(&gregorian);
-        CalendarDate julian{};
-        julian.jdn = jdn;
-        julian.calendar = DAYMATH_JULIAN;
-        engine.jdnToEuroDate(&julian);
-        CalendarDate annusNovus{};
-        annusNovus.jdn = jdn;
-        engine.jdnToAnnusNovusDate(&annusNovus);
-
-        std::printf("%-28s%d\n", "Julian day number (JDN):", jdn);
-        PrintDate("Common Era (CE):", gregorian);
-        PrintDate("Julian Calendar (JC):", julian);
-        PrintDate("Annus Novus (AN):", annusNovus);
-        return 0;
-    } catch (const datelib::EngineLoadError& error) {
-        std::fprintf(stderr, "qly734: %s\n", error.what());
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName("Quillday");
+    QApplication::setApplicationName("qly734");
+    if (!EngineLoads()) {
         return 1;
     }
+    quillday::frmMain window;
+    return QApplication::exec();
 }

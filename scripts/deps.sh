@@ -1,7 +1,8 @@
 # Sourced by the set-up scripts: installs the Debian packages the build needs,
 # skipping those already present.
 
-BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev)
+BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
+                qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation)
 
 ensure_packages() {
     local missing=()

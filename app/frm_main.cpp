@@ -1,0 +1,264 @@
+// The main window's construction and start-up.
+#include "frm_main.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QFrame>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "datelib/date_text.h"
+#include "main_window_layout.h"
+#include "texts/gen_text.h"
+
+namespace quillday {
+
+namespace {
+
+constexpr int kClockIntervalMs = 1000;
+const QColor kBackground(0, 255, 255);
+const QColor kText(0, 0, 0);
+const QColor kLinkText(0, 0, 255);
+
+constexpr std::string_view kKindSuffixes[] = {"CE", "JC", "JDN", "AN", "DIY"};  // by CalendarKind
+
+QString WindowTitle() {
+    return QStringLiteral("Quillday %1.%2").arg(QUILLDAY_VERSION_MAJOR).arg(QUILLDAY_VERSION_MINOR);
+}
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Where the design fonts are missing, fonts of the same widths stand in.
+void SubstituteDesignFonts() {
+    QFont::insertSubstitutions("MS Sans Serif",
+                               {"Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"});
+    QFont::insertSubstitutions("Courier New", {"Liberation Mono", "DejaVu Sans Mono"});
+}
+
+QFont DesignFont(ControlFont font) {
+    switch (font) {
+        case ControlFont::Compute: {
+            QFont f("MS Sans Serif");
+            f.setStyleHint(QFont::SansSerif);
+            f.setPointSizeF(12);
+            f.setBold(true);
+            return f;
+        }
+        case ControlFont::Output: {
+            QFont f("Courier New");
+            f.setStyleHint(QFont::Monospace);
+            f.setPointSizeF(9);
+            return f;
+        }
+        default: {
+            QFont f("MS Sans Serif");
+            f.setStyleHint(QFont::SansSerif);
+            f.setPointSizeF(8.25);
+            return f;
+        }
+    }
+}
+
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
+    const QString caption = FromView(spec.caption);
+    switch (spec.kind) {
+        case ControlKind::Label:
+        case ControlKind::LinkLabel: {
+            auto* label = new QLabel(caption, parent);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
+        case ControlKind::ComboBox:
+            return new QComboBox(parent);
+        case ControlKind::Button:
+            return new QPushButton(caption, parent);
+        case ControlKind::Frame: {
+            auto* frame = new QFrame(parent);
+            frame->setFrameShape(QFrame::NoFrame);
+            return frame;
+        }
+        case ControlKind::OptionButton:
+            return new QRadioButton(caption, parent);
+        case ControlKind::InputBox:
+            return new QLineEdit(parent);
+        case ControlKind::OutputBox: {
+            auto* output = new QPlainTextEdit(parent);
+            output->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            return output;
+        }
+        case ControlKind::VerticalScrollBar: {
+            // The value rests at 0; the upper arrow gives 1, the lower -1.
+            auto* spin = new QScrollBar(Qt::Vertical, parent);
+            spin->setRange(-1, 1);
+            spin->setValue(0);
+            spin->setInvertedAppearance(true);
+            return spin;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+frmMain::frmMain(Services services, QWidget* parent)
+    : QWidget(parent), services_(std::move(services)) {
+    SubstituteDesignFonts();
+    setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
+    datelib::SetTodaySource([clock = services_.clock] {
+        const LocalDateTime now = clock->Now();
+        return datelib::LocalDate{now.year, now.month, now.day};
+    });
+    BuildControls();
+    FindControls();
+    ConnectHandlers();
+    Form_Load();
+}
+
+void frmMain::BuildControls() {
+    setObjectName("frmMain");
+    QHash<QString, QWidget*> containers{{QString(), this}};
+    for (const ControlSpec& spec : MainWindowControls()) {
+        QWidget* control = CreateControl(spec, containers.value(FromView(spec.container), this));
+        const QString name = FromView(spec.name);
+        control->setObjectName(name);
+        control->setGeometry(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel,
+                             spec.width / kTwipsPerPixel, spec.height / kTwipsPerPixel);
+        control->setFont(DesignFont(spec.font));
+        containers.insert(name, control);
+    }
+    Clock = new QTimer(this);
+    Clock->setObjectName("Clock");
+}
+
+template <typename Widget>
+Widget* frmMain::Control(std::string_view name) const {
+    return findChild<Widget*>(FromView(name));
+}
+
+void frmMain::FindControls() {
+    lblIntro = Control<QLabel>("lblIntro");
+    cboLanguage = Control<QComboBox>("cboLanguage");
+    optDateFormatIsYMD = Control<QRadioButton>("optDateFormatIsYMD");
+    optDateFormatIsDMY = Control<QRadioButton>("optDateFormatIsDMY");
+    optDateFormatIsMDY = Control<QRadioButton>("optDateFormatIsMDY");
+    optSeparatorIsDash = Control<QRadioButton>("optSeparatorIsDash");
+    optSeparatorIsDot = Control<QRadioButton>("optSeparatorIsDot");
+    optSeparatorIsSlash = Control<QRadioButton>("optSeparatorIsSlash");
+    optThousSepIsComma = Control<QRadioButton>("optThousSepIsComma");
+    optThousSepIsDot = Control<QRadioButton>("optThousSepIsDot");
+    optThousSepNone = Control<QRadioButton>("optThousSepNone");
+    txbFirstDate = Control<QLineEdit>("txbFirstDate");
+    txbSecondDate = Control<QLineEdit>("txbSecondDate");
+    txbDateDiffDays = Control<QLineEdit>("txbDateDiffDays");
+    cmdToday[0] = Control<QPushButton>("cmdToday(0)");
+    cmdToday[1] = Control<QPushButton>("cmdToday(1)");
+    for (std::size_t kind = 0; kind < std::size(kKindSuffixes); ++kind) {
+        const std::string suffix(kKindSuffixes[kind]);
+        optFirstDateIs[kind] = Control<QRadioButton>("optFirstDateIs" + suffix);
+        optSecondDateIs[kind] = Control<QRadioButton>("optSecondDateIs" + suffix);
+    }
+    lblTodaysDate = Control<QLabel>("lblTodaysDate");
+    lblWeekFromToday = Control<QLabel>("lblWeekFromToday");
+    txbOutput = Control<QPlainTextEdit>("txbOutput");
+    lblVarnholtWorks = Control<QLabel>("lblVarnholtWorks");
+    lblOnlineDocumentation = Control<QLabel>("lblOnlineDocumentation");
+}
+
+// Handlers react to toggled, not clicked, so that selecting an option in
+// code runs its handler just as a click does.
+void frmMain::ConnectOption(QRadioButton* option, void (frmMain::*handler)()) {
+    connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
+        if (selected) {
+            (this->*handler)();
+        }
+    });
+}
+
+void frmMain::ConnectHandlers() {
+    connect(Clock, &QTimer::timeout, this, &frmMain::Clock_Timer);
+    connect(cmdToday[0], &QPushButton::clicked, this, [this] { cmdToday_Click(0); });
+    connect(cmdToday[1], &QPushButton::clicked, this, [this] { cmdToday_Click(1); });
+    lblTodaysDate->installEventFilter(this);
+    lblWeekFromToday->installEventFilter(this);
+
+    ConnectOption(optDateFormatIsYMD, &frmMain::optDateFormatIsYMD_Click);
+    ConnectOption(optDateFormatIsDMY, &frmMain::optDateFormatIsDMY_Click);
+    ConnectOption(optDateFormatIsMDY, &frmMain::optDateFormatIsMDY_Click);
+    ConnectOption(optSeparatorIsDash, &frmMain::optSeparatorIsDash_Click);
+    ConnectOption(optSeparatorIsSlash, &frmMain::optSeparatorIsSlash_Click);
+    ConnectOption(optSeparatorIsDot, &frmMain::optSeparatorIsDot_Click);
+    ConnectOption(optThousSepIsComma, &frmMain::optThousSepIsComma_Click);
+    ConnectOption(optThousSepIsDot, &frmMain::optThousSepIsDot_Click);
+    ConnectOption(optThousSepNone, &frmMain::optThousSepNone_Click);
+}
+
+void frmMain::Form_Load() {
+    setWindowTitle(WindowTitle());
+    GEN_TEXT::InitTexts();
+    datelib::InitDateProcs();
+    InitSettingsAndInputs();
+    ApplyColourScheme();
+    show();
+    ApplyDefaultOptions();
+    BuildSpecialDayMessages();
+    Clock->start(kClockIntervalMs);
+    ShowSpecialDayMessage();
+    FocusInput(1);
+}
+
+void frmMain::InitSettingsAndInputs() {
+    settingsFilePath = services_.settingsFilePath;
+    txbSecondDate->clear();
+    txbDateDiffDays->clear();
+    txbOutput->clear();
+    optFirstDateIs[static_cast<int>(datelib::CalendarKind::CE)]->setChecked(true);
+    optSecondDateIs[static_cast<int>(datelib::CalendarKind::CE)]->setChecked(true);
+    maxInputLength = kMaxInputLength;
+}
+
+void frmMain::ApplyColourScheme() {
+    QPalette scheme = palette();
+    scheme.setColor(QPalette::Window, kBackground);
+    scheme.setColor(QPalette::WindowText, kText);
+    setPalette(scheme);
+    setAutoFillBackground(true);
+    for (QLabel* link : {lblVarnholtWorks, lblOnlineDocumentation}) {
+        QPalette linkScheme = link->palette();
+        linkScheme.setColor(QPalette::WindowText, kLinkText);
+        link->setPalette(linkScheme);
+        QFont underlined = link->font();
+        underlined.setUnderline(true);
+        link->setFont(underlined);
+        link->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void frmMain::ApplyDefaultOptions() {
+    GEN_TEXT::currentLanguage = GEN_TEXT::English;
+    optDateFormatIsYMD->setChecked(true);
+    optSeparatorIsDash->setChecked(true);
+    optThousSepIsComma->setChecked(true);
+    todayNotation = datelib::CalendarKind::CE;
+    optFirstDateIs[static_cast<int>(datelib::CalendarKind::CE)]->setChecked(true);
+    optSecondDateIs[static_cast<int>(datelib::CalendarKind::CE)]->setChecked(true);
+    RefreshTodayDisplay();
+}
+
+void frmMain::ClearInputWindows() {
+    txbFirstDate->clear();
+    txbSecondDate->clear();
+    txbDateDiffDays->clear();
+    FocusInput(1);
+}
+
+}  // namespace quillday

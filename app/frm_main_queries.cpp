@@ -1,0 +1,67 @@
+// Queries of the main window: the date order, the notation of a date box,
+// focus, the unit word of a day count and the week-day name of a date.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTextCursor>
+
+#include "frm_main.h"
+#include "texts/gen_text.h"
+
+namespace quillday {
+
+using datelib::CalendarKind;
+using datelib::DateOrder;
+
+DateOrder frmMain::GetDateOrder() const {
+    if (optDateFormatIsYMD->isChecked()) {
+        return DateOrder::YMD;
+    }
+    if (optDateFormatIsDMY->isChecked()) {
+        return DateOrder::DMY;
+    }
+    return DateOrder::MDY;
+}
+
+CalendarKind frmMain::GetInputKind(int n) const {
+    QRadioButton* const* options = n == 1 ? optFirstDateIs : optSecondDateIs;
+    for (const CalendarKind kind :
+         {CalendarKind::JC, CalendarKind::AN, CalendarKind::JDN, CalendarKind::DIY}) {
+        if (options[static_cast<int>(kind)]->isChecked()) {
+            return kind;
+        }
+    }
+    return CalendarKind::CE;
+}
+
+void frmMain::FocusInput(int n) {
+    QLineEdit* box = n == 1 ? txbFirstDate : n == 2 ? txbSecondDate : nullptr;
+    if (box != nullptr) {
+        box->setFocus();
+        box->end(false);
+    }
+}
+
+QString frmMain::DayWord(int32_t n) const {
+    const bool one = n == 1 || n == -1;
+    const std::string_view word =
+        GEN_TEXT::Text(one ? GEN_TEXT::TextId::Day : GEN_TEXT::TextId::Days);
+    const QString text = QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
+    // German nouns keep their capital.
+    return GEN_TEXT::currentLanguage == GEN_TEXT::German ? text : text.toLower();
+}
+
+void frmMain::AppendWeekdayName(CalendarDate date, CalendarKind kind) {
+    std::string_view name;
+    if (kind == CalendarKind::AN) {
+        const int16_t weekday = datelib::JdnToAnnusNovusDate(date);
+        name = datelib::kAnnusNovusDayNames[static_cast<std::size_t>(weekday)];
+    } else {
+        name = GEN_TEXT::DayName(datelib::DayOfWeek(date.jdn));
+    }
+    txbOutput->moveCursor(QTextCursor::End);
+    txbOutput->insertPlainText(", " +
+                               QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+}  // namespace quillday

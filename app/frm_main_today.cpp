@@ -1,0 +1,111 @@
+// The today labels, the clock, the Today buttons and the special-day greeting.
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+
+#include "datelib/checked_math.h"
+#include "datelib/date_text.h"
+#include "frm_main.h"
+#include "texts/gen_text.h"
+#include "today_labels.h"
+
+namespace quillday {
+
+using datelib::CalendarKind;
+
+void frmMain::RefreshTodayDisplay() {
+    const LocalDateTime now = services_.clock->Now();
+    try {
+        const TodayLabelTexts labels =
+            ComposeTodayLabels(todayNotation, GetDateOrder(), now.hour, now.minute);
+        lblTodaysDate->setText(QString::fromStdString(labels.today));
+        lblWeekFromToday->setText(QString::fromStdString(labels.weekAhead));
+    } catch (const datelib::OverflowError&) {
+        // A clock beyond the notation's range: the labels keep their last texts.
+    }
+}
+
+void frmMain::Clock_Timer() {
+    RefreshTodayDisplay();
+}
+
+void frmMain::NextTodayNotation() {
+    todayNotation = quillday::NextTodayNotation(todayNotation);
+}
+
+void frmMain::PreviousTodayNotation() {
+    todayNotation = quillday::PreviousTodayNotation(todayNotation);
+}
+
+void frmMain::TodayLabel_MouseUp(Qt::MouseButton button) {
+    if (button == Qt::RightButton) {
+        PreviousTodayNotation();
+    } else {
+        NextTodayNotation();
+    }
+    RefreshTodayDisplay();
+}
+
+void frmMain::lblTodaysDate_MouseUp(Qt::MouseButton button) {
+    TodayLabel_MouseUp(button);
+}
+
+void frmMain::lblWeekFromToday_MouseUp(Qt::MouseButton button) {
+    TodayLabel_MouseUp(button);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto button = static_cast<QMouseEvent*>(event)->button();
+        if (watched == lblTodaysDate) {
+            lblTodaysDate_MouseUp(button);
+            return true;
+        }
+        if (watched == lblWeekFromToday) {
+            lblWeekFromToday_MouseUp(button);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmMain::WriteTodayInto(QLineEdit* box, CalendarKind kind) {
+    std::string text;
+    switch (kind) {
+        case CalendarKind::JDN:
+            text = datelib::GroupedNumber(datelib::TodayJdn(), datelib::thousandsSeparator);
+            break;
+        case CalendarKind::DIY:
+            text = datelib::FormatYyyyddd(datelib::TodayJdn());
+            break;
+        default:
+            text = datelib::TodayPlusDaysText(0, GetDateOrder(), datelib::dateSeparator, kind);
+            break;
+    }
+    box->setText(QString::fromStdString(text));
+}
+
+void frmMain::cmdToday_Click(int index) {
+    const int n = index + 1;
+    try {
+        WriteTodayInto(n == 1 ? txbFirstDate : txbSecondDate, GetInputKind(n));
+    } catch (const datelib::OverflowError&) {
+        // Today has no yyyyddd form outside the years 1 to 9999: the box stays as it was.
+    }
+    txbDateDiffDays->clear();
+    FocusInput(n);
+}
+
+void frmMain::BuildSpecialDayMessages() {
+    specialDayMessages = SpecialDays();
+}
+
+void frmMain::ShowSpecialDayMessage() {
+    const LocalDateTime now = services_.clock->Now();
+    const std::string message =
+        SpecialDayMessage(specialDayMessages, now.month, now.day, GEN_TEXT::currentLanguage);
+    txbOutput->setPlainText(QString::fromStdString(message));
+}
+
+}  // namespace quillday

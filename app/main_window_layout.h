@@ -1,0 +1,50 @@
+// The controls of the main window as data: name, kind, container, design
+// position in twips and design caption.
+#ifndef APP_MAIN_WINDOW_LAYOUT_H
+#define APP_MAIN_WINDOW_LAYOUT_H
+
+#include <span>
+#include <string_view>
+
+namespace quillday {
+
+enum class ControlKind {
+    Label,
+    LinkLabel,
+    ComboBox,
+    Button,
+    Frame,
+    OptionButton,
+    InputBox,
+    OutputBox,
+    VerticalScrollBar,
+};
+
+enum class ControlFont {
+    Normal,   // "MS Sans Serif" 8.25 pt
+    Compute,  // "MS Sans Serif" 12 pt bold
+    Output,   // "Courier New" 9 pt
+};
+
+struct ControlSpec {
+    std::string_view name;  // the control's objectName
+    ControlKind kind;
+    std::string_view container;    // empty for the window itself
+    int left, top, width, height;  // twips, relative to the container
+    std::string_view caption;      // design caption, replaced by the language's at start-up
+    ControlFont font = ControlFont::Normal;
+};
+
+// Twips per device-independent pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
+// The window's client area in twips.
+inline constexpr int kClientWidthTwips = 10740;
+inline constexpr int kClientHeightTwips = 7830;
+
+// Every control, each container listed before what it contains.
+std::span<const ControlSpec> MainWindowControls();
+
+}  // namespace quillday
+
+#endif

@@ -1,0 +1,35 @@
+// Renders the main window offscreen to PNG files, for looking at the layout
+// without a display: qly734_screenshot <folder>. The clock is fixed at
+// Monday 31 December 2012, 14:05.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <cstdio>
+#include <memory>
+
+#include "frm_main.h"
+
+namespace {
+
+class FixedClock final : public quillday::LocalClock {
+  public:
+    quillday::LocalDateTime Now() const override { return {2012, 12, 31, 14, 5}; }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+    quillday::Services services = quillday::Services::Real();
+    services.clock = std::make_shared<FixedClock>();
+    quillday::frmMain window(services);
+    const QString path = folder.filePath("qly734-English.png");
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return 0;
+}

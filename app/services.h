@@ -1,0 +1,63 @@
+// The main window's outside world: the clock, message boxes, the web-page
+// opener and the settings file's location. The window receives them at
+// construction, so tests run it with fakes.
+#ifndef APP_SERVICES_H
+#define APP_SERVICES_H
+
+#include <QString>
+#include <QUrl>
+#include <memory>
+
+class QWidget;
+
+namespace quillday {
+
+struct LocalDateTime {
+    int year;
+    int month;  // 1-12
+    int day;    // 1-31
+    int hour;   // 0-23
+    int minute;
+};
+
+class LocalClock {
+  public:
+    virtual ~LocalClock() = default;
+    // The local date and time now.
+    virtual LocalDateTime Now() const = 0;
+};
+
+class MessageBoxes {
+  public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~MessageBoxes() = default;
+    // A modal error message with an OK button.
+    virtual void Error(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A modal question with Yes, No and Cancel buttons.
+    virtual Answer Question(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A modal message with an exclamation icon and an OK button.
+    virtual void Exclamation(QWidget* parent, const QString& title, const QString& text) = 0;
+};
+
+class WebOpener {
+  public:
+    virtual ~WebOpener() = default;
+    // Opens the address in the user's browser; false when that failed.
+    virtual bool Open(const QUrl& address) = 0;
+};
+
+struct Services {
+    std::shared_ptr<LocalClock> clock;
+    std::shared_ptr<MessageBoxes> messageBoxes;
+    std::shared_ptr<WebOpener> webOpener;
+    QString settingsFilePath;
+
+    // The system's clock, Qt's message boxes, the desktop's browser and the
+    // user's settings file.
+    static Services Real();
+};
+
+}  // namespace quillday
+
+#endif

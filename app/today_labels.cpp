@@ -1,0 +1,97 @@
+#include "today_labels.h"
+
+#include <array>
+#include <cstdio>
+
+#include "datelib/checked_math.h"
+#include "datelib/date_text.h"
+#include "texts/gen_text.h"
+
+namespace quillday {
+
+namespace {
+
+using datelib::CalendarKind;
+using GEN_TEXT::TextId;
+
+constexpr int32_t kWeek = 7;
+constexpr int32_t kAnnusNovusWeek = 5;
+constexpr std::string_view kLabelBreak = "\n";
+
+constexpr std::array kNotationCycle = {CalendarKind::CE, CalendarKind::JC, CalendarKind::AN,
+                                       CalendarKind::JDN, CalendarKind::DIY};
+
+std::size_t CyclePosition(CalendarKind notation) {
+    for (std::size_t i = 0; i < kNotationCycle.size(); ++i) {
+        if (kNotationCycle[i] == notation) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+std::string TimePart(int hour, int minute) {
+    char text[16];
+    std::snprintf(text, sizeof text, " (%02d:%02d).", hour, minute);
+    return text;
+}
+
+// German writes the date with its article: "der 31.12.2012".
+std::string Article() {
+    return GEN_TEXT::currentLanguage == GEN_TEXT::German ? "der " : "";
+}
+
+std::string WeekdayName(CalendarKind notation) {
+    const int16_t weekday = datelib::TodayWeekday(notation);
+    if (notation == CalendarKind::AN) {
+        return std::string(datelib::kAnnusNovusDayNames[static_cast<std::size_t>(weekday)]);
+    }
+    return std::string(GEN_TEXT::DayName(weekday));
+}
+
+// Today's date plus offset days in the notation, with its code but no
+// closing text: "2012-12-31 CE", "2,456,293 JDN", "2012366".
+std::string DateInNotation(int32_t offset, CalendarKind notation, datelib::DateOrder order) {
+    switch (notation) {
+        case CalendarKind::JDN:
+            return datelib::GroupedNumber(datelib::CheckedAdd(datelib::TodayJdn(), offset),
+                                          datelib::thousandsSeparator) +
+                   " JDN";
+        case CalendarKind::DIY:
+            return datelib::FormatYyyyddd(datelib::CheckedAdd(datelib::TodayJdn(), offset));
+        default:
+            return datelib::TodayPlusDaysText(offset, order, datelib::dateSeparator, notation) +
+                   " " + std::string(datelib::KindTextCode(notation));
+    }
+}
+
+bool EndsWithFullStop(CalendarKind notation) {
+    return notation != CalendarKind::JDN && notation != CalendarKind::DIY;
+}
+
+}  // namespace
+
+TodayLabelTexts ComposeTodayLabels(CalendarKind notation, datelib::DateOrder order, int hour,
+                                   int minute) {
+    const bool annusNovus = notation == CalendarKind::AN;
+    TodayLabelTexts labels;
+    labels.today = std::string(GEN_TEXT::Text(TextId::TodayIs)) + " " + WeekdayName(notation) +
+                   "," + std::string(kLabelBreak) + Article() + DateInNotation(0, notation, order) +
+                   TimePart(hour, minute);
+    const TextId heading = annusNovus ? TextId::AFiveDayWeekFromTodayIs : TextId::AWeekFromTodayIs;
+    labels.weekAhead = std::string(GEN_TEXT::Text(heading)) + std::string(kLabelBreak) + Article() +
+                       DateInNotation(annusNovus ? kAnnusNovusWeek : kWeek, notation, order) +
+                       (EndsWithFullStop(notation) ? "." : "");
+    return labels;
+}
+
+CalendarKind NextTodayNotation(CalendarKind notation) {
+    return kNotationCycle[(CyclePosition(notation) + 1) % kNotationCycle.size()];
+}
+
+CalendarKind PreviousTodayNotation(CalendarKind notation) {
+    return kNotationCycle[(CyclePosition(notation) + kNotationCycle.size() - 1) %
+                          kNotationCycle.size()];
+}
+
+}  // namespace quillday

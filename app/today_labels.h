@@ -1,0 +1,31 @@
+// The texts of the two today labels: today's date with its week day and the
+// time, and the date a week ahead, in one notation.
+#ifndef APP_TODAY_LABELS_H
+#define APP_TODAY_LABELS_H
+
+#include <string>
+
+#include "datelib/date_values.h"
+
+namespace quillday {
+
+struct TodayLabelTexts {
+    std::string today;      // "Today is Monday,\n2012-12-31 CE (14:05)."
+    std::string weekAhead;  // "A week from today is\n2013-01-07 CE."
+};
+
+// Composes both labels for today (the date library's today) at the given
+// time, in the notation, the date order, the library's separators and the
+// current language. Throws datelib::OverflowError when a date has no text
+// in the notation (a yyyyddd date outside the years 1 to 9999).
+TodayLabelTexts ComposeTodayLabels(datelib::CalendarKind notation, datelib::DateOrder order,
+                                   int hour, int minute);
+
+// The notation that follows one in the labels' cycle CE, JC, AN, JDN,
+// yyyyddd, and the one before it.
+datelib::CalendarKind NextTodayNotation(datelib::CalendarKind notation);
+datelib::CalendarKind PreviousTodayNotation(datelib::CalendarKind notation);
+
+}  // namespace quillday
+
+#endif
