@@ -170,17 +170,6 @@ ParseStatus ParseCalendarDate(std::string_view text, char separator, int32_t let
     return ParseStatus::Valid;
 }
 
-int32_t CalendarLetter(CalendarKind kind) {
-    switch (kind) {
-        case CalendarKind::JC:
-            return DAYMATH_JULIAN;
-        case CalendarKind::AN:
-            return DAYMATH_ANNUS_NOVUS;
-        default:
-            return DAYMATH_GREGORIAN;
-    }
-}
-
 void RequireThousandsSeparator(std::string_view separator) {
     if (separator.size() > 1 ||
         (separator.size() == 1 && (separator[0] == '\0' || !IsAscii(separator)))) {
@@ -244,7 +233,7 @@ ParseStatus ParseDateText(std::string_view text, std::string_view separator, Cal
         case CalendarKind::CE:
         case CalendarKind::JC:
         case CalendarKind::AN:
-            return ParseCalendarDate(text, separator[0], CalendarLetter(kind), order, date);
+            return ParseCalendarDate(text, separator[0], KindCalendarLetter(kind), order, date);
     }
     return ParseStatus::NotValid;
 }

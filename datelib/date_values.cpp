@@ -39,14 +39,9 @@ const KindInfo* FindKind(CalendarKind kind) {
     return code < kKinds.size() ? &kKinds[code] : nullptr;
 }
 
-int32_t CalendarLetterOf(CalendarKind kind) {
-    const KindInfo* info = FindKind(kind);
-    return info != nullptr ? info->calendarLetter : 0;
-}
-
 // The kind's calendar letter; JDN and DIY have none.
 int32_t RequireCalendarLetter(CalendarKind kind) {
-    const int32_t letter = CalendarLetterOf(kind);
+    const int32_t letter = KindCalendarLetter(kind);
     if (letter == 0) {
         throw std::invalid_argument("This procedure needs a CE, JC or AN kind, not kind " +
                                     std::to_string(static_cast<int>(kind)));
@@ -69,7 +64,7 @@ int32_t DateToJdn(CalendarDate& date) {
     const int32_t jdn = date.calendar == DAYMATH_ANNUS_NOVUS ? Engine().annusNovusDateToJdn(&date)
                                                              : Engine().euroDateToJdn(&date);
     if (jdn == DAYMATH_NO_JDN) {
-        throw OverflowError("The day number of this date lies beyond 32 bits");
+        throw OverflowError("This date has no day number within 32 bits");
     }
     return jdn;
 }
@@ -119,12 +114,17 @@ std::string_view KindTextCode(CalendarKind kind) {
     return info != nullptr ? info->textCode : std::string_view{};
 }
 
+int32_t KindCalendarLetter(CalendarKind kind) {
+    const KindInfo* info = FindKind(kind);
+    return info != nullptr ? info->calendarLetter : 0;
+}
+
 bool IsAcceptedDayNumber(int64_t n) {
     return n >= kSmallestDayNumber && n <= kLargestDayNumber;
 }
 
 bool SetCalendarLetter(CalendarKind kind, CalendarDate& date) {
-    const int32_t letter = CalendarLetterOf(kind);
+    const int32_t letter = KindCalendarLetter(kind);
     if (letter == 0) {
         return false;
     }

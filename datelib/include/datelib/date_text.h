@@ -25,9 +25,6 @@ enum class ParseStatus : int16_t {
     Valid = 1,
 };
 
-// The length limit of the input fields, passed to the key filters.
-inline constexpr std::size_t kMaxInputLength = 18;
-
 // Reads text as a date of the kind, written with separator ("-", "/" or
 // ".") in the order. An Annus Novus date is always written with "-", and
 // order MDY reads it as YMD.

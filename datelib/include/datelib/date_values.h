@@ -65,6 +65,10 @@ void InitDateProcs();
 // "AN", and "" for DIY or a code outside the enumeration.
 std::string_view KindTextCode(CalendarKind kind);
 
+// Returns the calendar letter of the kind: 'G' for CE, 'J' for JC, 'A' for
+// AN, and 0 for JDN, DIY or a code outside the enumeration.
+int32_t KindCalendarLetter(CalendarKind kind);
+
 // True when n lies within kSmallestDayNumber .. kLargestDayNumber.
 bool IsAcceptedDayNumber(int64_t n);
 
