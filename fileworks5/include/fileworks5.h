@@ -31,7 +31,9 @@
 #include <stdint.h>
 
 #if defined(_WIN32)
-#if defined(FILEWORKS5_BUILDING)
+#if defined(FILEWORKS5_DEF_EXPORTS)
+#define FW5_API /* the module-definition file names the exports */
+#elif defined(FILEWORKS5_BUILDING)
 #define FW5_API __declspec(dllexport)
 #else
 #define FW5_API __declspec(dllimport)
