@@ -16,6 +16,6 @@ ensure_packages() {
     echo "Installing: ${missing[*]}"
     local sudo=()
     [[ $(id -u) -ne 0 ]] && sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"
 }
