@@ -34,12 +34,6 @@ TEST(PatternSource, EveryRandomBlockStartsWithFirstWord) {
     }
 }
 
-TEST(PatternSource, FixedValueFillsEveryByte) {
-    fw5::PatternSource source(0xAA);
-    const fw5::Block& block = source.NextBlock();
-    EXPECT_TRUE(std::all_of(block.begin(), block.end(), [](uint8_t b) { return b == 0xAA; }));
-}
-
 TEST(OverwriteFile, FixedPassTurnsEveryByteIntoValueAndKeepsLength) {
     const fw5test::TempDir dir;
     const std::string path = dir.Path("file");
@@ -64,11 +58,6 @@ TEST(OverwriteFile, RandomPassStartsEveryBlockWithFirstPatternWord) {
                   Bytes({0x83, 0xEE, 0x17, 0xE5}))
             << "block at " << block;
     }
-}
-
-TEST(OverwriteFile, MissingFileCannotBeOpened) {
-    const fw5test::TempDir dir;
-    EXPECT_EQ(fw5::OverwriteFile(dir.Path("missing").c_str(), 170, true, 4096), FW5_ERR_OPEN_RW);
 }
 
 }  // namespace
