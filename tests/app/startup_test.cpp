@@ -1,0 +1,85 @@
+// Start-up: the window's controls, title, defaults and focus.
+#include <QApplication>
+#include <QComboBox>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "fakes.h"
+#include "main_window_layout.h"
+#include "texts/gen_text.h"
+#include "window_test_helpers.h"
+
+namespace quillday::testing {
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void everyControlStandsWhereItsTableSays() {
+        FakeServices fakes;
+        frmMain window(fakes.ForWindow());
+        QCOMPARE(window.size(), QSize(716, 522));
+        for (const ControlSpec& spec : MainWindowControls()) {
+            const QString name = QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()));
+            const QWidget* control = Find<QWidget>(window, name);
+            QCOMPARE(control->geometry(),
+                     QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
+            const QString container =
+                spec.container.empty()
+                    ? QString("frmMain")
+                    : QString::fromUtf8(spec.container.data(), qsizetype(spec.container.size()));
+            QCOMPARE(control->parentWidget()->objectName(), container);
+        }
+    }
+
+    void opensWithTheDefaultsAndTheFocusInTheFirstDateBox() {
+        FakeServices fakes;
+        fakes.clock->now = {2012, 12, 30, 9, 0};
+        frmMain window(fakes.ForWindow());
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(window.windowTitle(), QString("Quillday 7.3"));
+        QCOMPARE(GEN_TEXT::currentLanguage, GEN_TEXT::English);
+        QCOMPARE(window.GetDateOrder(), datelib::DateOrder::YMD);
+        QCOMPARE(datelib::dateSeparator, std::string("-"));
+        QCOMPARE(datelib::thousandsSeparator, std::string(","));
+        QVERIFY(Find<QRadioButton>(window, "optSeparatorIsDash")->isChecked());
+        QVERIFY(Find<QRadioButton>(window, "optThousSepIsComma")->isChecked());
+        QCOMPARE(window.GetInputKind(1), datelib::CalendarKind::CE);
+        QCOMPARE(window.GetInputKind(2), datelib::CalendarKind::CE);
+        QCOMPARE(window.todayNotation, datelib::CalendarKind::CE);
+        for (const char* box : {"txbFirstDate", "txbSecondDate", "txbDateDiffDays"}) {
+            QCOMPARE(BoxText(window, box), QString());
+        }
+        QCOMPARE(OutputText(window), QString());
+        QCOMPARE(window.maxInputLength, int16_t{18});
+        QCOMPARE(window.settingsFilePath, fakes.settingsFilePath);
+        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbFirstDate"));
+    }
+
+    void clockTicksEverySecond() {
+        FakeServices fakes;
+        frmMain window(fakes.ForWindow());
+        const auto* clock = window.findChild<QTimer*>("Clock");
+        QVERIFY(clock != nullptr);
+        QVERIFY(clock->isActive());
+        QCOMPARE(clock->interval(), 1000);
+    }
+
+    void linkLabelsAreBlueAndUnderlinedOnCyan() {
+        FakeServices fakes;
+        frmMain window(fakes.ForWindow());
+        QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 255, 255));
+        for (const char* name : {"lblVarnholtWorks", "lblOnlineDocumentation"}) {
+            const QLabel* link = Find<QLabel>(window, name);
+            QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+            QVERIFY(link->font().underline());
+        }
+        QCOMPARE(Find<QLabel>(window, "lblFirstDate")->palette().color(QPalette::WindowText),
+                 QColor(0, 0, 0));
+    }
+};
+
+}  // namespace quillday::testing
+
+QTEST_MAIN(quillday::testing::StartupTest)
+#include "startup_test.moc"

@@ -1,0 +1,47 @@
+#ifndef TESTS_APP_WINDOW_TEST_HELPERS_H
+#define TESTS_APP_WINDOW_TEST_HELPERS_H
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "frm_main.h"
+
+namespace quillday::testing {
+
+// The control of the window with that objectName; fails the test when missing.
+template <typename Widget>
+Widget* Find(const QWidget& window, const QString& name) {
+    auto* control = window.findChild<Widget*>(name);
+    if (control == nullptr) {
+        qFatal("no control %s", qPrintable(name));
+    }
+    return control;
+}
+
+inline QString LabelText(const QWidget& window, const QString& name) {
+    return Find<QLabel>(window, name)->text();
+}
+
+inline QString BoxText(const QWidget& window, const QString& name) {
+    return Find<QLineEdit>(window, name)->text();
+}
+
+inline QString OutputText(const QWidget& window) {
+    return Find<QPlainTextEdit>(window, "txbOutput")->toPlainText();
+}
+
+inline void Click(const QWidget& window, const QString& name) {
+    QTest::mouseClick(Find<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+inline void ClickLabel(const QWidget& window, const QString& name, Qt::MouseButton button) {
+    QTest::mouseClick(Find<QLabel>(window, name), button);
+}
+
+}  // namespace quillday::testing
+
+#endif
