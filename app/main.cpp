@@ -1,34 +1,18 @@
 // qly734: the Quillday date converter.
 #include <QApplication>
-#include <QMessageBox>
-#include <cstdio>
 
 #include "datelib/engine.h"
+#include "engine_check.h"
 #include "frm_main.h"
-
-namespace {
-
-// Without its engine the program can do nothing: say why and stop.
-bool EngineLoads() {
-    try {
-        datelib::Engine();
-        return true;
-    } catch (const datelib::EngineLoadError& error) {
-        std::fprintf(stderr, "qly734: %s\n", error.what());
-        QMessageBox::critical(nullptr, "Quillday", QString::fromLocal8Bit(error.what()));
-        return false;
-    }
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName("Quillday");
     QApplication::setApplicationName("qly734");
-    if (!EngineLoads()) {
+    quillday::Services services = quillday::Services::Real();
+    if (!quillday::EngineIsUsable(*services.messageBoxes, [] { datelib::Engine(); })) {
         return 1;
     }
-    quillday::frmMain window;
+    quillday::frmMain window(services);
     return QApplication::exec();
 }
