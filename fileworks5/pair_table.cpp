@@ -83,11 +83,6 @@ void PairTable::Fold() {
     unfolded_pairs_ = 0;
 }
 
-uint64_t PairTable::Cell(int row, int column) {
-    Fold();
-    return totals_[CellIndex(row, column)];
-}
-
 double PairTable::Figure(uint64_t n) {
     Fold();
     const double bytes = static_cast<double>(n);

@@ -23,9 +23,6 @@ class PairTable {
     // Counts the consecutive pairs of data; an odd last byte stays unpaired.
     void CountPairs(const uint8_t* data, std::size_t size);
 
-    // The count of one cell, for tests of the counting.
-    uint64_t Cell(int row, int column);
-
     // The randomness figure for these counts and an even byte count n > 0,
     // or FW5_ERR_UNDEFINED as a double.
     double Figure(uint64_t n);
