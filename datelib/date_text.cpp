@@ -205,7 +205,8 @@ bool AcceptKey(char32_t key, std::size_t length, std::size_t limit, std::string_
     if (std::find(kControlKeys.begin(), kControlKeys.end(), key) != kControlKeys.end()) {
         return true;
     }
-    if (length >= limit || key > kLastAsciiCode) {
+    // Only typing stops at the limit; a longer text, which only pasting makes, takes further keys.
+    if (length == limit || key > kLastAsciiCode) {
         return false;
     }
     const char c = static_cast<char>(key);

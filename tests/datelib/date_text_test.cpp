@@ -192,11 +192,17 @@ TEST(KeyFilters, AcceptFieldCharactersUpToTheLimitAndControlKeysAlways) {
         std::string extra;
         bool accepted;
     } cases[] = {
-        {true, U'a', 0, "-", false},          {true, U'(', 0, "-", true},
-        {true, U'/', 3, "/", true},           {true, U'/', 3, ".", false},
-        {true, U'7', kLimit + 5, "-", false}, {true, 8, kLimit, "-", true},
-        {true, 22, kLimit + 5, "-", true},    {true, U'\u00E9', 0, "\xC3\xA9", false},
-        {false, U',', 0, ",", true},          {false, U'(', 0, ",", false},
+        {true, U'a', 0, "-", false},
+        {true, U'(', 0, "-", true},
+        {true, U'/', 3, "/", true},
+        {true, U'/', 3, ".", false},
+        {true, U'7', kLimit, "-", false},
+        {true, U'7', kLimit + 5, "-", true},
+        {true, 8, kLimit, "-", true},
+        {true, 22, kLimit + 5, "-", true},
+        {true, U'\u00E9', 0, "\xC3\xA9", false},
+        {false, U',', 0, ",", true},
+        {false, U'(', 0, ",", false},
         {false, U'-', 0, "", true},
     };
     for (const auto& c : cases) {
