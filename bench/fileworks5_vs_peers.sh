@@ -4,7 +4,8 @@
 #   file_randomness on 256 MiB of random and of zero bytes     vs  ent
 #   dd_purge_file's four fixed passes over a 64 MiB file       vs  four runs of
 #                   dd conv=notrunc oflag=dsync bs=16k (one flush per 16 KiB block)
-# Each timing is the best of a few runs; each line ends with the ratio
+# The two sides run alternately, each going first in every other round, and
+# each timing is the best of its rounds; each line ends with the ratio
 # fileworks5 time / peer time (below 1 means fileworks5 is faster).
 #
 #   bench/fileworks5_vs_peers.sh [BUILD_DIR]     (default: build)
@@ -21,8 +22,8 @@ fi
 source "$root/scripts/deps.sh"
 ensure_packages ent
 
-readonly READ_RUNS=3
-readonly PURGE_RUNS=2
+readonly READ_RUNS=5
+readonly PURGE_RUNS=4
 readonly FIXED_PASSES=4
 work=$(mktemp -d "${TMPDIR:-/tmp}/fileworks5_bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -38,6 +39,31 @@ seconds_of() {
 
 # Prints the smaller of two numbers.
 smaller() { awk -v a="$1" -v b="$2" 'BEGIN { print (a < b) ? a : b }'; }
+
+# side_by_side RUNS FW_COMMAND... -- PEER_COMMAND...
+# Times both commands RUNS times, alternating which goes first, and sets
+# best_fw and best_peer to the best times.
+side_by_side() {
+    local runs=$1 run fw=() peer=()
+    shift
+    while [[ $1 != -- ]]; do
+        fw+=("$1")
+        shift
+    done
+    shift
+    peer=("$@")
+    best_fw=999
+    best_peer=999
+    for ((run = 0; run < runs; run++)); do
+        if ((run % 2 == 0)); then
+            best_fw=$(smaller "$best_fw" "$(seconds_of "${fw[@]}")")
+            best_peer=$(smaller "$best_peer" "$(seconds_of "${peer[@]}")")
+        else
+            best_peer=$(smaller "$best_peer" "$(seconds_of "${peer[@]}")")
+            best_fw=$(smaller "$best_fw" "$(seconds_of "${fw[@]}")")
+        fi
+    done
+}
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
@@ -63,34 +89,19 @@ cat "$work/big1" "$work/big2" "$work/random" "$work/zeros" >/dev/null
 echo "compare_files: $("$driver" compare "$work/big1" "$work/big2") (-1: identical)"
 echo "file_randomness: random $("$driver" randomness "$work/random"), zeros $("$driver" randomness "$work/zeros")"
 
-best_fw=999
-best_peer=999
-for ((run = 0; run < READ_RUNS; run++)); do
-    best_fw=$(smaller "$best_fw" "$(seconds_of "$driver" compare "$work/big1" "$work/big2")")
-    best_peer=$(smaller "$best_peer" "$(seconds_of cmp "$work/big1" "$work/big2")")
-done
+side_by_side $READ_RUNS "$driver" compare "$work/big1" "$work/big2" -- cmp "$work/big1" "$work/big2"
 printf "compare 1 GiB identical:  fileworks5 %s s  cmp %s s  ratio %s (target <= 0.95)\n" \
     "$best_fw" "$best_peer" "$(ratio "$best_fw" "$best_peer")"
 
 bytes=$((256 * 1024 * 1024))
 for name in random zeros; do
-    best_fw=999
-    best_peer=999
-    for ((run = 0; run < READ_RUNS; run++)); do
-        best_fw=$(smaller "$best_fw" "$(seconds_of "$driver" randomness "$work/$name")")
-        best_peer=$(smaller "$best_peer" "$(seconds_of ent "$work/$name")")
-    done
+    side_by_side $READ_RUNS "$driver" randomness "$work/$name" -- ent "$work/$name"
     printf "randomness 256 MiB %-6s fileworks5 %s s (%s)  ent %s s (%s)  ratio %s (target <= 0.10, >= 1.5 GB/s)\n" \
         "$name" "$best_fw" "$(throughput $bytes "$best_fw")" "$best_peer" \
         "$(throughput $bytes "$best_peer")" "$(ratio "$best_fw" "$best_peer")"
 done
 
 blocks=$((64 * 1024 / 16))
-best_fw=999
-best_peer=999
-for ((run = 0; run < PURGE_RUNS; run++)); do
-    best_fw=$(smaller "$best_fw" "$(seconds_of "$driver" fixed-passes "$work/purge")")
-    best_peer=$(smaller "$best_peer" "$(seconds_of dd_fixed_passes "$work/purge" "$blocks")")
-done
+side_by_side $PURGE_RUNS "$driver" fixed-passes "$work/purge" -- dd_fixed_passes "$work/purge" "$blocks"
 printf "purge 64 MiB, %d fixed passes:  fileworks5 %s s  dd %s s  ratio %s (target <= 1.10)\n" \
     "$FIXED_PASSES" "$best_fw" "$best_peer" "$(ratio "$best_fw" "$best_peer")"
