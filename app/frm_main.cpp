@@ -97,11 +97,10 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
             return output;
         }
         case ControlKind::VerticalScrollBar: {
-            // The value rests at 0; the upper arrow gives 1, the lower -1.
+            // The value rests at 0; an arrow moves it to -1 (upper) or 1 (lower).
             auto* spin = new QScrollBar(Qt::Vertical, parent);
             spin->setRange(-1, 1);
             spin->setValue(0);
-            spin->setInvertedAppearance(true);
             return spin;
         }
     }
@@ -160,6 +159,10 @@ void frmMain::FindControls() {
     txbFirstDate = Control<QLineEdit>("txbFirstDate");
     txbSecondDate = Control<QLineEdit>("txbSecondDate");
     txbDateDiffDays = Control<QLineEdit>("txbDateDiffDays");
+    lblDayOrDays = Control<QLabel>("lblDayOrDays");
+    VScroll[0] = Control<QScrollBar>("VScroll(0)");
+    VScroll[1] = Control<QScrollBar>("VScroll(1)");
+    cmdCompute = Control<QPushButton>("cmdCompute");
     cmdToday[0] = Control<QPushButton>("cmdToday(0)");
     cmdToday[1] = Control<QPushButton>("cmdToday(1)");
     for (std::size_t kind = 0; kind < std::size(kKindSuffixes); ++kind) {
@@ -176,10 +179,10 @@ void frmMain::FindControls() {
 
 // Handlers react to toggled, not clicked, so that selecting an option in
 // code runs its handler just as a click does.
-void frmMain::ConnectOption(QRadioButton* option, void (frmMain::*handler)()) {
-    connect(option, &QRadioButton::toggled, this, [this, handler](bool selected) {
+void frmMain::ConnectOption(QRadioButton* option, std::function<void()> handler) {
+    connect(option, &QRadioButton::toggled, this, [handler = std::move(handler)](bool selected) {
         if (selected) {
-            (this->*handler)();
+            handler();
         }
     });
 }
@@ -191,15 +194,37 @@ void frmMain::ConnectHandlers() {
     lblTodaysDate->installEventFilter(this);
     lblWeekFromToday->installEventFilter(this);
 
-    ConnectOption(optDateFormatIsYMD, &frmMain::optDateFormatIsYMD_Click);
-    ConnectOption(optDateFormatIsDMY, &frmMain::optDateFormatIsDMY_Click);
-    ConnectOption(optDateFormatIsMDY, &frmMain::optDateFormatIsMDY_Click);
-    ConnectOption(optSeparatorIsDash, &frmMain::optSeparatorIsDash_Click);
-    ConnectOption(optSeparatorIsSlash, &frmMain::optSeparatorIsSlash_Click);
-    ConnectOption(optSeparatorIsDot, &frmMain::optSeparatorIsDot_Click);
-    ConnectOption(optThousSepIsComma, &frmMain::optThousSepIsComma_Click);
-    ConnectOption(optThousSepIsDot, &frmMain::optThousSepIsDot_Click);
-    ConnectOption(optThousSepNone, &frmMain::optThousSepNone_Click);
+    ConnectOption(optDateFormatIsYMD, [this] { optDateFormatIsYMD_Click(); });
+    ConnectOption(optDateFormatIsDMY, [this] { optDateFormatIsDMY_Click(); });
+    ConnectOption(optDateFormatIsMDY, [this] { optDateFormatIsMDY_Click(); });
+    ConnectOption(optSeparatorIsDash, [this] { optSeparatorIsDash_Click(); });
+    ConnectOption(optSeparatorIsSlash, [this] { optSeparatorIsSlash_Click(); });
+    ConnectOption(optSeparatorIsDot, [this] { optSeparatorIsDot_Click(); });
+    ConnectOption(optThousSepIsComma, [this] { optThousSepIsComma_Click(); });
+    ConnectOption(optThousSepIsDot, [this] { optThousSepIsDot_Click(); });
+    ConnectOption(optThousSepNone, [this] { optThousSepNone_Click(); });
+    for (std::size_t kind = 0; kind < std::size(kKindSuffixes); ++kind) {
+        const auto notation = static_cast<datelib::CalendarKind>(kind);
+        ConnectOption(optFirstDateIs[kind], [this, notation] { optDateIs_Click(1, notation); });
+        ConnectOption(optSecondDateIs[kind], [this, notation] { optDateIs_Click(2, notation); });
+    }
+
+    connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
+    connect(Control<QPushButton>("cmdClearFirstDate"), &QPushButton::clicked, this,
+            &frmMain::cmdClearFirstDate_Click);
+    connect(Control<QPushButton>("cmdClearSecondDate"), &QPushButton::clicked, this,
+            &frmMain::cmdClearSecondDate_Click);
+    connect(Control<QPushButton>("cmdClearDateDiffDays"), &QPushButton::clicked, this,
+            &frmMain::cmdClearDateDiffDays_Click);
+    connect(Control<QPushButton>("cmdClearInputWindows"), &QPushButton::clicked, this,
+            &frmMain::cmdClearInputWindows_Click);
+    for (int index = 0; index < 2; ++index) {
+        connect(VScroll[index], &QScrollBar::valueChanged, this,
+                [this, index] { VScroll_Change(index); });
+    }
+    for (QLineEdit* box : {txbFirstDate, txbSecondDate, txbDateDiffDays}) {
+        box->installEventFilter(this);
+    }
 }
 
 void frmMain::Form_Load() {
@@ -211,6 +236,7 @@ void frmMain::Form_Load() {
     show();
     ApplyDefaultOptions();
     BuildSpecialDayMessages();
+    BuildInputErrorMessages();
     Clock->start(kClockIntervalMs);
     ShowSpecialDayMessage();
     FocusInput(1);

@@ -8,11 +8,17 @@
 #include <span>
 #include <string_view>
 
+#include <array>
+#include <functional>
+
 #include "datelib/date_values.h"
+#include "input_messages.h"
+#include "result_lines.h"
 #include "services.h"
 #include "special_days.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -46,6 +52,24 @@ class frmMain : public QWidget {
     void BuildSpecialDayMessages();
     void ShowSpecialDayMessage();
 
+    // The Compute command.
+    void cmdCompute_Click();
+
+    // Input fields and notation choice.
+    bool txbFirstDate_KeyPress(char32_t key);
+    bool txbSecondDate_KeyPress(char32_t key);
+    bool txbDateDiffDays_KeyPress(char32_t key);
+    void cmdClearFirstDate_Click();
+    void cmdClearSecondDate_Click();
+    void cmdClearDateDiffDays_Click();
+    void cmdClearInputWindows_Click();
+    // The ten handlers optFirstDateIsCE_Click ... optSecondDateIsDIY_Click:
+    // box n takes notation kind.
+    void optDateIs_Click(int n, datelib::CalendarKind kind);
+    bool ConvertDateToNewKind();
+    void VScroll_Change(int index);
+    QString StepDate(int n, const QString& text, int32_t days);
+
     // Display options.
     void optDateFormatIsYMD_Click();
     void optDateFormatIsDMY_Click();
@@ -64,6 +88,16 @@ class frmMain : public QWidget {
     int16_t maxInputLength = kMaxInputLength;
     QString settingsFilePath;
     std::span<const SpecialDay> specialDayMessages;
+    std::array<std::array<QString, kInputMessageCount>, GEN_TEXT::kLanguageSlots>
+        inputErrorMessages;
+    bool inputError = false;
+
+    // The notation change in progress: the text, its notation and the new
+    // one, and the re-expressed text.
+    QString pendingText;
+    datelib::CalendarKind fromKind = datelib::CalendarKind::CE;
+    datelib::CalendarKind toKind = datelib::CalendarKind::CE;
+    QString convertedText;
 
     static constexpr int16_t kMaxInputLength = 18;
 
@@ -71,10 +105,19 @@ class frmMain : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The working values of one Compute command.
+    struct ComputeInputs {
+        CalendarDate first{};
+        CalendarDate second{};
+        int32_t days = 0;
+        std::string firstText;  // as it stands in the line, "2012-12-31 CE"
+        std::string secondText;
+    };
+
     void BuildControls();
     void FindControls();
     void ConnectHandlers();
-    void ConnectOption(QRadioButton* option, void (frmMain::*handler)());
+    void ConnectOption(QRadioButton* option, std::function<void()> handler);
     void Form_Load();
     void InitSettingsAndInputs();
     void ApplyColourScheme();
@@ -88,7 +131,26 @@ class frmMain : public QWidget {
     void PreviousTodayNotation();
     void TodayLabel_MouseUp(Qt::MouseButton button);
     void WriteTodayInto(QLineEdit* box, datelib::CalendarKind kind);
-    void ReportEngineFault(const std::exception& fault);
+    void BuildInputErrorMessages();
+    void ShowMessage(InputMessageId id);
+    void ShowInputError(InputMessageId id);
+    QString ErrorTitle() const;
+    QLineEdit* DateBox(int n) const;
+    datelib::CalendarKind& DateNotation(int n);
+    void TrimInputs();
+    bool AllInputsFilled() const;
+    bool UserClearsDays();
+    bool ValidateInputs(ComputeInputs& inputs);
+    void ValidateDate(int n, CalendarDate& record, std::string& lineText);
+    void ValidateDays(ComputeInputs& inputs);
+    void AppendEquationLine(const ComputeInputs& inputs);
+    void AppendOneDateLine(const ComputeInputs& inputs, Direction direction);
+    void AppendDifferenceLine(const ComputeInputs& inputs);
+    void AppendOutput(const std::string& text);
+    void EndLine(int32_t days);
+    void ReportResultOutOfRange();
+    bool FilterKey(QObject* box, QKeyEvent* event);
+    bool DateKeyPress(char32_t key, QLineEdit* box);
 
     template <typename Widget>
     Widget* Control(std::string_view name) const;
@@ -110,6 +172,9 @@ class frmMain : public QWidget {
     QLineEdit* txbFirstDate = nullptr;
     QLineEdit* txbSecondDate = nullptr;
     QLineEdit* txbDateDiffDays = nullptr;
+    QLabel* lblDayOrDays = nullptr;
+    QPushButton* cmdCompute = nullptr;
+    QScrollBar* VScroll[2] = {};
     QPushButton* cmdToday[2] = {};
     QRadioButton* optFirstDateIs[5] = {};   // indexed by CalendarKind
     QRadioButton* optSecondDateIs[5] = {};  // indexed by CalendarKind

@@ -43,12 +43,7 @@ void frmMain::FocusInput(int n) {
 }
 
 QString frmMain::DayWord(int32_t n) const {
-    const bool one = n == 1 || n == -1;
-    const std::string_view word =
-        GEN_TEXT::Text(one ? GEN_TEXT::TextId::Day : GEN_TEXT::TextId::Days);
-    const QString text = QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
-    // German nouns keep their capital.
-    return GEN_TEXT::currentLanguage == GEN_TEXT::German ? text : text.toLower();
+    return QString::fromStdString(UnitWord(n, GEN_TEXT::TextId::Day, GEN_TEXT::TextId::Days));
 }
 
 void frmMain::AppendWeekdayName(CalendarDate date, CalendarKind kind) {

@@ -56,6 +56,11 @@ void frmMain::lblWeekFromToday_MouseUp(Qt::MouseButton button) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    const bool inputBox =
+        watched == txbFirstDate || watched == txbSecondDate || watched == txbDateDiffDays;
+    if (inputBox && event->type() == QEvent::KeyPress) {
+        return FilterKey(watched, static_cast<QKeyEvent*>(event));
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto button = static_cast<QMouseEvent*>(event)->button();
         if (watched == lblTodaysDate) {

@@ -1,0 +1,186 @@
+// The input fields: typing filters, clear buttons, notation changes and the
+// spin steps of the date boxes.
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include "datelib/date_text.h"
+#include "field_dates.h"
+#include "frm_main.h"
+
+namespace quillday {
+
+using datelib::CalendarKind;
+
+namespace {
+
+constexpr char32_t kEnter = 13;
+constexpr char32_t kBackspace = 8;
+constexpr char32_t kCopy = 3;
+constexpr char32_t kPaste = 22;
+constexpr char32_t kCut = 24;
+constexpr char32_t kNoKey = 0;  // a key the filters leave alone
+
+// The character code a key press types, as the filters see it: Enter 13,
+// backspace 8, Ctrl+C/V/X 3/22/24, Ctrl+letter its control code, or the
+// typed character. Navigation and editing keys type nothing and pass.
+char32_t TypedKey(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
+        return kEnter;
+    }
+    if (event.key() == Qt::Key_Backspace) {
+        return kBackspace;
+    }
+    if (event.matches(QKeySequence::Copy)) {
+        return kCopy;
+    }
+    if (event.matches(QKeySequence::Paste)) {
+        return kPaste;
+    }
+    if (event.matches(QKeySequence::Cut)) {
+        return kCut;
+    }
+    if (event.modifiers().testFlag(Qt::ControlModifier) && event.key() >= Qt::Key_A &&
+        event.key() <= Qt::Key_Z) {
+        return static_cast<char32_t>(event.key() - Qt::Key_A + 1);
+    }
+    const QString text = event.text();
+    if (text.isEmpty() || !text.at(0).isPrint()) {
+        return kNoKey;
+    }
+    return text.toUcs4().value(0);
+}
+
+}  // namespace
+
+bool frmMain::FilterKey(QObject* box, QKeyEvent* event) {
+    const char32_t key = TypedKey(*event);
+    if (key == kNoKey) {
+        return false;
+    }
+    if (box == txbFirstDate) {
+        return txbFirstDate_KeyPress(key);
+    }
+    if (box == txbSecondDate) {
+        return txbSecondDate_KeyPress(key);
+    }
+    return txbDateDiffDays_KeyPress(key);
+}
+
+// Each KeyPress handler returns true when it swallows the key.
+bool frmMain::DateKeyPress(char32_t key, QLineEdit* box) {
+    if (key == kEnter) {
+        cmdCompute_Click();
+        return true;
+    }
+    return !datelib::AcceptDateKey(key, static_cast<std::size_t>(box->text().size()),
+                                   static_cast<std::size_t>(maxInputLength),
+                                   datelib::dateSeparator);
+}
+
+bool frmMain::txbFirstDate_KeyPress(char32_t key) {
+    return DateKeyPress(key, txbFirstDate);
+}
+
+bool frmMain::txbSecondDate_KeyPress(char32_t key) {
+    return DateKeyPress(key, txbSecondDate);
+}
+
+bool frmMain::txbDateDiffDays_KeyPress(char32_t key) {
+    if (key == kEnter) {
+        cmdCompute_Click();
+        return true;
+    }
+    return !datelib::AcceptDayCountKey(
+        key, static_cast<std::size_t>(txbDateDiffDays->text().size()),
+        static_cast<std::size_t>(maxInputLength), datelib::thousandsSeparator);
+}
+
+void frmMain::cmdClearFirstDate_Click() {
+    txbFirstDate->clear();
+    FocusInput(1);
+}
+
+void frmMain::cmdClearSecondDate_Click() {
+    txbSecondDate->clear();
+    FocusInput(2);
+}
+
+void frmMain::cmdClearDateDiffDays_Click() {
+    txbDateDiffDays->clear();
+    txbDateDiffDays->setFocus();
+}
+
+void frmMain::cmdClearInputWindows_Click() {
+    ClearInputWindows();
+}
+
+CalendarKind& frmMain::DateNotation(int n) {
+    return n == 1 ? firstDateNotation : secondDateNotation;
+}
+
+void frmMain::optDateIs_Click(int n, CalendarKind kind) {
+    QLineEdit* box = DateBox(n);
+    box->setText(box->text().trimmed());
+    fromKind = DateNotation(n);
+    pendingText = box->text();
+    toKind = kind;
+    if (ConvertDateToNewKind()) {
+        box->setText(convertedText);
+    }
+    DateNotation(n) = kind;
+}
+
+bool frmMain::ConvertDateToNewKind() {
+    RefreshTodayDisplay();
+    const std::optional<std::string> converted =
+        ReexpressDate(pendingText.toStdString(), fromKind, toKind, GetDateOrder());
+    if (!converted) {
+        return false;
+    }
+    convertedText = QString::fromStdString(*converted);
+    txbDateDiffDays->setFocus();
+    txbDateDiffDays->end(false);
+    return true;
+}
+
+void frmMain::VScroll_Change(int index) {
+    // The upper arrow steps forward: it takes the value to the top, Qt's minimum.
+    const int step = -VScroll[index]->value();
+    if (step == 0) {
+        return;  // the reset below
+    }
+    const int n = index + 1;
+    QLineEdit* box = DateBox(n);
+    if (!box->text().trimmed().isEmpty()) {
+        const QString stepped = StepDate(n, box->text(), step);
+        if (!stepped.isEmpty()) {
+            box->setText(stepped);
+        }
+    }
+    VScroll[index]->setValue(0);
+    txbDateDiffDays->clear();
+    FocusInput(n);
+}
+
+QString frmMain::StepDate(int n, const QString& text, int32_t days) {
+    const CalendarKind kind = GetInputKind(n);
+    const StepResult result = StepDateText(text.toStdString(), kind, days, GetDateOrder());
+    switch (result.outcome) {
+        case StepOutcome::Stepped:
+            return QString::fromStdString(result.text);
+        case StepOutcome::NotValid:
+            ShowMessage(NotValidMessage(n, kind));
+            break;
+        case StepOutcome::OutOfRange:
+            ShowMessage(OutOfRangeMessage(n));
+            break;
+        case StepOutcome::ResultOutOfRange:
+            ShowMessage(InputMessageId::ResultOutOfRange);
+            break;
+    }
+    return {};
+}
+
+}  // namespace quillday

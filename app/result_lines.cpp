@@ -1,0 +1,174 @@
+#include "result_lines.h"
+
+#include "datelib/checked_math.h"
+#include "datelib/date_text.h"
+
+namespace quillday {
+
+namespace {
+
+using datelib::CalendarKind;
+using GEN_TEXT::TextId;
+
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
+std::string Entry(TextId id) {
+    return std::string(GEN_TEXT::Text(id));
+}
+
+std::optional<int32_t> TargetJdn(int32_t sourceJdn, int32_t days, Direction direction) {
+    try {
+        const int32_t jdn = direction == Direction::Forward
+                                ? datelib::CheckedAdd(sourceJdn, days)
+                                : datelib::CheckedSubtract(sourceJdn, days);
+        if (datelib::IsAcceptedDayNumber(jdn)) {
+            return jdn;
+        }
+    } catch (const datelib::OverflowError&) {
+    }
+    return std::nullopt;
+}
+
+bool HasYyyydddForm(int32_t jdn) {
+    return jdn >= datelib::kFirstYyyydddDayNumber && jdn <= datelib::kLastYyyydddDayNumber;
+}
+
+struct Breakdown {
+    int32_t years = 0;
+    int32_t months = 0;
+    int32_t days = 0;
+};
+
+std::optional<Breakdown> BreakdownOf(const CalendarDate& first, const CalendarDate& second,
+                                     CalendarKind kind) {
+    int32_t error = 0;
+    Breakdown parts;
+    try {
+        if (kind == CalendarKind::DIY) {
+            const datelib::YdDifference yd = datelib::DateDifferenceYD(first, second, error);
+            parts = {yd.years, 0, yd.days};
+        } else {
+            const datelib::YmdDifference ymd = datelib::DateDifferenceYMD(first, second, error);
+            parts = {ymd.years, ymd.months, ymd.days};
+        }
+    } catch (const datelib::OverflowError&) {
+        return std::nullopt;
+    }
+    if (error != 0 || (parts.years <= 0 && parts.months <= 0)) {
+        return std::nullopt;
+    }
+    return parts;
+}
+
+// " (1 year, 2 months, 14 days)": the positive parts only.
+std::string BreakdownText(const Breakdown& parts) {
+    std::string text;
+    const auto add = [&text](int32_t n, TextId singular, TextId plural) {
+        if (n > 0) {
+            text += (text.empty() ? "" : ", ") + std::to_string(n) + " " +
+                    UnitWord(n, singular, plural);
+        }
+    };
+    add(parts.years, TextId::Year, TextId::Years);
+    add(parts.months, TextId::Month, TextId::Months);
+    add(parts.days, TextId::Day, TextId::Days);
+    return " (" + text + ")";
+}
+
+bool HasBreakdown(int32_t days, CalendarKind firstKind, CalendarKind secondKind) {
+    return days > 0 && firstKind == secondKind && firstKind != CalendarKind::JDN;
+}
+
+}  // namespace
+
+std::string LowerCaseUnlessGerman(std::string_view text) {
+    return GEN_TEXT::currentLanguage == GEN_TEXT::German ? std::string(text) : LowerAscii(text);
+}
+
+std::string UnitWord(int64_t n, TextId singular, TextId plural) {
+    return LowerCaseUnlessGerman(GEN_TEXT::Text(n == 1 || n == -1 ? singular : plural));
+}
+
+std::optional<std::string> DayNumberText(CalendarDate& record, CalendarKind kind,
+                                         datelib::DateOrder order) {
+    switch (kind) {
+        case CalendarKind::JDN:
+            return datelib::GroupedNumber(record.jdn, datelib::thousandsSeparator);
+        case CalendarKind::DIY:
+            if (!HasYyyydddForm(record.jdn)) {
+                return std::nullopt;
+            }
+            return datelib::FormatYyyyddd(record.jdn);
+        default:
+            datelib::SetCalendarLetter(kind, record);
+            datelib::JdnToDate(record);
+            return datelib::FormatDate(record, order, datelib::dateSeparator,
+                                       datelib::thousandsSeparator);
+    }
+}
+
+std::string DateInLine(const std::string& fieldText, CalendarKind kind) {
+    if (kind == CalendarKind::DIY) {
+        return fieldText;
+    }
+    return fieldText + " " + std::string(datelib::KindTextCode(kind));
+}
+
+std::string OperatorPart(Direction direction, const std::string& daysText, int32_t days) {
+    const bool negative = !daysText.empty() && daysText.front() == '-';
+    const bool adds = (direction == Direction::Forward) != negative;
+    const std::string number = negative ? daysText.substr(1) : daysText;
+    return " " + Entry(adds ? TextId::Plus : TextId::Minus) + " " + number + " " +
+           UnitWord(days, TextId::Day, TextId::Days);
+}
+
+std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days,
+                                        Direction direction, CalendarKind targetKind,
+                                        bool sameNotation, datelib::DateOrder order) {
+    const std::optional<int32_t> jdn = TargetJdn(source.jdn, days, direction);
+    if (!jdn) {
+        return std::nullopt;
+    }
+    TargetDate target{};
+    target.record.jdn = *jdn;
+    const std::optional<std::string> text = DayNumberText(target.record, targetKind, order);
+    if (!text) {
+        return std::nullopt;
+    }
+    if (!sameNotation || targetKind == CalendarKind::DIY) {
+        target.fieldText = text;
+    }
+    if (!sameNotation) {
+        target.lineText = DateInLine(*text, targetKind);
+    }
+    return target;
+}
+
+std::optional<Difference> ComputeDifference(const CalendarDate& first, const CalendarDate& second,
+                                            CalendarKind firstKind, CalendarKind secondKind) {
+    Difference difference{};
+    try {
+        difference.days = datelib::CheckedSubtract(second.jdn, first.jdn);
+    } catch (const datelib::OverflowError&) {
+        return std::nullopt;
+    }
+    difference.daysText = datelib::GroupedNumber(difference.days, datelib::thousandsSeparator);
+    difference.lineText =
+        difference.daysText + " " + UnitWord(difference.days, TextId::Day, TextId::Days);
+    if (HasBreakdown(difference.days, firstKind, secondKind)) {
+        if (const std::optional<Breakdown> parts = BreakdownOf(first, second, firstKind)) {
+            difference.lineText += BreakdownText(*parts);
+        }
+    }
+    return difference;
+}
+
+}  // namespace quillday

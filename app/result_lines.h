@@ -1,0 +1,76 @@
+// The pieces of the Compute command's equation line, apart from the window:
+// the texts of the inputs, the operator, and the computed right-hand sides.
+// They read the date library's separators and the current language.
+#ifndef APP_RESULT_LINES_H
+#define APP_RESULT_LINES_H
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "datelib/date_values.h"
+#include "texts/gen_text.h"
+
+namespace quillday {
+
+// The text lower-cased, except in German, whose nouns keep their capitals.
+std::string LowerCaseUnlessGerman(std::string_view text);
+
+// The singular entry for 1 and -1, the plural otherwise; lower-cased except
+// in German ("day", "days"; "Tag", "Tage").
+std::string UnitWord(int64_t n, GEN_TEXT::TextId singular, GEN_TEXT::TextId plural);
+
+// The text of record.jdn in a notation, in the order and the library's
+// separators: grouped digits for JDN, yyyyddd for DIY (nothing outside the
+// years 1 to 9999), else the date in the kind's calendar, which the record
+// then holds.
+std::optional<std::string> DayNumberText(CalendarDate& record, datelib::CalendarKind kind,
+                                         datelib::DateOrder order);
+
+// A date input as it stands in the line: its normalised text, then a blank
+// and the kind's code unless the kind is DIY ("2012-12-31 CE", "2012366").
+std::string DateInLine(const std::string& fieldText, datelib::CalendarKind kind);
+
+enum class Direction {
+    Forward,   // second date = first date + days
+    Backward,  // first date = second date - days
+};
+
+// The operator part after the source date: " plus 10 days", " minus 1 day";
+// a leading "-" of the days text turns the operator round.
+std::string OperatorPart(Direction direction, const std::string& daysText, int32_t days);
+
+// The computed date of a forward or backward request.
+struct TargetDate {
+    CalendarDate record;                   // jdn, and the date in the target kind
+    std::optional<std::string> fieldText;  // what the target field receives, if anything
+    std::string lineText;                  // what the line receives before the week day
+};
+
+// Computes the target of a request from the source record's jdn and the
+// days, in the target kind, in the order and the library's separators. A
+// same-notation conversion fills the field only for DIY and adds nothing to
+// the line. Returns nothing when the result is out of range: a 32-bit
+// overflow, a day number beyond +-2,100,000,000, or a DIY date outside the
+// years 1 to 9999.
+std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days,
+                                        Direction direction, datelib::CalendarKind targetKind,
+                                        bool sameNotation, datelib::DateOrder order);
+
+// The computed difference of two dates.
+struct Difference {
+    int32_t days;
+    std::string daysText;  // grouped, for the days field
+    std::string lineText;  // "439 days (1 year, 2 months, 14 days)"
+};
+
+// Days from first to second, and for a positive span of two dates of the
+// same calendar kind (not JDN) the breakdown into years, months and days.
+// Returns nothing when the difference does not fit in 32 bits.
+std::optional<Difference> ComputeDifference(const CalendarDate& first, const CalendarDate& second,
+                                            datelib::CalendarKind firstKind,
+                                            datelib::CalendarKind secondKind);
+
+}  // namespace quillday
+
+#endif
