@@ -34,8 +34,10 @@ inline QString OutputText(const QWidget& window) {
     return Find<QPlainTextEdit>(window, "txbOutput")->toPlainText();
 }
 
+// Clicks a button near its left edge, where an option button has its dot.
 inline void Click(const QWidget& window, const QString& name) {
-    QTest::mouseClick(Find<QAbstractButton>(window, name), Qt::LeftButton);
+    auto* button = Find<QAbstractButton>(window, name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
 }
 
 inline void ClickLabel(const QWidget& window, const QString& name, Qt::MouseButton button) {
