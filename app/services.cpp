@@ -20,15 +20,20 @@ class SystemClock final : public LocalClock {
     }
 };
 
+// The program's errors and its one question carry no icon; Yes is the
+// question's default button.
 class QtMessageBoxes final : public MessageBoxes {
   public:
     void Error(QWidget* parent, const QString& title, const QString& text) override {
-        QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+        box.exec();
     }
 
     Answer Question(QWidget* parent, const QString& title, const QString& text) override {
-        switch (QMessageBox::question(parent, title, text,
-                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        QMessageBox box(QMessageBox::NoIcon, title, text,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+        box.setDefaultButton(QMessageBox::Yes);
+        switch (box.exec()) {
             case QMessageBox::Yes:
                 return Answer::Yes;
             case QMessageBox::No:
@@ -39,7 +44,8 @@ class QtMessageBoxes final : public MessageBoxes {
     }
 
     void Exclamation(QWidget* parent, const QString& title, const QString& text) override {
-        QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+        box.exec();
     }
 };
 
