@@ -10,8 +10,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fw5test {
@@ -90,5 +92,17 @@ inline bool RunningAsRoot() {
 }
 
 }  // namespace fw5test
+
+// The parameterised cases of each test file live in its unnamed namespace;
+// they print as their names, so that the names of their tests stay readable.
+namespace {
+template <typename Case>
+requires requires(const Case& c) {
+    std::string_view(c.name);
+}
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+}  // namespace
 
 #endif  // FILEWORKS5_TEST_FILES_H
