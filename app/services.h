@@ -5,47 +5,11 @@
 #define APP_SERVICES_H
 
 #include <QString>
-#include <QUrl>
 #include <memory>
 
-class QWidget;
+#include "services/seams.h"
 
 namespace quillday {
-
-struct LocalDateTime {
-    int year;
-    int month;  // 1-12
-    int day;    // 1-31
-    int hour;   // 0-23
-    int minute;
-};
-
-class LocalClock {
-  public:
-    virtual ~LocalClock() = default;
-    // The local date and time now.
-    virtual LocalDateTime Now() const = 0;
-};
-
-class MessageBoxes {
-  public:
-    enum class Answer { Yes, No, Cancel };
-
-    virtual ~MessageBoxes() = default;
-    // A modal error message with an OK button.
-    virtual void Error(QWidget* parent, const QString& title, const QString& text) = 0;
-    // A modal question with Yes, No and Cancel buttons.
-    virtual Answer Question(QWidget* parent, const QString& title, const QString& text) = 0;
-    // A modal message with an exclamation icon and an OK button.
-    virtual void Exclamation(QWidget* parent, const QString& title, const QString& text) = 0;
-};
-
-class WebOpener {
-  public:
-    virtual ~WebOpener() = default;
-    // Opens the address in the user's browser; false when that failed.
-    virtual bool Open(const QUrl& address) = 0;
-};
 
 struct Services {
     std::shared_ptr<LocalClock> clock;
