@@ -1,0 +1,37 @@
+// The units and fonts the windows were designed in: positions in twips and
+// the "MS Sans Serif" family, with stand-ins where it is not installed.
+#ifndef TEXTS_DESIGN_H
+#define TEXTS_DESIGN_H
+
+#include <QFont>
+#include <QRect>
+
+namespace quillday {
+
+// Twips per device-independent pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
+// The point size of ordinary controls.
+inline constexpr double kDesignPointSize = 8.25;
+
+// A rectangle in twips: left, top, width, height.
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The rectangle in pixels: {105, 120, 8205, 4545} gives (7, 8, 547 x 303).
+QRect ToPixels(const TwipsRect& rect);
+
+// Registers fonts of the same widths for "MS Sans Serif" and "Courier New"
+// where those are missing. Safe to call more than once.
+void SubstituteDesignFonts();
+
+// "MS Sans Serif" at the given size, falling back to a sans-serif face.
+QFont DesignFont(double pointSize = kDesignPointSize, bool bold = false);
+
+}  // namespace quillday
+
+#endif

@@ -1,0 +1,72 @@
+// The common shape of the Help, Credits and Calendars windows: a text box
+// txbMsg over a Close button cmdClose, one text per language built once when
+// the window is loaded, and the current language's text shown each time the
+// window is activated.
+#ifndef TEXTS_INFO_WINDOW_H
+#define TEXTS_INFO_WINDOW_H
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "texts/gen_text.h"
+#include "texts/info_texts.h"
+
+class QEvent;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace quillday {
+
+struct InfoWindowDesign;
+
+class InfoWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Sets what runs after Close has hidden the window (by the button, the
+    // close box or Escape); the main window puts the focus back into its
+    // first date box there. An empty function does nothing.
+    void SetAfterClose(std::function<void()> afterClose);
+
+    // Runs each time the window is shown or becomes active:
+    // caption, Close button and text in the current language, the text shown
+    // from its beginning with the caret at position 0.
+    void Form_Activate();
+
+    // Hides the window (it stays loaded, keeping its texts and position),
+    // then runs the after-close hook. Ends exec() when shown modal.
+    void cmdClose_Click();
+
+    // The text of a language slot (0-5) as the window shows it.
+    const QString& MessageText(GEN_TEXT::LanguageCode language) const;
+
+    // Escape and the close box act as the Close button.
+    void reject() override;
+
+    // The controls, for the main window to place and size them.
+    QPlainTextEdit* txbMsg = nullptr;
+    QPushButton* cmdClose = nullptr;
+
+  protected:
+    // Builds the controls after the design and runs Form_Load. The texts
+    // table must outlive the window.
+    InfoWindow(const InfoWindowDesign& design, const InfoTextSlots& texts, QWidget* parent);
+
+    bool event(QEvent* event) override;
+
+  private:
+    void BuildControls(const InfoWindowDesign& design);
+    void Form_Load();
+    void ShowFromBeginning(const QString& text);
+
+    const InfoWindowDesign& design_;
+    const InfoTextSlots& textTable_;
+    std::array<QString, GEN_TEXT::kLanguageSlots> texts_;
+    std::function<void()> afterClose_;
+};
+
+}  // namespace quillday
+
+#endif

@@ -1,0 +1,115 @@
+#include "texts/info_window.h"
+
+#include <QEvent>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextCursor>
+
+#include "info_window_design.h"
+
+namespace quillday {
+
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kLightGrey(192, 192, 192);
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void ApplyStyle(QPlainTextEdit* box, TextBoxStyle style) {
+    const bool readOnly = style == TextBoxStyle::ReadOnlyScrolling;
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, readOnly ? kWhite : kLightGrey);
+    box->setPalette(palette);
+    box->setReadOnly(readOnly);
+    if (readOnly) {
+        // Read-only, yet the addresses in the text can be selected and copied.
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+    box->setVerticalScrollBarPolicy(readOnly ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Long addresses break where the line ends rather than run out of view.
+    box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+}
+
+}  // namespace
+
+InfoWindow::InfoWindow(const InfoWindowDesign& design, const InfoTextSlots& texts, QWidget* parent)
+    : QDialog(parent), design_(design), textTable_(texts) {
+    SubstituteDesignFonts();
+    BuildControls(design);
+    connect(cmdClose, &QPushButton::clicked, this, &InfoWindow::cmdClose_Click);
+    Form_Load();
+}
+
+void InfoWindow::BuildControls(const InfoWindowDesign& design) {
+    setObjectName(FromUtf8(design.name));
+    setFont(DesignFont());
+    setFixedSize(design.clientWidth / kTwipsPerPixel, design.clientHeight / kTwipsPerPixel);
+
+    txbMsg = new QPlainTextEdit(this);
+    txbMsg->setObjectName("txbMsg");
+    txbMsg->setGeometry(ToPixels(design.text));
+    ApplyStyle(txbMsg, design.style);
+
+    cmdClose = new QPushButton(this);
+    cmdClose->setObjectName("cmdClose");
+    cmdClose->setGeometry(ToPixels(design.close));
+}
+
+void InfoWindow::Form_Load() {
+    for (size_t slot = 0; slot < texts_.size(); ++slot) {
+        texts_[slot] = ComposeText(textTable_[slot]);
+    }
+}
+
+void InfoWindow::Form_Activate() {
+    setWindowTitle(FromUtf8(design_.captionPrefix) + FromUtf8(GEN_TEXT::Text(design_.caption)));
+    cmdClose->setText(FromUtf8(GEN_TEXT::Text(GEN_TEXT::TextId::Close)));
+    ShowFromBeginning(MessageText(GEN_TEXT::currentLanguage));
+}
+
+void InfoWindow::ShowFromBeginning(const QString& text) {
+    txbMsg->setPlainText(text);
+    txbMsg->moveCursor(QTextCursor::Start);
+    txbMsg->verticalScrollBar()->setValue(0);
+}
+
+void InfoWindow::cmdClose_Click() {
+    hide();
+    if (afterClose_) {
+        afterClose_();
+    }
+}
+
+void InfoWindow::reject() {
+    cmdClose_Click();
+}
+
+void InfoWindow::SetAfterClose(std::function<void()> afterClose) {
+    afterClose_ = std::move(afterClose);
+}
+
+const QString& InfoWindow::MessageText(GEN_TEXT::LanguageCode language) const {
+    static const QString kNone;
+    if (language < 0 || language >= GEN_TEXT::kLanguageSlots) {
+        return kNone;
+    }
+    return texts_[static_cast<size_t>(language)];
+}
+
+// Showing counts as activating too: a window manager may refuse to activate
+// a new window, and the window must not then stand there empty.
+bool InfoWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
+        Form_Activate();
+    }
+    return QDialog::event(event);
+}
+
+}  // namespace quillday
