@@ -139,11 +139,6 @@ void frmMain::BuildControls() {
     Clock->setObjectName("Clock");
 }
 
-template <typename Widget>
-Widget* frmMain::Control(std::string_view name) const {
-    return findChild<Widget*>(FromView(name));
-}
-
 void frmMain::FindControls() {
     lblIntro = Control<QLabel>("lblIntro");
     cboLanguage = Control<QComboBox>("cboLanguage");
@@ -175,6 +170,8 @@ void frmMain::FindControls() {
     txbOutput = Control<QPlainTextEdit>("txbOutput");
     lblVarnholtWorks = Control<QLabel>("lblVarnholtWorks");
     lblOnlineDocumentation = Control<QLabel>("lblOnlineDocumentation");
+    cmdCopyToClipboard = Control<QPushButton>("cmdCopyToClipboard");
+    cmdQuit = Control<QPushButton>("cmdQuit");
 }
 
 // Handlers react to toggled, not clicked, so that selecting an option in
@@ -225,6 +222,13 @@ void frmMain::ConnectHandlers() {
     for (QLineEdit* box : {txbFirstDate, txbSecondDate, txbDateDiffDays}) {
         box->installEventFilter(this);
     }
+
+    connect(cboLanguage, &QComboBox::currentIndexChanged, this, &frmMain::cboLanguage_Click);
+    connect(Control<QPushButton>("cmdClearOutputWindow"), &QPushButton::clicked, this,
+            &frmMain::cmdClearOutputWindow_Click);
+    connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmMain::cmdCopyToClipboard_Click);
+    txbOutput->installEventFilter(this);
+    txbOutput->viewport()->installEventFilter(this);
 }
 
 void frmMain::Form_Load() {
@@ -233,8 +237,14 @@ void frmMain::Form_Load() {
     datelib::InitDateProcs();
     InitSettingsAndInputs();
     ApplyColourScheme();
+    UpdateCopyButton();
     show();
     ApplyDefaultOptions();
+    FillLanguageList();
+    cboLanguage->setCurrentIndex(LanguageListIndex(GEN_TEXT::currentLanguage));
+    BuildIntroTexts();
+    ApplyCaptions();
+    RestoreSettings();
     BuildSpecialDayMessages();
     BuildInputErrorMessages();
     Clock->start(kClockIntervalMs);
@@ -269,15 +279,16 @@ void frmMain::ApplyColourScheme() {
     }
 }
 
-void frmMain::ApplyDefaultOptions() {
-    GEN_TEXT::currentLanguage = GEN_TEXT::English;
-    optDateFormatIsYMD->setChecked(true);
-    optSeparatorIsDash->setChecked(true);
-    optThousSepIsComma->setChecked(true);
-    todayNotation = datelib::CalendarKind::CE;
-    optFirstDateIs[static_cast<int>(datelib::CalendarKind::CE)]->setChecked(true);
-    optSecondDateIs[static_cast<int>(datelib::CalendarKind::CE)]->setChecked(true);
-    RefreshTodayDisplay();
+// A restored language other than English relabels the window; one the list
+// does not offer falls back to English through the list's handler.
+void frmMain::RestoreSettings() {
+    LoadSettings();
+    if (GEN_TEXT::currentLanguage != GEN_TEXT::English) {
+        FillLanguageList();
+        SelectLanguageEntry(LanguageListIndex(GEN_TEXT::currentLanguage));
+        BuildIntroTexts();
+        ApplyCaptions();
+    }
 }
 
 void frmMain::ClearInputWindows() {

@@ -19,6 +19,7 @@
 
 class QComboBox;
 class QKeyEvent;
+class QCloseEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -70,6 +71,26 @@ class frmMain : public QWidget {
     void VScroll_Change(int index);
     QString StepDate(int n, const QString& text, int32_t days);
 
+    // Language switching.
+    void cboLanguage_Click();
+    void FillLanguageList();
+    int LanguageListIndex(int code) const;
+    void BuildIntroTexts();
+    void ApplyCaptions();
+
+    // Output window and clipboard.
+    void cmdClearOutputWindow_Click();
+    void cmdCopyToClipboard_Click();
+    void txbOutput_MouseUp(Qt::MouseButton button);
+    void txbOutput_LostFocus();
+    void UpdateCopyButton();
+
+    // Saved settings.
+    void ApplyDefaultOptions();
+    void LoadSettings();
+    void SaveSettings();
+    void Form_Unload();
+
     // Display options.
     void optDateFormatIsYMD_Click();
     void optDateFormatIsDMY_Click();
@@ -87,6 +108,7 @@ class frmMain : public QWidget {
     datelib::CalendarKind secondDateNotation = datelib::CalendarKind::CE;
     int16_t maxInputLength = kMaxInputLength;
     QString settingsFilePath;
+    std::array<QString, GEN_TEXT::kLanguageSlots> introTexts;
     std::span<const SpecialDay> specialDayMessages;
     std::array<std::array<QString, kInputMessageCount>, GEN_TEXT::kLanguageSlots>
         inputErrorMessages;
@@ -103,6 +125,7 @@ class frmMain : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // The working values of one Compute command.
@@ -121,7 +144,8 @@ class frmMain : public QWidget {
     void Form_Load();
     void InitSettingsAndInputs();
     void ApplyColourScheme();
-    void ApplyDefaultOptions();
+    void RestoreSettings();
+    void SelectLanguageEntry(int index);
     void ClearInputWindows();
     void ShowSeparatorSamples(datelib::DateOrder order);
     void ChangeDateOrder(datelib::DateOrder order);
@@ -152,8 +176,12 @@ class frmMain : public QWidget {
     bool FilterKey(QObject* box, QKeyEvent* event);
     bool DateKeyPress(char32_t key, QLineEdit* box);
 
+    // The control of this window with that objectName.
     template <typename Widget>
-    Widget* Control(std::string_view name) const;
+    Widget* Control(std::string_view name) const {
+        return findChild<Widget*>(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
 
     Services services_;
     QTimer* Clock = nullptr;
@@ -183,6 +211,10 @@ class frmMain : public QWidget {
     QPlainTextEdit* txbOutput = nullptr;
     QLabel* lblVarnholtWorks = nullptr;
     QLabel* lblOnlineDocumentation = nullptr;
+    QPushButton* cmdCopyToClipboard = nullptr;
+    QPushButton* cmdQuit = nullptr;
+    // The selection the output window had when it lost the focus to the copy button.
+    QString selectionForCopy_;
 };
 
 }  // namespace quillday

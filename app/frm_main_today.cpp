@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 #include "datelib/checked_math.h"
 #include "datelib/date_text.h"
@@ -61,8 +62,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (inputBox && event->type() == QEvent::KeyPress) {
         return FilterKey(watched, static_cast<QKeyEvent*>(event));
     }
+    if (watched == txbOutput && event->type() == QEvent::FocusOut) {
+        txbOutput_LostFocus();
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto button = static_cast<QMouseEvent*>(event)->button();
+        if (watched == txbOutput->viewport()) {
+            txbOutput_MouseUp(button);
+            return false;
+        }
         if (watched == lblTodaysDate) {
             lblTodaysDate_MouseUp(button);
             return true;

@@ -10,16 +10,6 @@ namespace {
 using datelib::CalendarKind;
 using GEN_TEXT::TextId;
 
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lower;
-}
-
 std::string Entry(TextId id) {
     return std::string(GEN_TEXT::Text(id));
 }
@@ -90,7 +80,17 @@ bool HasBreakdown(int32_t days, CalendarKind firstKind, CalendarKind secondKind)
 }  // namespace
 
 std::string LowerCaseUnlessGerman(std::string_view text) {
-    return GEN_TEXT::currentLanguage == GEN_TEXT::German ? std::string(text) : LowerAscii(text);
+    return GEN_TEXT::currentLanguage == GEN_TEXT::German ? std::string(text) : LowerCase(text);
+}
+
+std::string LowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
 }
 
 std::string UnitWord(int64_t n, TextId singular, TextId plural) {

@@ -13,6 +13,10 @@
 
 namespace quillday {
 
+// The text with its ASCII capitals lower-cased (the table's words begin with
+// ASCII capitals; other letters stay).
+std::string LowerCase(std::string_view text);
+
 // The text lower-cased, except in German, whose nouns keep their capitals.
 std::string LowerCaseUnlessGerman(std::string_view text);
 

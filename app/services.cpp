@@ -4,7 +4,10 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTime>
+
+#include "services/drives.h"
 
 namespace quillday {
 
@@ -54,11 +57,25 @@ class DesktopWebOpener final : public WebOpener {
     bool Open(const QUrl& address) override { return QDesktopServices::openUrl(address); }
 };
 
+constexpr const char* kSettingsFileName = "qly5.usr";
+
+// Windows keeps the file on the root of the first fixed disk; other systems
+// in the user's configuration folder for the program.
+QString DefaultSettingsFilePath() {
+#if defined(_WIN32)
+    const std::string drive = FirstFixedDrive();
+    return QString::fromStdString(drive.empty() ? "C:" : drive) + "\\" + kSettingsFileName;
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/" +
+           kSettingsFileName;
+#endif
+}
+
 }  // namespace
 
 Services Services::Real() {
     return {std::make_shared<SystemClock>(), std::make_shared<QtMessageBoxes>(),
-            std::make_shared<DesktopWebOpener>(), QString()};
+            std::make_shared<DesktopWebOpener>(), DefaultSettingsFilePath()};
 }
 
 }  // namespace quillday

@@ -22,8 +22,14 @@ class StartupTest : public QObject {
         for (const ControlSpec& spec : MainWindowControls()) {
             const QString name = QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()));
             const QWidget* control = Find<QWidget>(window, name);
-            QCOMPARE(control->geometry(),
-                     QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
+            const QRect design(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15);
+            if (name == "cmdCopyToClipboard") {
+                // Its left edge and width follow its caption; its row stays.
+                QCOMPARE(control->y(), design.y());
+                QCOMPARE(control->height(), design.height());
+            } else {
+                QCOMPARE(control->geometry(), design);
+            }
             const QString container =
                 spec.container.empty()
                     ? QString("frmMain")

@@ -1,0 +1,46 @@
+// The main window's captions in the current language, as data and small
+// rules, apart from the widgets that show them.
+#ifndef APP_CAPTIONS_H
+#define APP_CAPTIONS_H
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "texts/gen_text.h"
+
+namespace quillday {
+
+// A control whose caption is a text-table entry, with a suffix.
+struct CaptionRule {
+    std::string_view control;
+    GEN_TEXT::TextId text;
+    std::string_view suffix;
+};
+
+// Every control captioned straight from the text table.
+std::span<const CaptionRule> CaptionRules();
+
+// The introduction of the window in a language (0-5).
+std::string IntroText(GEN_TEXT::LanguageCode language);
+
+// The caption of a date-order option, e.g. "year month day" or "Tag Monat
+// Jahr": three entries lower-cased except in German.
+std::string DateOrderCaption(GEN_TEXT::TextId first, GEN_TEXT::TextId second,
+                             GEN_TEXT::TextId third);
+
+// The number a day-count text starts with, as a simple reader takes it:
+// blanks skipped, a sign, digits and one decimal point up to the first other
+// character, rounded half to even; 0 when there is none. "1,000" gives 1.
+// Very large numbers saturate at +-2^31.
+int64_t LeadingNumber(std::string_view text);
+
+// The copy button: its caption and width (twips) in the current language,
+// with or without selected text in the output window.
+std::string CopyButtonCaption(bool selected);
+int CopyButtonWidthTwips(bool selected);
+
+}  // namespace quillday
+
+#endif

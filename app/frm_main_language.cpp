@@ -1,0 +1,107 @@
+// Language switching: the language list, the introduction and every caption.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "captions.h"
+#include "frm_main.h"
+
+namespace quillday {
+
+namespace {
+
+using GEN_TEXT::TextId;
+
+// The list offers these languages, in this order.
+struct ListedLanguage {
+    TextId name;
+    GEN_TEXT::LanguageCode code;
+};
+constexpr ListedLanguage kListedLanguages[] = {{TextId::EnglishName, GEN_TEXT::English},
+                                               {TextId::GermanName, GEN_TEXT::German},
+                                               {TextId::SpanishName, GEN_TEXT::Spanish}};
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void SetCaption(QWidget* control, const QString& caption) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(caption);
+    }
+}
+
+}  // namespace
+
+void frmMain::FillLanguageList() {
+    // Filling selects entries; the handler must not take those for choices.
+    const QSignalBlocker quiet(cboLanguage);
+    cboLanguage->clear();
+    for (const ListedLanguage& language : kListedLanguages) {
+        cboLanguage->addItem(FromView(GEN_TEXT::Text(language.name)),
+                             static_cast<int>(language.code));
+    }
+}
+
+int frmMain::LanguageListIndex(int code) const {
+    const int index = cboLanguage->findData(code);
+    return index < 0 ? 0 : index;
+}
+
+void frmMain::SelectLanguageEntry(int index) {
+    if (cboLanguage->currentIndex() == index) {
+        cboLanguage_Click();
+    } else {
+        cboLanguage->setCurrentIndex(index);  // runs cboLanguage_Click
+    }
+}
+
+void frmMain::cboLanguage_Click() {
+    const int index = cboLanguage->currentIndex();
+    const int code = cboLanguage->itemData(index).toInt();
+    if (index >= 0 && code != GEN_TEXT::currentLanguage) {
+        GEN_TEXT::currentLanguage = static_cast<GEN_TEXT::LanguageCode>(code);
+        FillLanguageList();
+        cboLanguage->setCurrentIndex(index);
+        ApplyCaptions();
+        RefreshTodayDisplay();
+    }
+    txbOutput->moveCursor(QTextCursor::End);
+    UpdateCopyButton();
+    txbOutput->setFocus();
+}
+
+void frmMain::BuildIntroTexts() {
+    for (int language = 0; language < GEN_TEXT::kLanguageSlots; ++language) {
+        introTexts[static_cast<std::size_t>(language)] =
+            QString::fromStdString(IntroText(static_cast<GEN_TEXT::LanguageCode>(language)));
+    }
+}
+
+void frmMain::ApplyCaptions() {
+    for (const CaptionRule& rule : CaptionRules()) {
+        SetCaption(Control<QWidget>(rule.control),
+                   FromView(GEN_TEXT::Text(rule.text)) + FromView(rule.suffix));
+    }
+    lblIntro->setText(introTexts[static_cast<std::size_t>(GEN_TEXT::currentLanguage)]);
+    lblDayOrDays->setText(QString::fromStdString(
+        UnitWord(LeadingNumber(txbDateDiffDays->text().toStdString()), TextId::Day, TextId::Days)));
+    optDateFormatIsYMD->setText(
+        QString::fromStdString(DateOrderCaption(TextId::Year, TextId::Month, TextId::Day)));
+    optDateFormatIsDMY->setText(
+        QString::fromStdString(DateOrderCaption(TextId::Day, TextId::Month, TextId::Year)));
+    optDateFormatIsMDY->setText(
+        QString::fromStdString(DateOrderCaption(TextId::Month, TextId::Day, TextId::Year)));
+    optThousSepNone->setText(QString::fromStdString(LowerCase(GEN_TEXT::Text(TextId::None))));
+    const QString tip = FromView(GEN_TEXT::Text(TextId::ClickToChangeCalendar));
+    lblTodaysDate->setToolTip(tip);
+    lblWeekFromToday->setToolTip(tip);
+}
+
+}  // namespace quillday

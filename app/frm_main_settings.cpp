@@ -1,0 +1,141 @@
+// The saved settings: defaults, restoring them at start-up and writing them
+// when the program ends.
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRadioButton>
+#include <QSaveFile>
+
+#include "frm_main.h"
+#include "settings_file.h"
+
+namespace quillday {
+
+using datelib::CalendarKind;
+using datelib::DateOrder;
+
+namespace {
+
+constexpr int16_t kDashCode = '-';
+constexpr int16_t kSlashCode = '/';
+constexpr int16_t kDotCode = '.';
+constexpr int16_t kNoSeparatorCode = 0;
+
+bool IsLanguageCode(int16_t code) {
+    return code >= 0 && code < GEN_TEXT::kLanguageSlots;
+}
+
+bool IsNotationCode(int16_t code) {
+    return code >= static_cast<int16_t>(CalendarKind::CE) &&
+           code <= static_cast<int16_t>(CalendarKind::DIY);
+}
+
+std::optional<SavedSettings> ReadSettingsFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QByteArray content = file.read(static_cast<qint64>(kMaxSettingsFileSize) + 1);
+    return ParseSettings(
+        std::string_view(content.constData(), static_cast<size_t>(content.size())));
+}
+
+int16_t CharacterCode(const std::string& separator) {
+    return separator.empty() ? kNoSeparatorCode : static_cast<int16_t>(separator.front());
+}
+
+}  // namespace
+
+void frmMain::ApplyDefaultOptions() {
+    GEN_TEXT::currentLanguage = GEN_TEXT::English;
+    optDateFormatIsYMD->setChecked(true);
+    optSeparatorIsDash->setChecked(true);
+    optThousSepIsComma->setChecked(true);
+    todayNotation = CalendarKind::CE;
+    optFirstDateIs[static_cast<int>(CalendarKind::CE)]->setChecked(true);
+    optSecondDateIs[static_cast<int>(CalendarKind::CE)]->setChecked(true);
+    RefreshTodayDisplay();
+}
+
+void frmMain::LoadSettings() {
+    const std::optional<SavedSettings> saved = ReadSettingsFile(settingsFilePath);
+    if (!saved) {
+        ApplyDefaultOptions();
+        return;
+    }
+    GEN_TEXT::currentLanguage = IsLanguageCode(saved->language)
+                                    ? static_cast<GEN_TEXT::LanguageCode>(saved->language)
+                                    : GEN_TEXT::English;
+    todayNotation = IsNotationCode(saved->todayNotation)
+                        ? static_cast<CalendarKind>(saved->todayNotation)
+                        : CalendarKind::CE;
+    switch (saved->dateOrder) {
+        case static_cast<int16_t>(DateOrder::MDY):
+            optDateFormatIsMDY->setChecked(true);
+            break;
+        case static_cast<int16_t>(DateOrder::DMY):
+            optDateFormatIsDMY->setChecked(true);
+            break;
+        default:
+            optDateFormatIsYMD->setChecked(true);
+    }
+    switch (saved->dateSeparator) {
+        case kDotCode:
+            optSeparatorIsDot->setChecked(true);
+            break;
+        case kSlashCode:
+            optSeparatorIsSlash->setChecked(true);
+            break;
+        default:
+            optSeparatorIsDash->setChecked(true);
+    }
+    switch (saved->thousandsSeparator) {
+        case kNoSeparatorCode:
+            optThousSepNone->setChecked(true);
+            break;
+        case kDotCode:
+            optThousSepIsDot->setChecked(true);
+            break;
+        default:
+            optThousSepIsComma->setChecked(true);
+    }
+    const auto notation = [](int16_t code) {
+        return IsNotationCode(code) ? code : static_cast<int16_t>(CalendarKind::CE);
+    };
+    optFirstDateIs[notation(saved->firstNotation)]->setChecked(true);
+    optSecondDateIs[notation(saved->secondNotation)]->setChecked(true);
+}
+
+// Saving is atomic: a failure leaves the previous file as it was, and is
+// not reported.
+void frmMain::SaveSettings() {
+    const SavedSettings settings{
+        static_cast<int16_t>(GEN_TEXT::currentLanguage),
+        static_cast<int16_t>(GetDateOrder()),
+        CharacterCode(datelib::dateSeparator),
+        CharacterCode(datelib::thousandsSeparator),
+        static_cast<int16_t>(todayNotation),
+        static_cast<int16_t>(GetInputKind(1)),
+        static_cast<int16_t>(GetInputKind(2)),
+    };
+    QDir().mkpath(QFileInfo(settingsFilePath).absolutePath());
+    QSaveFile file(settingsFilePath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return;
+    }
+    const std::string text = FormatSettings(settings);
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    file.commit();
+}
+
+void frmMain::Form_Unload() {
+    SaveSettings();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+}  // namespace quillday
