@@ -1,7 +1,9 @@
-// Renders the main window offscreen to PNG files, for looking at the layout
-// without a display: qly734_screenshot <folder>. The clock is fixed at
-// Monday 31 December 2012, 14:05.
+// Renders the main window offscreen to PNG files, one per language of its
+// list, for looking at the layout without a display:
+// qly734_screenshot <folder>. The clock is fixed at Monday 31 December 2012,
+// 14:05; the settings file is not read.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPixmap>
 #include <cstdio>
@@ -24,12 +26,18 @@ int main(int argc, char** argv) {
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     quillday::Services services = quillday::Services::Real();
     services.clock = std::make_shared<FixedClock>();
+    services.settingsFilePath = folder.filePath("qly734-screenshot-settings.usr");
     quillday::frmMain window(services);
-    const QString path = folder.filePath("qly734-English.png");
-    if (!window.grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        return 1;
+    const char* const languages[] = {"English", "German", "Spanish"};
+    auto* list = window.findChild<QComboBox*>("cboLanguage");
+    for (int index = 0; index < list->count(); ++index) {
+        list->setCurrentIndex(index);
+        const QString path = folder.filePath(QString("qly734-%1.png").arg(languages[index]));
+        if (!window.grab().save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(path));
     }
-    std::printf("%s\n", qPrintable(path));
     return 0;
 }

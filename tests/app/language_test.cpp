@@ -151,6 +151,32 @@ class LanguageTest : public QObject {
         QCOMPARE(LabelText(window, "lblDayOrDays"), word);
     }
 
+    void noCaptionIsClipped_data() {
+        QTest::addColumn<int>("index");
+        QTest::newRow("English") << 0;
+        QTest::newRow("German") << 1;
+        QTest::newRow("Spanish") << 2;
+    }
+
+    void noCaptionIsClipped() {
+        QFETCH(int, index);
+        frmMain window(fakes_.ForWindow());
+        ChooseLanguage(window, index);
+        window.Clock_Timer();
+        for (const QLabel* label : window.findChildren<QLabel*>()) {
+            const QRect needed = label->fontMetrics().boundingRect(
+                QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
+            QVERIFY2(needed.height() <= label->height() && needed.width() <= label->width(),
+                     qPrintable(label->objectName() + ": " + label->text()));
+        }
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+            QVERIFY2(
+                button->sizeHint().width() <= button->width() ||
+                    button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(),
+                qPrintable(button->objectName() + ": " + button->text()));
+        }
+    }
+
     void choosingTheSameLanguageOnlyMovesTheFocus() {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
