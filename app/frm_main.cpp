@@ -16,6 +16,8 @@
 
 #include "datelib/date_text.h"
 #include "main_window_layout.h"
+#include "services/web_addresses.h"
+#include "services/web_links.h"
 #include "texts/gen_text.h"
 
 namespace quillday {
@@ -188,8 +190,10 @@ void frmMain::ConnectHandlers() {
     connect(Clock, &QTimer::timeout, this, &frmMain::Clock_Timer);
     connect(cmdToday[0], &QPushButton::clicked, this, [this] { cmdToday_Click(0); });
     connect(cmdToday[1], &QPushButton::clicked, this, [this] { cmdToday_Click(1); });
-    lblTodaysDate->installEventFilter(this);
-    lblWeekFromToday->installEventFilter(this);
+    for (QLabel* label :
+         {lblTodaysDate, lblWeekFromToday, lblVarnholtWorks, lblOnlineDocumentation}) {
+        label->installEventFilter(this);
+    }
 
     ConnectOption(optDateFormatIsYMD, [this] { optDateFormatIsYMD_Click(); });
     ConnectOption(optDateFormatIsDMY, [this] { optDateFormatIsDMY_Click(); });
@@ -289,6 +293,14 @@ void frmMain::RestoreSettings() {
         BuildIntroTexts();
         ApplyCaptions();
     }
+}
+
+void frmMain::lblVarnholtWorks_Click() {
+    OpenWebPage(MakerHomePageAddress(), *services_.webOpener, *services_.messageBoxes);
+}
+
+void frmMain::lblOnlineDocumentation_Click() {
+    OpenWebPage(UserGuideAddress(), *services_.webOpener, *services_.messageBoxes);
 }
 
 void frmMain::ClearInputWindows() {

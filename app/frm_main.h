@@ -91,6 +91,10 @@ class frmMain : public QWidget {
     void SaveSettings();
     void Form_Unload();
 
+    // The two link labels.
+    void lblVarnholtWorks_Click();
+    void lblOnlineDocumentation_Click();
+
     // Display options.
     void optDateFormatIsYMD_Click();
     void optDateFormatIsDMY_Click();

@@ -79,6 +79,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             lblWeekFromToday_MouseUp(button);
             return true;
         }
+        if (watched == lblVarnholtWorks) {
+            lblVarnholtWorks_Click();
+            return true;
+        }
+        if (watched == lblOnlineDocumentation) {
+            lblOnlineDocumentation_Click();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

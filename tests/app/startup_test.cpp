@@ -1,8 +1,10 @@
 // Start-up: the window's controls, title, defaults and focus.
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QScrollBar>
 #include <QTimer>
+#include <QUrl>
 
 #include "fakes.h"
 #include "main_window_layout.h"
@@ -69,6 +71,23 @@ class StartupTest : public QObject {
         QVERIFY(clock != nullptr);
         QVERIFY(clock->isActive());
         QCOMPARE(clock->interval(), 1000);
+    }
+
+    void linkLabelsOpenTheUserGuide() {
+        FakeServices fakes;
+        frmMain window(fakes.ForWindow());
+        ClickLabel(window, "lblOnlineDocumentation", Qt::LeftButton);
+        ClickLabel(window, "lblVarnholtWorks", Qt::LeftButton);
+        QCOMPARE(fakes.webOpener->opened.size(), 2);
+        for (const QString& address : fakes.webOpener->opened) {
+            const QUrl url(address);
+            QVERIFY(url.isLocalFile());
+            QVERIFY(QFile::exists(url.toLocalFile()));
+        }
+        QVERIFY(fakes.messageBoxes->shown.isEmpty());
+        fakes.webOpener->succeeds = false;
+        ClickLabel(window, "lblOnlineDocumentation", Qt::LeftButton);
+        QCOMPARE(fakes.messageBoxes->shown.size(), 1);
     }
 
     void linkLabelsAreBlueAndUnderlinedOnCyan() {
