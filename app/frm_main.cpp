@@ -231,6 +231,9 @@ void frmMain::ConnectHandlers() {
     connect(Control<QPushButton>("cmdClearOutputWindow"), &QPushButton::clicked, this,
             &frmMain::cmdClearOutputWindow_Click);
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmMain::cmdCopyToClipboard_Click);
+    connect(Control<QPushButton>("cmdMoveSecondDateToFirst"), &QPushButton::clicked, this,
+            &frmMain::cmdMoveSecondDateToFirst_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     txbOutput->installEventFilter(this);
     txbOutput->viewport()->installEventFilter(this);
 }
@@ -302,6 +305,8 @@ void frmMain::lblVarnholtWorks_Click() {
 void frmMain::lblOnlineDocumentation_Click() {
     OpenWebPage(UserGuideAddress(), *services_.webOpener, *services_.messageBoxes);
 }
+
+void frmMain::CloseInformationWindows() {}
 
 void frmMain::ClearInputWindows() {
     txbFirstDate->clear();

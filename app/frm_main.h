@@ -91,6 +91,10 @@ class frmMain : public QWidget {
     void SaveSettings();
     void Form_Unload();
 
+    // Other commands.
+    void cmdMoveSecondDateToFirst_Click();
+    void cmdQuit_Click();
+
     // The two link labels.
     void lblVarnholtWorks_Click();
     void lblOnlineDocumentation_Click();
@@ -149,6 +153,7 @@ class frmMain : public QWidget {
     void InitSettingsAndInputs();
     void ApplyColourScheme();
     void RestoreSettings();
+    void CloseInformationWindows();
     void SelectLanguageEntry(int index);
     void ClearInputWindows();
     void ShowSeparatorSamples(datelib::DateOrder order);

@@ -1,6 +1,5 @@
 // The saved settings: defaults, restoring them at start-up and writing them
 // when the program ends.
-#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -127,15 +126,6 @@ void frmMain::SaveSettings() {
     const std::string text = FormatSettings(settings);
     file.write(text.data(), static_cast<qint64>(text.size()));
     file.commit();
-}
-
-void frmMain::Form_Unload() {
-    SaveSettings();
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    event->accept();
 }
 
 }  // namespace quillday
