@@ -18,6 +18,7 @@
 #include "main_window_layout.h"
 #include "services/web_addresses.h"
 #include "services/web_links.h"
+#include "texts/design.h"
 #include "texts/gen_text.h"
 
 namespace quillday {
@@ -39,34 +40,17 @@ QString FromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Where the design fonts are missing, fonts of the same widths stand in.
-void SubstituteDesignFonts() {
-    QFont::insertSubstitutions("MS Sans Serif",
-                               {"Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"});
-    QFont::insertSubstitutions("Courier New", {"Liberation Mono", "DejaVu Sans Mono"});
-}
+constexpr double kComputePointSize = 12;
+constexpr double kOutputPointSize = 9;
 
-QFont DesignFont(ControlFont font) {
+QFont FontOf(ControlFont font) {
     switch (font) {
-        case ControlFont::Compute: {
-            QFont f("MS Sans Serif");
-            f.setStyleHint(QFont::SansSerif);
-            f.setPointSizeF(12);
-            f.setBold(true);
-            return f;
-        }
-        case ControlFont::Output: {
-            QFont f("Courier New");
-            f.setStyleHint(QFont::Monospace);
-            f.setPointSizeF(9);
-            return f;
-        }
-        default: {
-            QFont f("MS Sans Serif");
-            f.setStyleHint(QFont::SansSerif);
-            f.setPointSizeF(8.25);
-            return f;
-        }
+        case ControlFont::Compute:
+            return DesignFont(kComputePointSize, true);
+        case ControlFont::Output:
+            return FixedPitchDesignFont(kOutputPointSize);
+        default:
+            return DesignFont();
     }
 }
 
@@ -134,7 +118,7 @@ void frmMain::BuildControls() {
         control->setObjectName(name);
         control->setGeometry(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel,
                              spec.width / kTwipsPerPixel, spec.height / kTwipsPerPixel);
-        control->setFont(DesignFont(spec.font));
+        control->setFont(FontOf(spec.font));
         containers.insert(name, control);
     }
     Clock = new QTimer(this);
@@ -234,6 +218,11 @@ void frmMain::ConnectHandlers() {
     connect(Control<QPushButton>("cmdMoveSecondDateToFirst"), &QPushButton::clicked, this,
             &frmMain::cmdMoveSecondDateToFirst_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+    connect(Control<QPushButton>("cmdHelp"), &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
+    connect(Control<QPushButton>("cmdCalendars"), &QPushButton::clicked, this,
+            &frmMain::cmdCalendars_Click);
+    connect(Control<QPushButton>("cmdCredits"), &QPushButton::clicked, this,
+            &frmMain::cmdCredits_Click);
     txbOutput->installEventFilter(this);
     txbOutput->viewport()->installEventFilter(this);
 }
@@ -305,8 +294,6 @@ void frmMain::lblVarnholtWorks_Click() {
 void frmMain::lblOnlineDocumentation_Click() {
     OpenWebPage(UserGuideAddress(), *services_.webOpener, *services_.messageBoxes);
 }
-
-void frmMain::CloseInformationWindows() {}
 
 void frmMain::ClearInputWindows() {
     txbFirstDate->clear();

@@ -10,12 +10,16 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "datelib/date_values.h"
 #include "input_messages.h"
 #include "result_lines.h"
 #include "services.h"
 #include "special_days.h"
+#include "texts/frm_calendars.h"
+#include "texts/frm_credits.h"
+#include "texts/frm_help.h"
 
 class QComboBox;
 class QKeyEvent;
@@ -93,6 +97,9 @@ class frmMain : public QWidget {
 
     // Other commands.
     void cmdMoveSecondDateToFirst_Click();
+    void cmdHelp_Click();
+    void cmdCalendars_Click();
+    void cmdCredits_Click();
     void cmdQuit_Click();
 
     // The two link labels.
@@ -154,6 +161,9 @@ class frmMain : public QWidget {
     void ApplyColourScheme();
     void RestoreSettings();
     void CloseInformationWindows();
+    template <typename Window>
+    Window& InformationWindow(std::unique_ptr<Window>& window);
+    void ShowBesideMainWindow(QWidget& window);
     void SelectLanguageEntry(int index);
     void ClearInputWindows();
     void ShowSeparatorSamples(datelib::DateOrder order);
@@ -222,6 +232,10 @@ class frmMain : public QWidget {
     QLabel* lblOnlineDocumentation = nullptr;
     QPushButton* cmdCopyToClipboard = nullptr;
     QPushButton* cmdQuit = nullptr;
+    // The information windows, created on first use and kept.
+    std::unique_ptr<frmHelp> help_;
+    std::unique_ptr<frmCalendars> calendars_;
+    std::unique_ptr<frmCredits> credits_;
     // The selection the output window had when it lost the focus to the copy button.
     QString selectionForCopy_;
 };

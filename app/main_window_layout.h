@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+#include "texts/design.h"
+
 namespace quillday {
 
 enum class ControlKind {
@@ -34,9 +36,6 @@ struct ControlSpec {
     std::string_view caption;      // design caption, replaced by the language's at start-up
     ControlFont font = ControlFont::Normal;
 };
-
-// Twips per device-independent pixel.
-inline constexpr int kTwipsPerPixel = 15;
 
 // The window's client area in twips.
 inline constexpr int kClientWidthTwips = 10740;

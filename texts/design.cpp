@@ -23,4 +23,11 @@ QFont DesignFont(double pointSize, bool bold) {
     return font;
 }
 
+QFont FixedPitchDesignFont(double pointSize) {
+    QFont font("Courier New");
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
 }  // namespace quillday

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "fakes.h"
 #include "window_test_helpers.h"
@@ -116,6 +117,69 @@ class CommandsTest : public QObject {
         QCOMPARE(BoxText(window, "txbFirstDate"), QString("1"));
         QCOMPARE(BoxText(window, "txbSecondDate"), second);
         QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbSecondDate"));
+    }
+
+    void helpAndCalendarsOpenOnceBesideTheMainWindow_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("windowClass");
+        QTest::newRow("Help") << "cmdHelp"
+                              << "quillday::frmHelp";
+        QTest::newRow("Calendars") << "cmdCalendars"
+                                   << "quillday::frmCalendars";
+    }
+
+    void helpAndCalendarsOpenOnceBesideTheMainWindow() {
+        QFETCH(QString, button);
+        QFETCH(QString, windowClass);
+        frmMain window(fakes_.ForWindow());
+        window.move(40, 30);
+        Click(window, button);
+        QWidget* opened = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && windowClass == top->metaObject()->className()) {
+                QVERIFY(opened == nullptr);
+                opened = top;
+            }
+        }
+        QVERIFY(opened != nullptr);
+        QVERIFY(!opened->isModal());
+        QCOMPARE(opened->pos(), window.pos() + QPoint(2900 / 15, 3100 / 15));
+
+        opened->showMinimized();
+        window.move(100, 100);
+        Click(window, button);
+        QVERIFY(!opened->isMinimized());
+        QCOMPARE(opened->pos(), QPoint(40, 30) + QPoint(2900 / 15, 3100 / 15));
+        Click(window, button);
+        QCOMPARE(opened->pos(), QPoint(100, 100) + QPoint(2900 / 15, 3100 / 15));
+
+        QTest::mouseClick(Find<QPushButton>(*opened, "cmdClose"), Qt::LeftButton);
+        QVERIFY(!opened->isVisible());
+        Click(window, button);
+        QVERIFY(opened->isVisible());
+        Click(window, "cmdQuit");
+        QVERIFY(!opened->isVisible());
+    }
+
+    void creditsAreModalSizedAndGiveTheFocusBack() {
+        frmMain window(fakes_.ForWindow());
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSize size;
+        int textHeight = 0;
+        bool modal = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* credits = QApplication::activeModalWidget();
+            QVERIFY(credits != nullptr);
+            modal = true;
+            size = credits->size();
+            textHeight = Find<QWidget>(*credits, "txbMsg")->height();
+            QTest::mouseClick(Find<QPushButton>(*credits, "cmdClose"), Qt::LeftButton);
+        });
+        Click(window, "cmdCredits");
+        QVERIFY(modal);
+        QCOMPARE(size.height(), 2200 / 15);
+        QCOMPARE(textHeight, 1200 / 15);
+        QTRY_COMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbFirstDate"));
     }
 
     void quitAndTheCloseBoxWriteTheSameSettings() {

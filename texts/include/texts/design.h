@@ -32,6 +32,9 @@ void SubstituteDesignFonts();
 // "MS Sans Serif" at the given size, falling back to a sans-serif face.
 QFont DesignFont(double pointSize = kDesignPointSize, bool bold = false);
 
+// "Courier New" at the given size, falling back to a fixed-pitch face.
+QFont FixedPitchDesignFont(double pointSize);
+
 }  // namespace quillday
 
 #endif
