@@ -1,5 +1,7 @@
 // The Compute command through the real window: every example line, the
 // written-back fields, and the edge cases of requests, validation and range.
+#include <QScrollBar>
+
 #include "fakes.h"
 #include "texts/gen_text.h"
 #include "texts/line_end.h"
@@ -239,6 +241,69 @@ class ComputeTest : public QObject {
         QCOMPARE(OutputText(window), QString());
         QVERIFY(window.inputError);
         QCOMPARE(BoxText(window, "txbDateDiffDays"), inputs[2]);
+    }
+
+    void messagesFollowTheLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("German first date")
+            << int(GEN_TEXT::German) << QStringList{"CE", "2013-02-29", "", "CE", ""}
+            << "Fehler!|Erstes Datum ist in dem angegebenen Kalender nicht zulässig.";
+        QTest::newRow("German days")
+            << int(GEN_TEXT::German) << QStringList{"CE", "2012-12-31", "3000000000", "CE", ""}
+            << "Fehler!|Datumsdifferenz ist ausserhalb des erlaubten Bereichs.";
+        QTest::newRow("Spanish days")
+            << int(GEN_TEXT::Spanish) << QStringList{"CE", "2012-12-31", "-", "CE", ""}
+            << "Error!|Diferencia de fechas no es válida.";
+        QTest::newRow("Spanish second AN date")
+            << int(GEN_TEXT::Spanish) << QStringList{"CE", "", "", "AN", "10520-11-01"}
+            << "Error!|La segunda fecha no es válida en Calendario Annus Novus.";
+    }
+
+    void messagesFollowTheLanguage() {
+        QFETCH(int, language);
+        QFETCH(QStringList, inputs);
+        QFETCH(QString, message);
+        frmMain window(fakes_.ForWindow());
+        GEN_TEXT::currentLanguage = static_cast<GEN_TEXT::LanguageCode>(language);
+        Find<QRadioButton>(window, "optFirstDateIs" + inputs[0])->setChecked(true);
+        Find<QRadioButton>(window, "optSecondDateIs" + inputs[3])->setChecked(true);
+        Find<QLineEdit>(window, "txbFirstDate")->setText(inputs[1]);
+        Find<QLineEdit>(window, "txbDateDiffDays")->setText(inputs[2]);
+        Find<QLineEdit>(window, "txbSecondDate")->setText(inputs[4]);
+        Click(window, "cmdCompute");
+        QCOMPARE(fakes_.messageBoxes->shown, QStringList{message});
+    }
+
+    // Huge pasted texts end in a message or in nothing, never in a crash.
+    void pastedFloodsAreHandled_data() {
+        QTest::addColumn<QString>("flood");
+        QTest::newRow("digits") << QString(10000, '9');
+        QTest::newRow("dashes") << QString(10000, '-');
+        QTest::newRow("date parts") << QString("2012-12-31 ").repeated(1000);
+        QTest::newRow("mixed") << QString("(-,./ 7x\u00e9").repeated(800);
+    }
+
+    void pastedFloodsAreHandled() {
+        QFETCH(QString, flood);
+        for (const char* notation : {"CE", "JC", "AN", "JDN", "DIY"}) {
+            frmMain window(fakes_.ForWindow());
+            Find<QRadioButton>(window, QString("optFirstDateIs") + notation)->setChecked(true);
+            for (const char* box : {"txbFirstDate", "txbDateDiffDays", "txbSecondDate"}) {
+                Find<QLineEdit>(window, box)->setText(flood);
+            }
+            fakes_.messageBoxes->answer = MessageBoxes::Answer::Yes;
+            Click(window, "cmdCompute");
+            Find<QLineEdit>(window, "txbFirstDate")->setText(flood);
+            window.VScroll_Change(0);
+            Find<QScrollBar>(window, "VScroll(0)")->setValue(-1);
+            Click(window, "optFirstDateIsJDN");
+            Click(window, "optFirstDateIsCE");
+            Find<QLineEdit>(window, "txbSecondDate")->setText(flood);
+            Click(window, "cmdMoveSecondDateToFirst");
+            QVERIFY(OutputText(window).size() < 100);
+        }
     }
 
     void daysAreReadLeniently() {
