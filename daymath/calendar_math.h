@@ -105,11 +105,10 @@ constexpr int64_t GregorianToJdn(int64_t year, uint32_t month, int64_t day) {
 }
 
 constexpr int64_t JulianToJdn(int64_t year, uint32_t month, int64_t day) {
-    const uint64_t y =
-        static_cast<uint64_t>(year + static_cast<int64_t>(kYearShift)) - (month <= 2);
-    const uint64_t yearStart = 1'461 * y / 4;
-    return static_cast<int64_t>(yearStart + ComputationalMonthStart(month)) -
-           static_cast<int64_t>(kJulianDayShift) + kJulianEpoch + day - 1;
+    const int64_t y = year - (month <= 2);
+    // 1461 y / 4 rounded down for every sign: C++20 shifts arithmetically.
+    const int64_t yearStart = (1'461 * y) >> 2;
+    return yearStart + ComputationalMonthStart(month) + kJulianEpoch + day - 1;
 }
 
 constexpr bool IsGregorianLeapYear(int64_t year) {
