@@ -97,7 +97,6 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
 
 frmMain::frmMain(Services services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)) {
-    SubstituteDesignFonts();
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
     datelib::SetTodaySource([clock = services_.clock] {
         const LocalDateTime now = clock->Now();
@@ -111,6 +110,7 @@ frmMain::frmMain(Services services, QWidget* parent)
 
 void frmMain::BuildControls() {
     setObjectName("frmMain");
+    setFont(FontOf(ControlFont::Normal));  // the controls inherit it
     QHash<QString, QWidget*> containers{{QString(), this}};
     for (const ControlSpec& spec : MainWindowControls()) {
         QWidget* control = CreateControl(spec, containers.value(FromView(spec.container), this));
@@ -118,7 +118,9 @@ void frmMain::BuildControls() {
         control->setObjectName(name);
         control->setGeometry(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel,
                              spec.width / kTwipsPerPixel, spec.height / kTwipsPerPixel);
-        control->setFont(FontOf(spec.font));
+        if (spec.font != ControlFont::Normal) {
+            control->setFont(FontOf(spec.font));
+        }
         containers.insert(name, control);
     }
     Clock = new QTimer(this);

@@ -1,5 +1,6 @@
 #include "texts/design.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace quillday {
@@ -9,14 +10,39 @@ QRect ToPixels(const TwipsRect& rect) {
             rect.height / kTwipsPerPixel};
 }
 
-void SubstituteDesignFonts() {
-    QFont::insertSubstitutions("MS Sans Serif",
-                               {"Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"});
-    QFont::insertSubstitutions("Courier New", {"Liberation Mono", "DejaVu Sans Mono"});
+namespace {
+
+// The first installed family of a list, else the system's face of the hint.
+// Naming an installed family spares Qt a fallback search for every font.
+QString InstalledFamily(const QStringList& candidates, QFont::StyleHint hint) {
+    for (const QString& family : candidates) {
+        if (QFontDatabase::hasFamily(family)) {
+            return family;
+        }
+    }
+    QFont system;
+    system.setStyleHint(hint);
+    return system.defaultFamily();
 }
 
+// "MS Sans Serif" and "Courier New", or fonts of the same widths.
+const QString& SansSerifFamily() {
+    static const QString family = InstalledFamily(
+        {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial", "DejaVu Sans"},
+        QFont::SansSerif);
+    return family;
+}
+
+const QString& FixedPitchFamily() {
+    static const QString family =
+        InstalledFamily({"Courier New", "Liberation Mono", "DejaVu Sans Mono"}, QFont::Monospace);
+    return family;
+}
+
+}  // namespace
+
 QFont DesignFont(double pointSize, bool bold) {
-    QFont font("MS Sans Serif");
+    QFont font(SansSerifFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -24,7 +50,7 @@ QFont DesignFont(double pointSize, bool bold) {
 }
 
 QFont FixedPitchDesignFont(double pointSize) {
-    QFont font("Courier New");
+    QFont font(FixedPitchFamily());
     font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(pointSize);
     return font;

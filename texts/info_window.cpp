@@ -41,7 +41,6 @@ void ApplyStyle(QPlainTextEdit* box, TextBoxStyle style) {
 
 InfoWindow::InfoWindow(const InfoWindowDesign& design, const InfoTextSlots& texts, QWidget* parent)
     : QDialog(parent), design_(design), textTable_(texts) {
-    SubstituteDesignFonts();
     BuildControls(design);
     connect(cmdClose, &QPushButton::clicked, this, &InfoWindow::cmdClose_Click);
     Form_Load();

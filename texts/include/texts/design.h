@@ -25,14 +25,13 @@ struct TwipsRect {
 // The rectangle in pixels: {105, 120, 8205, 4545} gives (7, 8, 547 x 303).
 QRect ToPixels(const TwipsRect& rect);
 
-// Registers fonts of the same widths for "MS Sans Serif" and "Courier New"
-// where those are missing. Safe to call more than once.
-void SubstituteDesignFonts();
-
-// "MS Sans Serif" at the given size, falling back to a sans-serif face.
+// "MS Sans Serif" at the given size; where it is not installed, the first
+// installed of fonts of the same widths ("Microsoft Sans Serif", "Liberation
+// Sans", "Arial"), else the system's sans-serif face.
 QFont DesignFont(double pointSize = kDesignPointSize, bool bold = false);
 
-// "Courier New" at the given size, falling back to a fixed-pitch face.
+// "Courier New" at the given size, else "Liberation Mono" or the system's
+// fixed-pitch face.
 QFont FixedPitchDesignFont(double pointSize);
 
 }  // namespace quillday
