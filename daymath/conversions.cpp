@@ -43,15 +43,16 @@ DAYMATH_API int32_t euro_date_to_jdn(CalendarDate* date) {
     if (date == nullptr) {
         return DAYMATH_NO_JDN;
     }
-    const bool monthExists = date->month >= 1 && date->month <= 12;
     const auto month = static_cast<uint32_t>(date->month);
-    if (date->calendar == DAYMATH_GREGORIAN && monthExists) {
-        return StoreJdn(date, daymath::GregorianToJdn(date->year, month, date->day));
+    int64_t jdn = DAYMATH_NO_JDN;
+    if (month - 1 < 12) {
+        if (date->calendar == DAYMATH_GREGORIAN) {
+            jdn = daymath::GregorianToJdn(date->year, month, date->day);
+        } else if (date->calendar == DAYMATH_JULIAN) {
+            jdn = daymath::JulianToJdn(date->year, month, date->day);
+        }
     }
-    if (date->calendar == DAYMATH_JULIAN && monthExists) {
-        return StoreJdn(date, daymath::JulianToJdn(date->year, month, date->day));
-    }
-    return StoreJdn(date, DAYMATH_NO_JDN);
+    return StoreJdn(date, jdn);
 }
 
 DAYMATH_API int32_t jdn_to_euro_date(CalendarDate* date) {
