@@ -54,9 +54,9 @@ QFont FontOf(ControlFont font) {
     }
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = FromView(spec.caption);
-    switch (spec.kind) {
+QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
+    const QString caption = FromView(design.caption);
+    switch (design.kind) {
         case ControlKind::Label:
         case ControlKind::LinkLabel: {
             auto* label = new QLabel(caption, parent);
@@ -112,14 +112,15 @@ void frmMain::BuildControls() {
     setObjectName("frmMain");
     setFont(FontOf(ControlFont::Normal));  // the controls inherit it
     QHash<QString, QWidget*> containers{{QString(), this}};
-    for (const ControlSpec& spec : MainWindowControls()) {
-        QWidget* control = CreateControl(spec, containers.value(FromView(spec.container), this));
-        const QString name = FromView(spec.name);
+    for (const ControlDesign& design : MainWindowControls()) {
+        QWidget* control =
+            CreateControl(design, containers.value(FromView(design.container), this));
+        const QString name = FromView(design.name);
         control->setObjectName(name);
-        control->setGeometry(spec.left / kTwipsPerPixel, spec.top / kTwipsPerPixel,
-                             spec.width / kTwipsPerPixel, spec.height / kTwipsPerPixel);
-        if (spec.font != ControlFont::Normal) {
-            control->setFont(FontOf(spec.font));
+        control->setGeometry(design.left / kTwipsPerPixel, design.top / kTwipsPerPixel,
+                             design.width / kTwipsPerPixel, design.height / kTwipsPerPixel);
+        if (design.font != ControlFont::Normal) {
+            control->setFont(FontOf(design.font));
         }
         containers.insert(name, control);
     }

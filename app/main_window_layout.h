@@ -28,7 +28,7 @@ enum class ControlFont {
     Output,   // "Courier New" 9 pt
 };
 
-struct ControlSpec {
+struct ControlDesign {
     std::string_view name;  // the control's objectName
     ControlKind kind;
     std::string_view container;    // empty for the window itself
@@ -42,7 +42,7 @@ inline constexpr int kClientWidthTwips = 10740;
 inline constexpr int kClientHeightTwips = 7830;
 
 // Every control, each container listed before what it contains.
-std::span<const ControlSpec> MainWindowControls();
+std::span<const ControlDesign> MainWindowControls();
 
 }  // namespace quillday
 

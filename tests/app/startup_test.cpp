@@ -21,21 +21,23 @@ class StartupTest : public QObject {
         FakeServices fakes;
         frmMain window(fakes.ForWindow());
         QCOMPARE(window.size(), QSize(716, 522));
-        for (const ControlSpec& spec : MainWindowControls()) {
-            const QString name = QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size()));
+        for (const ControlDesign& layout : MainWindowControls()) {
+            const QString name =
+                QString::fromUtf8(layout.name.data(), qsizetype(layout.name.size()));
             const QWidget* control = Find<QWidget>(window, name);
-            const QRect design(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15);
+            const QRect designed(layout.left / 15, layout.top / 15, layout.width / 15,
+                                 layout.height / 15);
             if (name == "cmdCopyToClipboard") {
                 // Its left edge and width follow its caption; its row stays.
-                QCOMPARE(control->y(), design.y());
-                QCOMPARE(control->height(), design.height());
+                QCOMPARE(control->y(), designed.y());
+                QCOMPARE(control->height(), designed.height());
             } else {
-                QCOMPARE(control->geometry(), design);
+                QCOMPARE(control->geometry(), designed);
             }
-            const QString container =
-                spec.container.empty()
-                    ? QString("frmMain")
-                    : QString::fromUtf8(spec.container.data(), qsizetype(spec.container.size()));
+            const QString container = layout.container.empty()
+                                          ? QString("frmMain")
+                                          : QString::fromUtf8(layout.container.data(),
+                                                              qsizetype(layout.container.size()));
             QCOMPARE(control->parentWidget()->objectName(), container);
         }
     }
