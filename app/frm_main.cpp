@@ -36,10 +36,6 @@ QString WindowTitle() {
     return QStringLiteral("Quillday %1.%2").arg(QUILLDAY_VERSION_MAJOR).arg(QUILLDAY_VERSION_MINOR);
 }
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 constexpr double kComputePointSize = 12;
 constexpr double kOutputPointSize = 9;
 
@@ -55,7 +51,7 @@ QFont FontOf(ControlFont font) {
 }
 
 QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
-    const QString caption = FromView(design.caption);
+    const QString caption = QString::fromUtf8(design.caption);
     switch (design.kind) {
         case ControlKind::Label:
         case ControlKind::LinkLabel: {
@@ -114,8 +110,8 @@ void frmMain::BuildControls() {
     QHash<QString, QWidget*> containers{{QString(), this}};
     for (const ControlDesign& design : MainWindowControls()) {
         QWidget* control =
-            CreateControl(design, containers.value(FromView(design.container), this));
-        const QString name = FromView(design.name);
+            CreateControl(design, containers.value(QString::fromUtf8(design.container), this));
+        const QString name = QString::fromUtf8(design.name);
         control->setObjectName(name);
         control->setGeometry(design.left / kTwipsPerPixel, design.top / kTwipsPerPixel,
                              design.width / kTwipsPerPixel, design.height / kTwipsPerPixel);

@@ -198,8 +198,7 @@ class frmMain : public QWidget {
     // The control of this window with that objectName.
     template <typename Widget>
     Widget* Control(std::string_view name) const {
-        return findChild<Widget*>(
-            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        return findChild<Widget*>(QString::fromUtf8(name));
     }
 
     Services services_;

@@ -25,10 +25,6 @@ constexpr ListedLanguage kListedLanguages[] = {{TextId::EnglishName, GEN_TEXT::E
                                                {TextId::GermanName, GEN_TEXT::German},
                                                {TextId::SpanishName, GEN_TEXT::Spanish}};
 
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void SetCaption(QWidget* control, const QString& caption) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(caption);
@@ -44,7 +40,7 @@ void frmMain::FillLanguageList() {
     const QSignalBlocker quiet(cboLanguage);
     cboLanguage->clear();
     for (const ListedLanguage& language : kListedLanguages) {
-        cboLanguage->addItem(FromView(GEN_TEXT::Text(language.name)),
+        cboLanguage->addItem(QString::fromUtf8(GEN_TEXT::Text(language.name)),
                              static_cast<int>(language.code));
     }
 }
@@ -87,7 +83,7 @@ void frmMain::BuildIntroTexts() {
 void frmMain::ApplyCaptions() {
     for (const CaptionRule& rule : CaptionRules()) {
         SetCaption(Control<QWidget>(rule.control),
-                   FromView(GEN_TEXT::Text(rule.text)) + FromView(rule.suffix));
+                   QString::fromUtf8(GEN_TEXT::Text(rule.text)) + QString::fromUtf8(rule.suffix));
     }
     lblIntro->setText(introTexts[static_cast<std::size_t>(GEN_TEXT::currentLanguage)]);
     lblDayOrDays->setText(QString::fromStdString(
@@ -99,7 +95,7 @@ void frmMain::ApplyCaptions() {
     optDateFormatIsMDY->setText(
         QString::fromStdString(DateOrderCaption(TextId::Month, TextId::Day, TextId::Year)));
     optThousSepNone->setText(QString::fromStdString(LowerCase(GEN_TEXT::Text(TextId::None))));
-    const QString tip = FromView(GEN_TEXT::Text(TextId::ClickToChangeCalendar));
+    const QString tip = QString::fromUtf8(GEN_TEXT::Text(TextId::ClickToChangeCalendar));
     lblTodaysDate->setToolTip(tip);
     lblWeekFromToday->setToolTip(tip);
 }

@@ -27,8 +27,7 @@ void frmMain::cmdCopyToClipboard_Click() {
     // output window; the selection it had then is what the user meant.
     const QString chosen = !selected.isEmpty() ? selected : selectionForCopy_;
     QString text = !chosen.isEmpty() ? chosen : txbOutput->toPlainText();
-    text.replace(QChar::ParagraphSeparator,
-                 QString::fromUtf8(kLineEnd.data(), qsizetype(kLineEnd.size())));
+    text.replace(QChar::ParagraphSeparator, QString::fromUtf8(kLineEnd));
     clipboard->setText(text);
     selectionForCopy_.clear();
     cmdCopyToClipboard->setText(QString::fromStdString(CopyButtonCaption(false)));

@@ -55,8 +55,7 @@ void frmMain::AppendWeekdayName(CalendarDate date, CalendarKind kind) {
         name = GEN_TEXT::DayName(datelib::DayOfWeek(date.jdn));
     }
     txbOutput->moveCursor(QTextCursor::End);
-    txbOutput->insertPlainText(", " +
-                               QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    txbOutput->insertPlainText(", " + QString::fromUtf8(name));
 }
 
 }  // namespace quillday

@@ -173,10 +173,6 @@ constexpr InfoTextSlots kCalendarsTexts = {
     kNoText,
 };
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 const InfoTextSlots& HelpTexts() {
@@ -208,17 +204,17 @@ QString AddressText(ShownAddress address) {
 }
 
 QString ComposeText(const InfoText& text) {
-    const QString lineEnd = FromUtf8(kLineEnd);
+    const QString lineEnd = QString::fromUtf8(kLineEnd);
     QString composed;
     for (std::string_view paragraph : text.paragraphs) {
-        composed += FromUtf8(paragraph) + lineEnd + lineEnd;
+        composed += QString::fromUtf8(paragraph) + lineEnd + lineEnd;
     }
     for (size_t i = 0; i < text.closingLines.size(); ++i) {
         const TextLine& line = text.closingLines[i];
         if (i > 0) {
             composed += lineEnd;
         }
-        composed += FromUtf8(line.words) + AddressText(line.address);
+        composed += QString::fromUtf8(line.words) + AddressText(line.address);
     }
     for (int i = 0; i < text.finalLineEnds; ++i) {
         composed += lineEnd;

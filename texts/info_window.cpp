@@ -16,10 +16,6 @@ namespace {
 const QColor kWhite(255, 255, 255);
 const QColor kLightGrey(192, 192, 192);
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void ApplyStyle(QPlainTextEdit* box, TextBoxStyle style) {
     const bool readOnly = style == TextBoxStyle::ReadOnlyScrolling;
     QPalette palette = box->palette();
@@ -47,7 +43,7 @@ InfoWindow::InfoWindow(const InfoWindowDesign& design, const InfoTextSlots& text
 }
 
 void InfoWindow::BuildControls(const InfoWindowDesign& design) {
-    setObjectName(FromUtf8(design.name));
+    setObjectName(QString::fromUtf8(design.name));
     setFont(DesignFont());
     setFixedSize(design.clientWidth / kTwipsPerPixel, design.clientHeight / kTwipsPerPixel);
 
@@ -68,8 +64,9 @@ void InfoWindow::Form_Load() {
 }
 
 void InfoWindow::Form_Activate() {
-    setWindowTitle(FromUtf8(design_.captionPrefix) + FromUtf8(GEN_TEXT::Text(design_.caption)));
-    cmdClose->setText(FromUtf8(GEN_TEXT::Text(GEN_TEXT::TextId::Close)));
+    setWindowTitle(QString::fromUtf8(design_.captionPrefix) +
+                   QString::fromUtf8(GEN_TEXT::Text(design_.caption)));
+    cmdClose->setText(QString::fromUtf8(GEN_TEXT::Text(GEN_TEXT::TextId::Close)));
     ShowFromBeginning(MessageText(GEN_TEXT::currentLanguage));
 }
 

@@ -11,7 +11,7 @@ namespace quillday::testing {
 
 namespace {
 
-const QString kEnd = QString::fromUtf8(kLineEnd.data(), qsizetype(kLineEnd.size()));
+const QString kEnd = QString::fromUtf8(kLineEnd);
 
 // Selects the notations, types the three inputs and presses Compute.
 void Compute(frmMain& window, const QString& firstKind, const QString& first, const QString& days,

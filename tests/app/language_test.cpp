@@ -13,7 +13,7 @@ namespace quillday::testing {
 namespace {
 
 QString Caption(const QWidget& window, std::string_view name) {
-    const QString control = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    const QString control = QString::fromUtf8(name);
     if (auto* label = window.findChild<QLabel*>(control)) {
         return label->text();
     }
@@ -84,8 +84,7 @@ class LanguageTest : public QObject {
             const std::string_view text =
                 GEN_TEXT::Text(rule.text, static_cast<GEN_TEXT::LanguageCode>(language));
             QCOMPARE(Caption(window, rule.control),
-                     QString::fromUtf8(text.data(), qsizetype(text.size())) +
-                         QString::fromUtf8(rule.suffix.data(), qsizetype(rule.suffix.size())));
+                     QString::fromUtf8(text) + QString::fromUtf8(rule.suffix));
         }
     }
 

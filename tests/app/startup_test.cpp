@@ -22,8 +22,7 @@ class StartupTest : public QObject {
         frmMain window(fakes.ForWindow());
         QCOMPARE(window.size(), QSize(716, 522));
         for (const ControlDesign& layout : MainWindowControls()) {
-            const QString name =
-                QString::fromUtf8(layout.name.data(), qsizetype(layout.name.size()));
+            const QString name = QString::fromUtf8(layout.name);
             const QWidget* control = Find<QWidget>(window, name);
             const QRect designed(layout.left / 15, layout.top / 15, layout.width / 15,
                                  layout.height / 15);
@@ -34,10 +33,8 @@ class StartupTest : public QObject {
             } else {
                 QCOMPARE(control->geometry(), designed);
             }
-            const QString container = layout.container.empty()
-                                          ? QString("frmMain")
-                                          : QString::fromUtf8(layout.container.data(),
-                                                              qsizetype(layout.container.size()));
+            const QString container =
+                layout.container.empty() ? QString("frmMain") : QString::fromUtf8(layout.container);
             QCOMPARE(control->parentWidget()->objectName(), container);
         }
     }

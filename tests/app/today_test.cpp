@@ -129,7 +129,7 @@ class TodayTest : public QObject {
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("day");
         QTest::addColumn<QString>("greeting");
-        const QString le = QString::fromUtf8(kLineEnd.data(), qsizetype(kLineEnd.size()));
+        const QString le = QString::fromUtf8(kLineEnd);
         QTest::newRow("1 January") << 1 << 1
                                    << "This is Calendar Day." + le +
                                           "The Annus Novus Decimal Calendar was introduced on "
