@@ -1,6 +1,7 @@
 // The Compute command through the real window: every example line, the
 // written-back fields, and the edge cases of requests, validation and range.
 #include <QScrollBar>
+#include <utility>
 
 #include "fakes.h"
 #include "texts/gen_text.h"
@@ -13,14 +14,25 @@ namespace {
 
 const QString kEnd = QString::fromUtf8(kLineEnd);
 
-// Selects the notations, types the three inputs and presses Compute.
-void Compute(frmMain& window, const QString& firstKind, const QString& first, const QString& days,
-             const QString& secondKind, const QString& second) {
-    Find<QRadioButton>(window, "optFirstDateIs" + firstKind)->setChecked(true);
-    Find<QRadioButton>(window, "optSecondDateIs" + secondKind)->setChecked(true);
-    QTest::keyClicks(Find<QLineEdit>(window, "txbFirstDate"), first);
-    QTest::keyClicks(Find<QLineEdit>(window, "txbDateDiffDays"), days);
-    QTest::keyClicks(Find<QLineEdit>(window, "txbSecondDate"), second);
+enum class Entry {
+    Typed,   // key by key, through the key filters
+    Pasted,  // whole, past the key filters
+};
+
+// Selects the notations, enters the inputs (first kind, first date, days,
+// second kind, second date) and presses Compute.
+void Compute(frmMain& window, const QStringList& inputs, Entry entry = Entry::Typed) {
+    Find<QRadioButton>(window, "optFirstDateIs" + inputs[0])->setChecked(true);
+    Find<QRadioButton>(window, "optSecondDateIs" + inputs[3])->setChecked(true);
+    const std::pair<const char*, QString> boxes[] = {
+        {"txbFirstDate", inputs[1]}, {"txbDateDiffDays", inputs[2]}, {"txbSecondDate", inputs[4]}};
+    for (const auto& [box, text] : boxes) {
+        if (entry == Entry::Typed) {
+            QTest::keyClicks(Find<QLineEdit>(window, box), text);
+        } else {
+            Find<QLineEdit>(window, box)->setText(text);
+        }
+    }
     Click(window, "cmdCompute");
 }
 
@@ -113,7 +125,7 @@ class ComputeTest : public QObject {
         QFETCH(QStringList, fields);
         QFETCH(QString, unit);
         frmMain window(fakes_.ForWindow());
-        Compute(window, inputs[0], inputs[1], inputs[2], inputs[3], inputs[4]);
+        Compute(window, inputs);
         QCOMPARE(OutputText(window), line + kEnd);
         QCOMPARE(BoxText(window, "txbFirstDate"), fields[0]);
         QCOMPARE(BoxText(window, "txbDateDiffDays"), fields[1]);
@@ -125,7 +137,7 @@ class ComputeTest : public QObject {
     void germanBreakdownKeepsItsCapitals() {
         frmMain window(fakes_.ForWindow());
         GEN_TEXT::currentLanguage = GEN_TEXT::German;
-        Compute(window, "CE", "2012-01-01", "", "CE", "2013-03-15");
+        Compute(window, {"CE", "2012-01-01", "", "CE", "2013-03-15"});
         QCOMPARE(OutputText(window),
                  "2013-03-15 CE minus 2012-01-01 CE = 439 Tage (1 Jahr, 2 Monate, 14 Tage)" + kEnd);
         QCOMPARE(DayUnit(window), QString("Tage"));
@@ -133,14 +145,14 @@ class ComputeTest : public QObject {
 
     void nothingTypedConvertsToday() {
         frmMain window(fakes_.ForWindow());
-        Compute(window, "CE", "", "", "JDN", "");
+        Compute(window, {"CE", "", "", "JDN", ""});
         QCOMPARE(OutputText(window), "2012-12-30 CE = 2,456,292 JDN, Sunday" + kEnd);
         QCOMPARE(BoxText(window, "txbFirstDate"), QString("2012-12-30"));
     }
 
     void aLoneDayCountIsDropped() {
         frmMain window(fakes_.ForWindow());
-        Compute(window, "CE", "", "15", "CE", "");
+        Compute(window, {"CE", "", "15", "CE", ""});
         QCOMPARE(OutputText(window), "2012-12-30 CE, Sunday" + kEnd);
         QCOMPARE(BoxText(window, "txbDateDiffDays"), QString());
     }
@@ -155,7 +167,7 @@ class ComputeTest : public QObject {
 
     void twoDatesAndZeroDaysComputeTheDifferenceWithoutAsking() {
         frmMain window(fakes_.ForWindow());
-        Compute(window, "CE", "2012-12-31", "0", "CE", "2013-01-01");
+        Compute(window, {"CE", "2012-12-31", "0", "CE", "2013-01-01"});
         QVERIFY(fakes_.messageBoxes->shown.isEmpty());
         QCOMPARE(OutputText(window), "2013-01-01 CE minus 2012-12-31 CE = 1 day" + kEnd);
     }
@@ -175,7 +187,7 @@ class ComputeTest : public QObject {
         fakes_.messageBoxes->answer = static_cast<MessageBoxes::Answer>(answer);
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Compute(window, "CE", "2012-12-31", "5", "CE", "2013-01-01");
+        Compute(window, {"CE", "2012-12-31", "5", "CE", "2013-01-01"});
         QCOMPARE(fakes_.messageBoxes->shown,
                  QStringList{"Error!|If both the first date and the second date are specified" +
                              kEnd + "then the date difference window must be empty." + kEnd + kEnd +
@@ -187,7 +199,7 @@ class ComputeTest : public QObject {
     void aSecondPressAfterADifferenceAsks() {
         fakes_.messageBoxes->answer = MessageBoxes::Answer::No;
         frmMain window(fakes_.ForWindow());
-        Compute(window, "CE", "2012-12-31", "", "CE", "2013-01-01");
+        Compute(window, {"CE", "2012-12-31", "", "CE", "2013-01-01"});
         Click(window, "cmdCompute");
         QCOMPARE(fakes_.messageBoxes->shown.size(), 1);
     }
@@ -196,7 +208,7 @@ class ComputeTest : public QObject {
         fakes_.messageBoxes->answer = MessageBoxes::Answer::No;
         frmMain window(fakes_.ForWindow());
         GEN_TEXT::currentLanguage = GEN_TEXT::German;
-        Compute(window, "CE", "2012-12-31", "5", "CE", "2013-01-01");
+        Compute(window, {"CE", "2012-12-31", "5", "CE", "2013-01-01"});
         QVERIFY(fakes_.messageBoxes->shown.value(0).startsWith(
             "Fehler!| Wenn sowohl Erstes als auch Zweites Datum angegeben sind,"));
         QVERIFY(fakes_.messageBoxes->shown.value(0).endsWith("Lösche Datumsdifferenz?"));
@@ -230,13 +242,7 @@ class ComputeTest : public QObject {
         QFETCH(QStringList, inputs);
         QFETCH(QString, message);
         frmMain window(fakes_.ForWindow());
-        Find<QRadioButton>(window, "optFirstDateIs" + inputs[0])->setChecked(true);
-        Find<QRadioButton>(window, "optSecondDateIs" + inputs[3])->setChecked(true);
-        // Pasted, so that the key filters let every character through.
-        Find<QLineEdit>(window, "txbFirstDate")->setText(inputs[1]);
-        Find<QLineEdit>(window, "txbDateDiffDays")->setText(inputs[2]);
-        Find<QLineEdit>(window, "txbSecondDate")->setText(inputs[4]);
-        Click(window, "cmdCompute");
+        Compute(window, inputs, Entry::Pasted);
         QCOMPARE(fakes_.messageBoxes->shown, QStringList{"Error!|" + message});
         QCOMPARE(OutputText(window), QString());
         QVERIFY(window.inputError);
@@ -267,12 +273,7 @@ class ComputeTest : public QObject {
         QFETCH(QString, message);
         frmMain window(fakes_.ForWindow());
         GEN_TEXT::currentLanguage = static_cast<GEN_TEXT::LanguageCode>(language);
-        Find<QRadioButton>(window, "optFirstDateIs" + inputs[0])->setChecked(true);
-        Find<QRadioButton>(window, "optSecondDateIs" + inputs[3])->setChecked(true);
-        Find<QLineEdit>(window, "txbFirstDate")->setText(inputs[1]);
-        Find<QLineEdit>(window, "txbDateDiffDays")->setText(inputs[2]);
-        Find<QLineEdit>(window, "txbSecondDate")->setText(inputs[4]);
-        Click(window, "cmdCompute");
+        Compute(window, inputs, Entry::Pasted);
         QCOMPARE(fakes_.messageBoxes->shown, QStringList{message});
     }
 
@@ -308,7 +309,7 @@ class ComputeTest : public QObject {
 
     void daysAreReadLeniently() {
         frmMain window(fakes_.ForWindow());
-        Compute(window, "CE", "2012-12-31", "1,5", "CE", "");
+        Compute(window, {"CE", "2012-12-31", "1,5", "CE", ""});
         QCOMPARE(BoxText(window, "txbDateDiffDays"), QString("15"));
         QVERIFY(!window.inputError);
     }
@@ -346,7 +347,7 @@ class ComputeTest : public QObject {
         if (language == GEN_TEXT::Spanish) {
             Click(window, "optThousSepIsDot");
         }
-        Compute(window, inputs[0], inputs[1], inputs[2], inputs[3], inputs[4]);
+        Compute(window, inputs);
         QCOMPARE(OutputText(window), line + kEnd);
         QCOMPARE(fakes_.messageBoxes->shown, QStringList{message});
         QCOMPARE(DayUnit(window), QString("days"));
@@ -354,9 +355,9 @@ class ComputeTest : public QObject {
 
     void linesAccumulate() {
         frmMain window(fakes_.ForWindow());
-        Compute(window, "CE", "2012-12-31", "", "JDN", "");
+        Compute(window, {"CE", "2012-12-31", "", "JDN", ""});
         Click(window, "cmdClearInputWindows");
-        Compute(window, "CE", "2013-01-01", "", "JDN", "");
+        Compute(window, {"CE", "2013-01-01", "", "JDN", ""});
         QCOMPARE(OutputText(window), "2012-12-31 CE = 2,456,293 JDN, Monday" + kEnd +
                                          "2013-01-01 CE = 2,456,294 JDN, Tuesday" + kEnd);
     }
