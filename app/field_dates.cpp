@@ -1,6 +1,5 @@
 #include "field_dates.h"
 
-#include "datelib/checked_math.h"
 #include "datelib/date_text.h"
 #include "result_lines.h"
 
@@ -14,17 +13,6 @@ namespace {
 ParseStatus ReadDate(const std::string& text, CalendarKind kind, datelib::DateOrder order,
                      CalendarDate& date) {
     return datelib::ParseDateText(text, datelib::dateSeparator, kind, order, date);
-}
-
-std::optional<int32_t> SteppedJdn(int32_t jdn, int32_t days) {
-    try {
-        const int32_t sum = datelib::CheckedAdd(jdn, days);
-        if (datelib::IsAcceptedDayNumber(sum)) {
-            return sum;
-        }
-    } catch (const datelib::OverflowError&) {
-    }
-    return std::nullopt;
 }
 
 }  // namespace
@@ -50,7 +38,7 @@ StepResult StepDateText(const std::string& text, CalendarKind kind, int32_t days
         case ParseStatus::Valid:
             break;
     }
-    const std::optional<int32_t> stepped = SteppedJdn(date.jdn, days);
+    const std::optional<int32_t> stepped = MovedJdn(date.jdn, days, Direction::Forward);
     if (!stepped) {
         return {StepOutcome::ResultOutOfRange, {}};
     }

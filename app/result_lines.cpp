@@ -14,19 +14,6 @@ std::string Entry(TextId id) {
     return std::string(GEN_TEXT::Text(id));
 }
 
-std::optional<int32_t> TargetJdn(int32_t sourceJdn, int32_t days, Direction direction) {
-    try {
-        const int32_t jdn = direction == Direction::Forward
-                                ? datelib::CheckedAdd(sourceJdn, days)
-                                : datelib::CheckedSubtract(sourceJdn, days);
-        if (datelib::IsAcceptedDayNumber(jdn)) {
-            return jdn;
-        }
-    } catch (const datelib::OverflowError&) {
-    }
-    return std::nullopt;
-}
-
 bool HasYyyydddForm(int32_t jdn) {
     return jdn >= datelib::kFirstYyyydddDayNumber && jdn <= datelib::kLastYyyydddDayNumber;
 }
@@ -115,6 +102,19 @@ std::optional<std::string> DayNumberText(CalendarDate& record, CalendarKind kind
     }
 }
 
+std::optional<int32_t> MovedJdn(int32_t sourceJdn, int32_t days, Direction direction) {
+    try {
+        const int32_t jdn = direction == Direction::Forward
+                                ? datelib::CheckedAdd(sourceJdn, days)
+                                : datelib::CheckedSubtract(sourceJdn, days);
+        if (datelib::IsAcceptedDayNumber(jdn)) {
+            return jdn;
+        }
+    } catch (const datelib::OverflowError&) {
+    }
+    return std::nullopt;
+}
+
 std::string DateInLine(const std::string& fieldText, CalendarKind kind) {
     if (kind == CalendarKind::DIY) {
         return fieldText;
@@ -133,7 +133,7 @@ std::string OperatorPart(Direction direction, const std::string& daysText, int32
 std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days,
                                         Direction direction, CalendarKind targetKind,
                                         bool sameNotation, datelib::DateOrder order) {
-    const std::optional<int32_t> jdn = TargetJdn(source.jdn, days, direction);
+    const std::optional<int32_t> jdn = MovedJdn(source.jdn, days, direction);
     if (!jdn) {
         return std::nullopt;
     }

@@ -31,14 +31,18 @@ std::string UnitWord(int64_t n, GEN_TEXT::TextId singular, GEN_TEXT::TextId plur
 std::optional<std::string> DayNumberText(CalendarDate& record, datelib::CalendarKind kind,
                                          datelib::DateOrder order);
 
-// A date input as it stands in the line: its normalised text, then a blank
-// and the kind's code unless the kind is DIY ("2012-12-31 CE", "2012366").
-std::string DateInLine(const std::string& fieldText, datelib::CalendarKind kind);
-
 enum class Direction {
     Forward,   // second date = first date + days
     Backward,  // first date = second date - days
 };
+
+// The day number days after (Forward) or before (Backward) a day number;
+// nothing when that overflows 32 bits or lies beyond +-2,100,000,000.
+std::optional<int32_t> MovedJdn(int32_t sourceJdn, int32_t days, Direction direction);
+
+// A date input as it stands in the line: its normalised text, then a blank
+// and the kind's code unless the kind is DIY ("2012-12-31 CE", "2012366").
+std::string DateInLine(const std::string& fieldText, datelib::CalendarKind kind);
 
 // The operator part after the source date: " plus 10 days", " minus 1 day";
 // a leading "-" of the days text turns the operator round.
