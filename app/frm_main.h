@@ -184,6 +184,8 @@ class frmMain : public QWidget {
     bool AllInputsFilled() const;
     bool UserClearsDays();
     bool ValidateInputs(ComputeInputs& inputs);
+    // Reads date box n in its notation; on failure shows its message and returns false.
+    bool ReadDateBox(int n, CalendarDate& record);
     void ValidateDate(int n, CalendarDate& record, std::string& lineText);
     void ValidateDays(ComputeInputs& inputs);
     void AppendEquationLine(const ComputeInputs& inputs);

@@ -13,29 +13,22 @@
 namespace quillday {
 
 using datelib::CalendarKind;
-using datelib::ParseStatus;
 
 void frmMain::cmdMoveSecondDateToFirst_Click() {
     if (txbSecondDate->text().isEmpty()) {
         FocusInput(1);
         return;
     }
-    const CalendarKind secondKind = GetInputKind(2);
-    const datelib::DateOrder order = GetDateOrder();
     CalendarDate date{};
-    const ParseStatus status = datelib::ParseDateText(
-        txbSecondDate->text().toStdString(), datelib::dateSeparator, secondKind, order, date);
-    if (status != ParseStatus::Valid) {
-        ShowMessage(status == ParseStatus::NotValid ? NotValidMessage(2, secondKind)
-                                                    : OutOfRangeMessage(2));
+    if (!ReadDateBox(2, date)) {
         FocusInput(2);
         return;
     }
     // A yyyyddd first box takes the text as it stands.
     const CalendarKind firstKind = GetInputKind(1);
-    txbFirstDate->setText(firstKind == CalendarKind::DIY
-                              ? txbSecondDate->text()
-                              : QString::fromStdString(*DayNumberText(date, firstKind, order)));
+    txbFirstDate->setText(firstKind == CalendarKind::DIY ? txbSecondDate->text()
+                                                         : QString::fromStdString(*DayNumberText(
+                                                               date, firstKind, GetDateOrder())));
     txbSecondDate->clear();
     txbDateDiffDays->setFocus();
     txbDateDiffDays->end(false);

@@ -115,25 +115,33 @@ bool frmMain::ValidateInputs(ComputeInputs& inputs) {
     return !inputError;
 }
 
-void frmMain::ValidateDate(int n, CalendarDate& record, std::string& lineText) {
-    QLineEdit* box = DateBox(n);
+bool frmMain::ReadDateBox(int n, CalendarDate& record) {
     const CalendarKind kind = GetInputKind(n);
-    const datelib::DateOrder order = GetDateOrder();
-    switch (datelib::ParseDateText(box->text().toStdString(), datelib::dateSeparator, kind, order,
-                                   record)) {
+    switch (datelib::ParseDateText(DateBox(n)->text().toStdString(), datelib::dateSeparator, kind,
+                                   GetDateOrder(), record)) {
         case ParseStatus::NotValid:
-            ShowInputError(NotValidMessage(n, kind));
-            return;
+            ShowMessage(NotValidMessage(n, kind));
+            return false;
         case ParseStatus::OutOfRange:
-            ShowInputError(OutOfRangeMessage(n));
-            return;
+            ShowMessage(OutOfRangeMessage(n));
+            return false;
         case ParseStatus::Valid:
             break;
     }
+    return true;
+}
+
+void frmMain::ValidateDate(int n, CalendarDate& record, std::string& lineText) {
+    if (!ReadDateBox(n, record)) {
+        inputError = true;
+        return;
+    }
     // A yyyyddd text is kept as typed; every other notation is rewritten.
+    QLineEdit* box = DateBox(n);
+    const CalendarKind kind = GetInputKind(n);
     if (kind != CalendarKind::DIY) {
         CalendarDate normalised = record;
-        box->setText(FromStd(*DayNumberText(normalised, kind, order)));
+        box->setText(FromStd(*DayNumberText(normalised, kind, GetDateOrder())));
     }
     lineText = DateInLine(box->text().toStdString(), kind);
 }
