@@ -6,7 +6,6 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include "datelib/date_text.h"
 #include "frm_main.h"
 #include "main_window_layout.h"
 
