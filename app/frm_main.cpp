@@ -5,8 +5,10 @@
 #include <QFont>
 #include <QFrame>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -224,6 +226,44 @@ void frmMain::ConnectHandlers() {
             &frmMain::cmdCredits_Click);
     txbOutput->installEventFilter(this);
     txbOutput->viewport()->installEventFilter(this);
+}
+
+// Routes the events the controls have no signal for to their handlers: key
+// presses of the input boxes, mouse releases of labels and of the output
+// window, and the output window's loss of focus.
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    const bool inputBox =
+        watched == txbFirstDate || watched == txbSecondDate || watched == txbDateDiffDays;
+    if (inputBox && event->type() == QEvent::KeyPress) {
+        return FilterKey(watched, static_cast<QKeyEvent*>(event));
+    }
+    if (watched == txbOutput && event->type() == QEvent::FocusOut) {
+        txbOutput_LostFocus();
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto button = static_cast<QMouseEvent*>(event)->button();
+        if (watched == txbOutput->viewport()) {
+            txbOutput_MouseUp(button);
+            return false;
+        }
+        if (watched == lblTodaysDate) {
+            lblTodaysDate_MouseUp(button);
+            return true;
+        }
+        if (watched == lblWeekFromToday) {
+            lblWeekFromToday_MouseUp(button);
+            return true;
+        }
+        if (watched == lblVarnholtWorks) {
+            lblVarnholtWorks_Click();
+            return true;
+        }
+        if (watched == lblOnlineDocumentation) {
+            lblOnlineDocumentation_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::Form_Load() {

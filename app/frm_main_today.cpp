@@ -1,9 +1,7 @@
 // The today labels, the clock, the Today buttons and the special-day greeting.
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 
 #include "datelib/checked_math.h"
 #include "datelib/date_text.h"
@@ -54,41 +52,6 @@ void frmMain::lblTodaysDate_MouseUp(Qt::MouseButton button) {
 
 void frmMain::lblWeekFromToday_MouseUp(Qt::MouseButton button) {
     TodayLabel_MouseUp(button);
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    const bool inputBox =
-        watched == txbFirstDate || watched == txbSecondDate || watched == txbDateDiffDays;
-    if (inputBox && event->type() == QEvent::KeyPress) {
-        return FilterKey(watched, static_cast<QKeyEvent*>(event));
-    }
-    if (watched == txbOutput && event->type() == QEvent::FocusOut) {
-        txbOutput_LostFocus();
-    }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto button = static_cast<QMouseEvent*>(event)->button();
-        if (watched == txbOutput->viewport()) {
-            txbOutput_MouseUp(button);
-            return false;
-        }
-        if (watched == lblTodaysDate) {
-            lblTodaysDate_MouseUp(button);
-            return true;
-        }
-        if (watched == lblWeekFromToday) {
-            lblWeekFromToday_MouseUp(button);
-            return true;
-        }
-        if (watched == lblVarnholtWorks) {
-            lblVarnholtWorks_Click();
-            return true;
-        }
-        if (watched == lblOnlineDocumentation) {
-            lblOnlineDocumentation_Click();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::WriteTodayInto(QLineEdit* box, CalendarKind kind) {
