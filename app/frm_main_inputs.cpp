@@ -1,8 +1,10 @@
 // The input fields: typing filters, clear buttons, notation changes and the
 // spin steps of the date boxes.
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include "datelib/date_text.h"
@@ -50,6 +52,17 @@ char32_t TypedKey(const QKeyEvent& event) {
         return kNoKey;
     }
     return text.toUcs4().value(0);
+}
+
+// Ends a held arrow of a spin control as the button's release would, which
+// stops the scroll bar's auto-repeat. A modal message box opened during the
+// press takes the real release, and the arrow would otherwise step again
+// behind the box, message after message.
+void EndArrowPress(QScrollBar* spin) {
+    const QPointF centre(spin->width() / 2.0, spin->height() / 2.0);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, spin->mapToGlobal(centre),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(spin, &release);
 }
 
 }  // namespace
@@ -167,6 +180,9 @@ void frmMain::VScroll_Change(int index) {
 QString frmMain::StepDate(int n, const QString& text, int32_t days) {
     const CalendarKind kind = GetInputKind(n);
     const StepResult result = StepDateText(text.toStdString(), kind, days, GetDateOrder());
+    if (result.outcome != StepOutcome::Stepped) {
+        EndArrowPress(VScroll[n == 1 ? 0 : 1]);
+    }
     switch (result.outcome) {
         case StepOutcome::Stepped:
             return QString::fromStdString(result.text);

@@ -2,7 +2,9 @@
 #ifndef TESTS_APP_FAKES_H
 #define TESTS_APP_FAKES_H
 
+#include <QEventLoop>
 #include <QStringList>
+#include <QTimer>
 #include <memory>
 
 #include "services.h"
@@ -15,20 +17,30 @@ class FakeClock final : public LocalClock {
     LocalDateTime Now() const override { return now; }
 };
 
+// Behaves like a modal box: while "open" it runs a nested event loop for a
+// moment, so timers fire and queued events arrive as they do under a real
+// box, then it gives its scripted answer.
 class FakeMessageBoxes final : public MessageBoxes {
   public:
     QStringList shown;  // "title|text" of every box, in order
     Answer answer = Answer::Yes;
+    int openMs = 30;
 
-    void Error(QWidget*, const QString& title, const QString& text) override {
-        shown << title + "|" + text;
-    }
+    void Error(QWidget*, const QString& title, const QString& text) override { Open(title, text); }
     Answer Question(QWidget*, const QString& title, const QString& text) override {
-        shown << title + "|" + text;
+        Open(title, text);
         return answer;
     }
     void Exclamation(QWidget*, const QString& title, const QString& text) override {
+        Open(title, text);
+    }
+
+  private:
+    void Open(const QString& title, const QString& text) {
         shown << title + "|" + text;
+        QEventLoop modal;
+        QTimer::singleShot(openMs, &modal, &QEventLoop::quit);
+        modal.exec();
     }
 };
 

@@ -14,11 +14,16 @@ QLineEdit* Box(const frmMain& window, const char* name) {
     return Find<QLineEdit>(window, name);
 }
 
-// Clicks an arrow of a spin control: the upper one steps forward.
-void Spin(const frmMain& window, const char* name, bool upper) {
+// Longer than a scroll bar waits before it repeats a held arrow.
+constexpr int kLongerThanRepeatDelayMs = 700;
+
+// Clicks an arrow of a spin control, holding the button down for holdMs: the
+// upper arrow steps forward.
+void Spin(const frmMain& window, const QString& name, bool upper, int holdMs = 0) {
     QScrollBar* spin = Find<QScrollBar>(window, name);
     const QPoint arrow(spin->width() / 2, upper ? 2 : spin->height() - 3);
     QTest::mousePress(spin, Qt::LeftButton, {}, arrow);
+    QTest::qWait(holdMs);
     QTest::mouseRelease(spin, Qt::LeftButton, {}, arrow);
 }
 
@@ -202,9 +207,22 @@ class InputsTest : public QObject {
         frmMain window(fakes_.ForWindow());
         Find<QRadioButton>(window, "opt" + box + "DateIs" + notation)->setChecked(true);
         Find<QLineEdit>(window, "txb" + box + "Date")->setText(text);
-        Spin(window, box == "First" ? "VScroll(0)" : "VScroll(1)", true);
+        const QString spin = box == "First" ? "VScroll(0)" : "VScroll(1)";
+        // The message box opens while the arrow is still held: one message a click.
+        Spin(window, spin, true, kLongerThanRepeatDelayMs);
         QCOMPARE(fakes_.messageBoxes->shown, QStringList{"Error!|" + message});
         QCOMPARE(BoxText(window, "txb" + box + "Date"), text);
+        QCOMPARE(Find<QScrollBar>(window, spin)->value(), 0);
+    }
+
+    void theSpinStepsNormallyAfterItsMessage() {
+        frmMain window(fakes_.ForWindow());
+        Box(window, "txbFirstDate")->setText("2013-02-29");
+        Spin(window, "VScroll(0)", true, kLongerThanRepeatDelayMs);
+        Box(window, "txbFirstDate")->setText("2012-12-31");
+        Spin(window, "VScroll(0)", true);
+        QCOMPARE(BoxText(window, "txbFirstDate"), QString("2013-01-01"));
+        QCOMPARE(fakes_.messageBoxes->shown.size(), 1);
     }
 
     void aDateFollowsItsBoxIntoANewNotation_data() {
