@@ -1,6 +1,7 @@
 // The main window's construction and start-up.
 #include "frm_main.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFont>
 #include <QFrame>
@@ -122,8 +123,21 @@ void frmMain::BuildControls() {
         }
         containers.insert(name, control);
     }
+    GroupOptionButtons();
     Clock = new QTimer(this);
     Clock->setObjectName("Clock");
+}
+
+// Qt groups option buttons by their parent, which would join the thousands
+// buttons with those of the frames nested beside them; each choice gets a
+// group of its own instead.
+void frmMain::GroupOptionButtons() {
+    for (const OptionGroup& members : MainWindowOptionGroups()) {
+        auto* group = new QButtonGroup(this);
+        for (const std::string_view name : members) {
+            group->addButton(Control<QRadioButton>(name));
+        }
+    }
 }
 
 void frmMain::FindControls() {
@@ -164,11 +178,22 @@ void frmMain::FindControls() {
 // Handlers react to toggled, not clicked, so that selecting an option in
 // code runs its handler just as a click does.
 void frmMain::ConnectOption(QRadioButton* option, std::function<void()> handler) {
+    optionHandlers_.insert(option, handler);
     connect(option, &QRadioButton::toggled, this, [handler = std::move(handler)](bool selected) {
         if (selected) {
             handler();
         }
     });
+}
+
+// Start-up and the restoring of settings rely on each selection running its
+// handler, also for a button that is selected already.
+void frmMain::SelectOption(QRadioButton* option) {
+    if (option->isChecked()) {
+        optionHandlers_.value(option)();
+    } else {
+        option->setChecked(true);
+    }
 }
 
 void frmMain::ConnectHandlers() {
@@ -292,8 +317,8 @@ void frmMain::InitSettingsAndInputs() {
     txbSecondDate->clear();
     txbDateDiffDays->clear();
     txbOutput->clear();
-    optFirstDateIs[static_cast<int>(datelib::CalendarKind::CE)]->setChecked(true);
-    optSecondDateIs[static_cast<int>(datelib::CalendarKind::CE)]->setChecked(true);
+    SelectOption(optFirstDateIs[static_cast<int>(datelib::CalendarKind::CE)]);
+    SelectOption(optSecondDateIs[static_cast<int>(datelib::CalendarKind::CE)]);
     maxInputLength = kMaxInputLength;
 }
 

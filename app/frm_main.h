@@ -3,6 +3,7 @@
 #ifndef APP_FRM_MAIN_H
 #define APP_FRM_MAIN_H
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <span>
@@ -21,6 +22,7 @@
 #include "texts/frm_credits.h"
 #include "texts/frm_help.h"
 
+class QAbstractButton;
 class QComboBox;
 class QKeyEvent;
 class QCloseEvent;
@@ -155,7 +157,9 @@ class frmMain : public QWidget {
     void BuildControls();
     void FindControls();
     void ConnectHandlers();
+    void GroupOptionButtons();
     void ConnectOption(QRadioButton* option, std::function<void()> handler);
+    void SelectOption(QRadioButton* option);
     void Form_Load();
     void InitSettingsAndInputs();
     void ApplyColourScheme();
@@ -237,6 +241,8 @@ class frmMain : public QWidget {
     std::unique_ptr<frmHelp> help_;
     std::unique_ptr<frmCalendars> calendars_;
     std::unique_ptr<frmCredits> credits_;
+    // The click handler of every option button.
+    QHash<QAbstractButton*, std::function<void()>> optionHandlers_;
     // The selection the output window had when it lost the focus to the copy button.
     QString selectionForCopy_;
 };

@@ -48,13 +48,12 @@ int16_t CharacterCode(const std::string& separator) {
 
 void frmMain::ApplyDefaultOptions() {
     GEN_TEXT::currentLanguage = GEN_TEXT::English;
-    optDateFormatIsYMD->setChecked(true);
-    optSeparatorIsDash->setChecked(true);
-    optThousSepIsComma->setChecked(true);
+    SelectOption(optDateFormatIsYMD);
+    SelectOption(optSeparatorIsDash);
+    SelectOption(optThousSepIsComma);
     todayNotation = CalendarKind::CE;
-    optFirstDateIs[static_cast<int>(CalendarKind::CE)]->setChecked(true);
-    optSecondDateIs[static_cast<int>(CalendarKind::CE)]->setChecked(true);
-    RefreshTodayDisplay();
+    SelectOption(optFirstDateIs[static_cast<int>(CalendarKind::CE)]);
+    SelectOption(optSecondDateIs[static_cast<int>(CalendarKind::CE)]);
 }
 
 void frmMain::LoadSettings() {
@@ -71,39 +70,39 @@ void frmMain::LoadSettings() {
                         : CalendarKind::CE;
     switch (saved->dateOrder) {
         case static_cast<int16_t>(DateOrder::MDY):
-            optDateFormatIsMDY->setChecked(true);
+            SelectOption(optDateFormatIsMDY);
             break;
         case static_cast<int16_t>(DateOrder::DMY):
-            optDateFormatIsDMY->setChecked(true);
+            SelectOption(optDateFormatIsDMY);
             break;
         default:
-            optDateFormatIsYMD->setChecked(true);
+            SelectOption(optDateFormatIsYMD);
     }
     switch (saved->dateSeparator) {
         case kDotCode:
-            optSeparatorIsDot->setChecked(true);
+            SelectOption(optSeparatorIsDot);
             break;
         case kSlashCode:
-            optSeparatorIsSlash->setChecked(true);
+            SelectOption(optSeparatorIsSlash);
             break;
         default:
-            optSeparatorIsDash->setChecked(true);
+            SelectOption(optSeparatorIsDash);
     }
     switch (saved->thousandsSeparator) {
         case kNoSeparatorCode:
-            optThousSepNone->setChecked(true);
+            SelectOption(optThousSepNone);
             break;
         case kDotCode:
-            optThousSepIsDot->setChecked(true);
+            SelectOption(optThousSepIsDot);
             break;
         default:
-            optThousSepIsComma->setChecked(true);
+            SelectOption(optThousSepIsComma);
     }
     const auto notation = [](int16_t code) {
         return IsNotationCode(code) ? code : static_cast<int16_t>(CalendarKind::CE);
     };
-    optFirstDateIs[notation(saved->firstNotation)]->setChecked(true);
-    optSecondDateIs[notation(saved->secondNotation)]->setChecked(true);
+    SelectOption(optFirstDateIs[notation(saved->firstNotation)]);
+    SelectOption(optSecondDateIs[notation(saved->secondNotation)]);
 }
 
 // Saving is atomic: a failure leaves the previous file as it was, and is

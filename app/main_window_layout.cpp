@@ -79,10 +79,30 @@ constexpr std::array kControls = {
 };
 // clang-format on
 
+constexpr std::string_view kDateFormats[] = {"optDateFormatIsYMD", "optDateFormatIsDMY",
+                                             "optDateFormatIsMDY"};
+constexpr std::string_view kDateSeparators[] = {"optSeparatorIsDash", "optSeparatorIsDot",
+                                                "optSeparatorIsSlash"};
+constexpr std::string_view kThousandsSeparators[] = {"optThousSepIsComma", "optThousSepIsDot",
+                                                     "optThousSepNone"};
+constexpr std::string_view kFirstDateNotations[] = {"optFirstDateIsCE", "optFirstDateIsJC",
+                                                    "optFirstDateIsAN", "optFirstDateIsJDN",
+                                                    "optFirstDateIsDIY"};
+constexpr std::string_view kSecondDateNotations[] = {"optSecondDateIsCE", "optSecondDateIsJC",
+                                                     "optSecondDateIsAN", "optSecondDateIsJDN",
+                                                     "optSecondDateIsDIY"};
+
+constexpr OptionGroup kOptionGroups[] = {kDateFormats, kDateSeparators, kThousandsSeparators,
+                                         kFirstDateNotations, kSecondDateNotations};
+
 }  // namespace
 
 std::span<const ControlDesign> MainWindowControls() {
     return kControls;
+}
+
+std::span<const OptionGroup> MainWindowOptionGroups() {
+    return kOptionGroups;
 }
 
 }  // namespace quillday

@@ -44,6 +44,12 @@ inline constexpr int kClientHeightTwips = 7830;
 // Every control, each container listed before what it contains.
 std::span<const ControlDesign> MainWindowControls();
 
+// The option buttons of one choice: exactly one of them is selected.
+using OptionGroup = std::span<const std::string_view>;
+
+// Every choice of the window made with option buttons.
+std::span<const OptionGroup> MainWindowOptionGroups();
+
 }  // namespace quillday
 
 #endif

@@ -4,6 +4,31 @@
 
 namespace quillday::testing {
 
+namespace {
+
+const QList<QStringList> kOptionGroups = {
+    {"optDateFormatIsYMD", "optDateFormatIsDMY", "optDateFormatIsMDY"},
+    {"optSeparatorIsDash", "optSeparatorIsSlash", "optSeparatorIsDot"},
+    {"optThousSepIsComma", "optThousSepIsDot", "optThousSepNone"},
+    {"optFirstDateIsCE", "optFirstDateIsJC", "optFirstDateIsAN", "optFirstDateIsJDN",
+     "optFirstDateIsDIY"},
+    {"optSecondDateIsCE", "optSecondDateIsJC", "optSecondDateIsAN", "optSecondDateIsJDN",
+     "optSecondDateIsDIY"},
+};
+
+// The selected buttons of a group.
+QStringList Selected(const frmMain& window, const QStringList& group) {
+    QStringList selected;
+    for (const QString& name : group) {
+        if (Find<QRadioButton>(window, name)->isChecked()) {
+            selected << name;
+        }
+    }
+    return selected;
+}
+
+}  // namespace
+
 class OptionsTest : public QObject {
     Q_OBJECT
 
@@ -54,6 +79,22 @@ class OptionsTest : public QObject {
         window.Clock_Timer();
         QCOMPARE(LabelText(window, "lblWeekFromToday"),
                  QString("A week from today is\n2456300 JDN"));
+    }
+
+    void everyGroupKeepsExactlyOneSelectedButton() {
+        FakeServices fakes;
+        frmMain window(fakes.ForWindow());
+        for (const QStringList& group : kOptionGroups) {
+            // Each button in turn, then the selected one again.
+            for (const QString& name : group + QStringList{group.last()}) {
+                Click(window, name);
+                QCOMPARE(Selected(window, group), QStringList{name});
+                for (const QStringList& other : kOptionGroups) {
+                    QCOMPARE(Selected(window, other).size(), 1);
+                }
+            }
+        }
+        QCOMPARE(datelib::thousandsSeparator, std::string());
     }
 
     void dotMayServeAsBothSeparators() {

@@ -2,6 +2,8 @@
 // and week-day names.
 #include <QApplication>
 
+#include <QButtonGroup>
+
 #include "fakes.h"
 #include "texts/gen_text.h"
 #include "window_test_helpers.h"
@@ -20,7 +22,7 @@ class QueriesTest : public QObject {
         Find<QRadioButton>(window, "optDateFormatIsDMY")->setChecked(true);
         QCOMPARE(window.GetDateOrder(), datelib::DateOrder::DMY);
         auto* dmy = Find<QRadioButton>(window, "optDateFormatIsDMY");
-        dmy->setAutoExclusive(false);
+        dmy->group()->setExclusive(false);
         dmy->setChecked(false);
         QCOMPARE(window.GetDateOrder(), datelib::DateOrder::MDY);
     }
@@ -33,7 +35,7 @@ class QueriesTest : public QObject {
         QCOMPARE(window.GetInputKind(7), datelib::CalendarKind::AN);
         QCOMPARE(window.GetInputKind(1), datelib::CalendarKind::CE);
         auto* an = Find<QRadioButton>(window, "optSecondDateIsAN");
-        an->setAutoExclusive(false);
+        an->group()->setExclusive(false);
         an->setChecked(false);
         QCOMPARE(window.GetInputKind(2), datelib::CalendarKind::CE);
     }

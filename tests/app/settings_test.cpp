@@ -73,6 +73,18 @@ class SettingsTest : public QObject {
         QCOMPARE(ReadAll(fakes_.settingsFilePath), QByteArray("1\r\n1,46,46\r\n2,3,0\r\n"));
     }
 
+    // Choices that equal the defaults select no new button; the labels must
+    // still show the restored language and notation before any clock tick.
+    void restoredLabelsShowBeforeTheFirstTick() {
+        QDir().mkpath(folder_->filePath("config"));
+        Write(fakes_.settingsFilePath, "1\r\n2,45,46\r\n2,0,0\r\n");
+        frmMain window(fakes_.ForWindow());
+        QCOMPARE(LabelText(window, "lblTodaysDate"),
+                 QString("Heute ist Sonntag,\nder 2.456.292 JDN (09:00)."));
+        QVERIFY(Find<QRadioButton>(window, "optThousSepIsDot")->isChecked());
+        QVERIFY(!Find<QRadioButton>(window, "optThousSepIsComma")->isChecked());
+    }
+
     void oddFilesFallBack_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QByteArray>("written");
