@@ -53,6 +53,12 @@ QFont FontOf(ControlFont font) {
     }
 }
 
+// A popup (the output's own context menu) or a switch to another window
+// takes the focus only for a moment; those are no moves to another control.
+bool MovesFocusWithinWindow(Qt::FocusReason reason) {
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
 QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
     const QString caption = QString::fromUtf8(design.caption);
     switch (design.kind) {
@@ -241,6 +247,13 @@ void frmMain::ConnectHandlers() {
     connect(Control<QPushButton>("cmdClearOutputWindow"), &QPushButton::clicked, this,
             &frmMain::cmdClearOutputWindow_Click);
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmMain::cmdCopyToClipboard_Click);
+    // A press that ends without a click (slid off, released elsewhere) has no
+    // use for the selection kept for it; the clear waits until after the
+    // click that the same release may bring.
+    connect(
+        cmdCopyToClipboard, &QPushButton::released, this, [this] { selectionForCopy_.clear(); },
+        Qt::QueuedConnection);
+    cmdCopyToClipboard->installEventFilter(this);
     connect(Control<QPushButton>("cmdMoveSecondDateToFirst"), &QPushButton::clicked, this,
             &frmMain::cmdMoveSecondDateToFirst_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
@@ -262,8 +275,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (inputBox && event->type() == QEvent::KeyPress) {
         return FilterKey(watched, static_cast<QKeyEvent*>(event));
     }
-    if (watched == txbOutput && event->type() == QEvent::FocusOut) {
-        txbOutput_LostFocus();
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (watched == txbOutput && MovesFocusWithinWindow(reason)) {
+            txbOutput_LostFocus();
+        }
+        if (watched == cmdCopyToClipboard) {
+            selectionForCopy_.clear();
+        }
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto button = static_cast<QMouseEvent*>(event)->button();

@@ -2,6 +2,8 @@
 // button following the selection.
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 
 #include "fakes.h"
 #include "texts/gen_text.h"
@@ -90,6 +92,63 @@ class OutputTest : public QObject {
         QCOMPARE(CopyButton(window)->text(), QString("Copy to clipboard"));
         Click(window, "cmdCopyToClipboard");
         QCOMPARE(QGuiApplication::clipboard()->text(), kReport);
+    }
+
+    // Pressing the copy button keeps the output's selection for that click
+    // only: a press that slides off and is released elsewhere copies nothing,
+    // and the next copy takes the whole output, as its caption says.
+    void anAbandonedPressKeepsNoSelection_data() {
+        QTest::addColumn<bool>("clickElsewhereFirst");
+        QTest::newRow("copy again at once") << false;
+        QTest::newRow("click elsewhere, then copy") << true;
+    }
+
+    void anAbandonedPressKeepsNoSelection() {
+        QFETCH(bool, clickElsewhereFirst);
+        frmMain window(fakes_.ForWindow());
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Output(window)->setPlainText(kReport);
+        SelectInOutput(window, 16, 25, Qt::LeftButton);
+        QPushButton* copy = CopyButton(window);
+        QTest::mousePress(copy, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseMove(copy, QPoint(-40, -40));
+        QTest::mouseRelease(copy, Qt::LeftButton, {}, QPoint(-40, -40));
+        QGuiApplication::clipboard()->setText("held before");
+        QCoreApplication::processEvents();
+        if (clickElsewhereFirst) {
+            QTest::mouseClick(Find<QLineEdit>(window, "txbSecondDate"), Qt::LeftButton);
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("held before"));
+        Click(window, "cmdCopyToClipboard");
+        QCOMPARE(QGuiApplication::clipboard()->text(), kReport);
+    }
+
+    // The output's own context menu and a switch to another window take the
+    // focus for a moment; the selection stays for the user to copy.
+    void theSelectionOutlivesItsContextMenu() {
+        frmMain window(fakes_.ForWindow());
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Output(window)->setPlainText(kReport);
+        SelectInOutput(window, 16, 25, Qt::LeftButton);
+        QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(Output(window), &deactivated);
+        QCOMPARE(CopyButton(window)->text(), QString("Copy selected text to clipboard"));
+        QGuiApplication::clipboard()->setText("held before");
+        QWidget* viewport = Output(window)->viewport();
+        const QPoint inside(20, 5);
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, inside,
+                                    viewport->mapToGlobal(inside));
+        QCoreApplication::sendEvent(viewport, &menuEvent);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        for (QAction* action : menu->actions()) {
+            if (action->text().contains("Copy")) {
+                action->trigger();
+            }
+        }
+        menu->close();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("2,456,293"));
+        QCOMPARE(CopyButton(window)->text(), QString("Copy selected text to clipboard"));
     }
 
     void theButtonFollowsTheSelection_data() {
