@@ -243,7 +243,8 @@ void frmMain::ConnectHandlers() {
         box->installEventFilter(this);
     }
 
-    connect(cboLanguage, &QComboBox::currentIndexChanged, this, &frmMain::cboLanguage_Click);
+    // The user's choice, also of the entry already selected.
+    connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
     connect(Control<QPushButton>("cmdClearOutputWindow"), &QPushButton::clicked, this,
             &frmMain::cmdClearOutputWindow_Click);
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmMain::cmdCopyToClipboard_Click);
@@ -320,7 +321,7 @@ void frmMain::Form_Load() {
     show();
     ApplyDefaultOptions();
     FillLanguageList();
-    cboLanguage->setCurrentIndex(LanguageListIndex(GEN_TEXT::currentLanguage));
+    SelectLanguageEntry(LanguageListIndex(GEN_TEXT::currentLanguage));
     BuildIntroTexts();
     ApplyCaptions();
     RestoreSettings();

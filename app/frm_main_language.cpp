@@ -50,12 +50,10 @@ int frmMain::LanguageListIndex(int code) const {
     return index < 0 ? 0 : index;
 }
 
+// Selecting an entry in code runs the list's handler as a choice does.
 void frmMain::SelectLanguageEntry(int index) {
-    if (cboLanguage->currentIndex() == index) {
-        cboLanguage_Click();
-    } else {
-        cboLanguage->setCurrentIndex(index);  // runs cboLanguage_Click
-    }
+    cboLanguage->setCurrentIndex(index);
+    cboLanguage_Click();
 }
 
 void frmMain::cboLanguage_Click() {

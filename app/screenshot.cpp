@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     auto* list = window.findChild<QComboBox*>("cboLanguage");
     for (int index = 0; index < list->count(); ++index) {
         list->setCurrentIndex(index);
+        emit list->activated(index);  // as the user's choice
         const QString path = folder.filePath(QString("qly734-%1.png").arg(languages[index]));
         if (!window.grab().save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));

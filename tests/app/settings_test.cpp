@@ -131,7 +131,7 @@ class SettingsTest : public QObject {
 
     void choicesMadeBeforeClosingAreWritten() {
         frmMain window(fakes_.ForWindow());
-        Find<QComboBox>(window, "cboLanguage")->setCurrentIndex(2);
+        ChooseLanguage(window, 2);
         Click(window, "optDateFormatIsMDY");
         Click(window, "optSeparatorIsSlash");
         Click(window, "optThousSepNone");

@@ -1,6 +1,8 @@
 #ifndef TESTS_APP_WINDOW_TEST_HELPERS_H
 #define TESTS_APP_WINDOW_TEST_HELPERS_H
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -42,6 +44,18 @@ inline void Click(const QWidget& window, const QString& name) {
 
 inline void ClickLabel(const QWidget& window, const QString& name, Qt::MouseButton button) {
     QTest::mouseClick(Find<QLabel>(window, name), button);
+}
+
+// Chooses an entry of the language list as a user does: opens its popup and
+// clicks the entry.
+inline void ChooseLanguage(const QWidget& window, int index) {
+    auto* list = Find<QComboBox>(window, "cboLanguage");
+    list->showPopup();
+    QAbstractItemView* entries = list->view();
+    QVERIFY(QTest::qWaitForWindowExposed(entries->window()));
+    const QRect entry = entries->visualRect(entries->model()->index(index, 0));
+    QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, entry.center());
+    QTRY_VERIFY(!entries->window()->isVisible());
 }
 
 }  // namespace quillday::testing
