@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include "frm_main.h"
@@ -38,6 +39,41 @@ std::optional<SavedSettings> ReadSettingsFile(const QString& path) {
     const QByteArray content = file.read(static_cast<qint64>(kMaxSettingsFileSize) + 1);
     return ParseSettings(
         std::string_view(content.constData(), static_cast<size_t>(content.size())));
+}
+
+// A save killed between creating its temporary file and renaming it leaves
+// that file behind: the settings file's name and six random letters or digits.
+void RemoveStraySaveFiles(const QFileInfo& settingsFile) {
+    const QRegularExpression stray("^" + QRegularExpression::escape(settingsFile.fileName()) +
+                                   "\\.[A-Za-z0-9]{6}$");
+    QDir folder = settingsFile.absoluteDir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (stray.match(name).hasMatch()) {
+            folder.remove(name);
+        }
+    }
+}
+
+// For a folder that allows no new files but holds a writable file (a
+// locked-down profile); only an existing file is replaced.
+void WriteInPlace(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    if (file.exists() && file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(text);
+    }
+}
+
+// Writes a temporary file beside the target and renames it over the target,
+// so a failed write leaves the old file whole. Only when the temporary file
+// cannot be created is the file written in place.
+void WriteSettingsText(const QString& path, const QByteArray& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        WriteInPlace(path, text);
+        return;
+    }
+    file.write(text);
+    file.commit();
 }
 
 int16_t CharacterCode(const std::string& separator) {
@@ -105,8 +141,7 @@ void frmMain::LoadSettings() {
     SelectOption(optSecondDateIs[notation(saved->secondNotation)]);
 }
 
-// Saving is atomic: a failure leaves the previous file as it was, and is
-// not reported.
+// Failures are not reported: the settings are a convenience.
 void frmMain::SaveSettings() {
     const SavedSettings settings{
         static_cast<int16_t>(GEN_TEXT::currentLanguage),
@@ -117,14 +152,11 @@ void frmMain::SaveSettings() {
         static_cast<int16_t>(GetInputKind(1)),
         static_cast<int16_t>(GetInputKind(2)),
     };
-    QDir().mkpath(QFileInfo(settingsFilePath).absolutePath());
-    QSaveFile file(settingsFilePath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return;
-    }
-    const std::string text = FormatSettings(settings);
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    file.commit();
+    const QFileInfo settingsFile(settingsFilePath);
+    QDir().mkpath(settingsFile.absolutePath());
+    RemoveStraySaveFiles(settingsFile);
+    const QByteArray text = QByteArray::fromStdString(FormatSettings(settings));
+    WriteSettingsText(settingsFilePath, text);
 }
 
 }  // namespace quillday

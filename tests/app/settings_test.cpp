@@ -1,7 +1,9 @@
 // Saved settings: the defaults, what a file restores, what a bad file
 // gives, and what closing the window writes.
+#include <unistd.h>
 #include <QComboBox>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "fakes.h"
@@ -24,6 +26,30 @@ void Write(const QString& path, const QByteArray& content) {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
 }
+
+// Forbids creating files in a folder for as long as it lives; root needs the
+// immutable attribute for that, where a plain user needs only the mode.
+class LockedFolder {
+  public:
+    explicit LockedFolder(QString path) : path_(std::move(path)) {
+        locked_ = geteuid() == 0 ? QProcess::execute("chattr", {"+i", path_}) == 0
+                                 : QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    ~LockedFolder() {
+        if (geteuid() == 0) {
+            QProcess::execute("chattr", {"-i", path_});
+        } else {
+            QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+    }
+    LockedFolder(const LockedFolder&) = delete;
+    LockedFolder& operator=(const LockedFolder&) = delete;
+    bool locked() const { return locked_; }
+
+  private:
+    QString path_;
+    bool locked_ = false;
+};
 
 }  // namespace
 
@@ -127,6 +153,32 @@ class SettingsTest : public QObject {
         window.close();
         QVERIFY(fakes_.messageBoxes->shown.isEmpty());
         QVERIFY(!QFile::exists(fakes_.settingsFilePath));
+    }
+
+    void aWritableFileInALockedFolderIsWrittenInPlace() {
+        QDir().mkpath(folder_->filePath("config"));
+        Write(fakes_.settingsFilePath, kDefaultsFile);
+        const LockedFolder lock(folder_->filePath("config"));
+        if (!lock.locked()) {
+            QSKIP("this file system cannot lock a folder against new files");
+        }
+        frmMain window(fakes_.ForWindow());
+        Click(window, "optThousSepNone");
+        window.close();
+        QCOMPARE(ReadAll(fakes_.settingsFilePath), QByteArray("0\r\n2,45,0\r\n0,0,0\r\n"));
+    }
+
+    void savingRemovesTheTemporaryFilesOfKilledSaves() {
+        QDir().mkpath(folder_->filePath("config"));
+        const QStringList left = {"qly5.usr.Ab3dE9", "qly5.usr.zzzzzz"};
+        const QStringList kept = {"qly5.usr.bak", "qly5.usr.Ab3dE9x", "notes.txt"};
+        for (const QString& name : left + kept) {
+            Write(folder_->filePath("config/" + name), "0");
+        }
+        QCOMPARE(RoundTrip(), kDefaultsFile);
+        const QStringList after = QDir(folder_->filePath("config")).entryList(QDir::Files);
+        QCOMPARE(QSet<QString>(after.begin(), after.end()),
+                 QSet<QString>({"qly5.usr", "qly5.usr.bak", "qly5.usr.Ab3dE9x", "notes.txt"}));
     }
 
     void choicesMadeBeforeClosingAreWritten() {
