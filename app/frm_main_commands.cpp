@@ -23,11 +23,14 @@ void frmMain::cmdMoveSecondDateToFirst_Click() {
         FocusInput(2);
         return;
     }
-    // A yyyyddd first box takes the text as it stands.
-    const CalendarKind firstKind = GetInputKind(1);
-    txbFirstDate->setText(firstKind == CalendarKind::DIY ? txbSecondDate->text()
-                                                         : QString::fromStdString(*DayNumberText(
-                                                               date, firstKind, GetDateOrder())));
+    // A date before year 1 or after 9999 has no yyyyddd form.
+    const std::optional<std::string> moved = DayNumberText(date, GetInputKind(1), GetDateOrder());
+    if (!moved) {
+        ShowMessage(InputMessageId::ResultOutOfRange);
+        FocusInput(2);
+        return;
+    }
+    txbFirstDate->setText(QString::fromStdString(*moved));
     txbSecondDate->clear();
     txbDateDiffDays->setFocus();
     txbDateDiffDays->end(false);

@@ -62,11 +62,11 @@ class CommandsTest : public QObject {
                                      << "2451911"
                                      << "AN"
                                      << "10520-01-01";
-        QTest::newRow("yyyyddd unchanged") << "optThousSepIsComma"
-                                           << "CE"
-                                           << "2001-01-01"
-                                           << "DIY"
-                                           << "2001-01-01";
+        QTest::newRow("yyyyddd from JC") << "optThousSepIsComma"
+                                         << "JC"
+                                         << "2000-12-19"
+                                         << "DIY"
+                                         << "2001001";
     }
 
     void moveWritesTheDateInTheFirstNotation() {
@@ -90,26 +90,36 @@ class CommandsTest : public QObject {
     void moveOfABadDateShowsItsMessageAndKeepsBothBoxes_data() {
         QTest::addColumn<QString>("secondKind");
         QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("firstKind");
         QTest::addColumn<QString>("message");
         QTest::newRow("not valid") << "CE"
                                    << "2013-02-29"
+                                   << "CE"
                                    << "Error!|Second date is not valid in calendar specified.";
         QTest::newRow("not valid AN")
             << "AN"
             << "10520-11-01"
+            << "CE"
             << "Error!|Second date is not valid in the Annus Novus Calendar.";
         QTest::newRow("out of range") << "JDN"
                                       << "2100000001"
+                                      << "CE"
                                       << "Error!|Second date is out of range.";
+        QTest::newRow("no yyyyddd form") << "CE"
+                                         << "10000-01-01"
+                                         << "DIY"
+                                         << "Error!|Result is out of range.";
     }
 
     void moveOfABadDateShowsItsMessageAndKeepsBothBoxes() {
         QFETCH(QString, secondKind);
         QFETCH(QString, second);
+        QFETCH(QString, firstKind);
         QFETCH(QString, message);
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Find<QRadioButton>(window, "optSecondDateIs" + secondKind)->setChecked(true);
+        Click(window, "optFirstDateIs" + firstKind);
+        Click(window, "optSecondDateIs" + secondKind);
         Find<QLineEdit>(window, "txbFirstDate")->setText("1");
         Find<QLineEdit>(window, "txbSecondDate")->setText(second);
         Click(window, "cmdMoveSecondDateToFirst");
