@@ -14,10 +14,10 @@ namespace quillday {
 using datelib::CalendarKind;
 
 void frmMain::RefreshTodayDisplay() {
+    // One reading of the clock, so that a redraw at midnight cannot mix two days.
     const LocalDateTime now = services_.clock->Now();
     try {
-        const TodayLabelTexts labels =
-            ComposeTodayLabels(todayNotation, GetDateOrder(), now.hour, now.minute);
+        const TodayLabelTexts labels = ComposeTodayLabels(todayNotation, GetDateOrder(), now);
         lblTodaysDate->setText(QString::fromStdString(labels.today));
         lblWeekFromToday->setText(QString::fromStdString(labels.weekAhead));
     } catch (const datelib::OverflowError&) {

@@ -5,6 +5,7 @@
 
 #include "datelib/checked_math.h"
 #include "datelib/date_text.h"
+#include "result_lines.h"
 #include "texts/gen_text.h"
 
 namespace quillday {
@@ -41,28 +42,29 @@ std::string Article() {
     return GEN_TEXT::currentLanguage == GEN_TEXT::German ? "der " : "";
 }
 
-std::string WeekdayName(CalendarKind notation) {
-    const int16_t weekday = datelib::TodayWeekday(notation);
+std::string WeekdayName(int32_t jdn, CalendarKind notation) {
+    CalendarDate date{};
+    date.jdn = jdn;
     if (notation == CalendarKind::AN) {
+        const int16_t weekday = datelib::JdnToAnnusNovusDate(date);
         return std::string(datelib::kAnnusNovusDayNames[static_cast<std::size_t>(weekday)]);
     }
-    return std::string(GEN_TEXT::DayName(weekday));
+    return std::string(GEN_TEXT::DayName(datelib::DayOfWeek(jdn)));
 }
 
-// Today's date plus offset days in the notation, with its code but no
-// closing text: "2012-12-31 CE", "2,456,293 JDN", "2012366".
-std::string DateInNotation(int32_t offset, CalendarKind notation, datelib::DateOrder order) {
-    switch (notation) {
-        case CalendarKind::JDN:
-            return datelib::GroupedNumber(datelib::CheckedAdd(datelib::TodayJdn(), offset),
-                                          datelib::thousandsSeparator) +
-                   " JDN";
-        case CalendarKind::DIY:
-            return datelib::FormatYyyyddd(datelib::CheckedAdd(datelib::TodayJdn(), offset));
-        default:
-            return datelib::TodayPlusDaysText(offset, order, datelib::dateSeparator, notation) +
-                   " " + std::string(datelib::KindTextCode(notation));
+// The date of a day number in the notation, with its code but no closing
+// text: "2012-12-31 CE", "2,456,293 JDN", "2012366".
+std::string DateInNotation(int32_t jdn, CalendarKind notation, datelib::DateOrder order) {
+    CalendarDate date{};
+    date.jdn = jdn;
+    const std::optional<std::string> text = DayNumberText(date, notation, order);
+    if (!text) {
+        throw datelib::OverflowError("The day number " + std::to_string(jdn) +
+                                     " has no yyyyddd form");
     }
+    return notation == CalendarKind::DIY
+               ? *text
+               : *text + " " + std::string(datelib::KindTextCode(notation));
 }
 
 bool EndsWithFullStop(CalendarKind notation) {
@@ -71,16 +73,18 @@ bool EndsWithFullStop(CalendarKind notation) {
 
 }  // namespace
 
-TodayLabelTexts ComposeTodayLabels(CalendarKind notation, datelib::DateOrder order, int hour,
-                                   int minute) {
+TodayLabelTexts ComposeTodayLabels(CalendarKind notation, datelib::DateOrder order,
+                                   const LocalDateTime& now) {
     const bool annusNovus = notation == CalendarKind::AN;
+    const int32_t today = datelib::LocalDateJdn({now.year, now.month, now.day});
+    const int32_t weekAhead = datelib::CheckedAdd(today, annusNovus ? kAnnusNovusWeek : kWeek);
     TodayLabelTexts labels;
-    labels.today = std::string(GEN_TEXT::Text(TextId::TodayIs)) + " " + WeekdayName(notation) +
-                   "," + std::string(kLabelBreak) + Article() + DateInNotation(0, notation, order) +
-                   TimePart(hour, minute);
+    labels.today = std::string(GEN_TEXT::Text(TextId::TodayIs)) + " " +
+                   WeekdayName(today, notation) + "," + std::string(kLabelBreak) + Article() +
+                   DateInNotation(today, notation, order) + TimePart(now.hour, now.minute);
     const TextId heading = annusNovus ? TextId::AFiveDayWeekFromTodayIs : TextId::AWeekFromTodayIs;
     labels.weekAhead = std::string(GEN_TEXT::Text(heading)) + std::string(kLabelBreak) + Article() +
-                       DateInNotation(annusNovus ? kAnnusNovusWeek : kWeek, notation, order) +
+                       DateInNotation(weekAhead, notation, order) +
                        (EndsWithFullStop(notation) ? "." : "");
     return labels;
 }

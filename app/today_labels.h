@@ -6,6 +6,7 @@
 #include <string>
 
 #include "datelib/date_values.h"
+#include "services/seams.h"
 
 namespace quillday {
 
@@ -14,12 +15,12 @@ struct TodayLabelTexts {
     std::string weekAhead;  // "A week from today is\n2013-01-07 CE."
 };
 
-// Composes both labels for today (the date library's today) at the given
-// time, in the notation, the date order, the library's separators and the
-// current language. Throws datelib::OverflowError when a date has no text
-// in the notation (a yyyyddd date outside the years 1 to 9999).
+// Composes both labels for one reading of the clock, in the notation, the
+// date order, the library's separators and the current language. Throws
+// datelib::OverflowError when a date has no text in the notation (a yyyyddd
+// date outside the years 1 to 9999).
 TodayLabelTexts ComposeTodayLabels(datelib::CalendarKind notation, datelib::DateOrder order,
-                                   int hour, int minute);
+                                   const LocalDateTime& now);
 
 // The notation that follows one in the labels' cycle CE, JC, AN, JDN,
 // yyyyddd, and the one before it.

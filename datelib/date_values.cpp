@@ -176,10 +176,13 @@ std::string FormatYyyyddd(int32_t jdn) {
     return ZeroPadded(date.year, kYyyyWidth) + ZeroPadded(day, kDddWidth);
 }
 
+int32_t LocalDateJdn(const LocalDate& date) {
+    CalendarDate record = MakeDate(date.year, date.month, date.day, DAYMATH_GREGORIAN);
+    return DateToJdn(record);
+}
+
 int32_t TodayJdn() {
-    const LocalDate today = Today();
-    CalendarDate date = MakeDate(today.year, today.month, today.day, DAYMATH_GREGORIAN);
-    return DateToJdn(date);
+    return LocalDateJdn(Today());
 }
 
 std::string TodayPlusDaysText(int32_t offset, DateOrder order, std::string_view separator,

@@ -3,6 +3,7 @@
 #define TESTS_APP_FAKES_H
 
 #include <QEventLoop>
+#include <QList>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
@@ -14,7 +15,9 @@ namespace quillday::testing {
 class FakeClock final : public LocalClock {
   public:
     LocalDateTime now{2012, 12, 31, 14, 5};  // a Monday
-    LocalDateTime Now() const override { return now; }
+    // Readings given one a call before now: a clock that moves on.
+    mutable QList<LocalDateTime> coming;
+    LocalDateTime Now() const override { return coming.isEmpty() ? now : coming.takeFirst(); }
 };
 
 // Behaves like a modal box: while "open" it runs a nested event loop for a

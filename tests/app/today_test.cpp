@@ -83,14 +83,21 @@ class TodayTest : public QObject {
         GEN_TEXT::currentLanguage = GEN_TEXT::English;
     }
 
-    void theNextTickShowsTheNewDay() {
+    // The clock turns to the new day during the first tick's redraw: that
+    // redraw still shows one whole reading, and the next tick the new day.
+    void eachTickShowsOneReadingOfTheClock() {
         FakeServices fakes;
         fakes.clock->now = {2012, 12, 31, 23, 59};
         frmMain window(fakes.ForWindow());
+        fakes.clock->coming = {{2012, 12, 31, 23, 59}};
         fakes.clock->now = {2013, 1, 1, 0, 0};
-        window.Clock_Timer();
+        QTRY_VERIFY(fakes.clock->coming.isEmpty());
         QCOMPARE(LabelText(window, "lblTodaysDate"),
-                 QString("Today is Tuesday,\n2013-01-01 CE (00:00)."));
+                 QString("Today is Monday,\n2012-12-31 CE (23:59)."));
+        QCOMPARE(LabelText(window, "lblWeekFromToday"),
+                 QString("A week from today is\n2013-01-07 CE."));
+        QTRY_COMPARE(LabelText(window, "lblTodaysDate"),
+                     QString("Today is Tuesday,\n2013-01-01 CE (00:00)."));
     }
 
     void todayButtonWritesTodayInTheBoxNotation_data() {

@@ -130,6 +130,9 @@ LocalDate SystemLocalDate();
 // clock. Every "today" of the library comes from here.
 LocalDate Today();
 
+// Returns the day number of a Gregorian calendar date.
+int32_t LocalDateJdn(const LocalDate& date);
+
 // Returns today's day number.
 int32_t TodayJdn();
 
