@@ -85,13 +85,16 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
         case ControlKind::OutputBox: {
             auto* output = new QPlainTextEdit(parent);
             output->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            output->setTabChangesFocus(true);  // Tab must not trap keyboard users
             return output;
         }
         case ControlKind::VerticalScrollBar: {
-            // The value rests at 0; an arrow moves it to -1 (upper) or 1 (lower).
+            // The value rests at 0; an arrow moves it to -1 (upper) or 1 (lower),
+            // and so do the Up and Down keys once Tab has brought the focus.
             auto* spin = new QScrollBar(Qt::Vertical, parent);
             spin->setRange(-1, 1);
             spin->setValue(0);
+            spin->setFocusPolicy(Qt::TabFocus);
             return spin;
         }
     }
@@ -299,12 +302,17 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             lblWeekFromToday_MouseUp(button);
             return true;
         }
+        // The links open on the left button only, as links do.
         if (watched == lblVarnholtWorks) {
-            lblVarnholtWorks_Click();
+            if (button == Qt::LeftButton) {
+                lblVarnholtWorks_Click();
+            }
             return true;
         }
         if (watched == lblOnlineDocumentation) {
-            lblOnlineDocumentation_Click();
+            if (button == Qt::LeftButton) {
+                lblOnlineDocumentation_Click();
+            }
             return true;
         }
     }

@@ -174,7 +174,10 @@ void frmMain::VScroll_Change(int index) {
     }
     VScroll[index]->setValue(0);
     txbDateDiffDays->clear();
-    FocusInput(n);
+    // Stepping from the keyboard goes on: the spin control keeps the focus.
+    if (!VScroll[index]->hasFocus()) {
+        FocusInput(n);
+    }
 }
 
 QString frmMain::StepDate(int n, const QString& text, int32_t days) {

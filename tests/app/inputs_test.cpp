@@ -215,6 +215,29 @@ class InputsTest : public QObject {
         QCOMPARE(Find<QScrollBar>(window, spin)->value(), 0);
     }
 
+    // Tab reaches the spin control after its box; Up and Down then step the
+    // date, again and again, without leaving the spin control.
+    void theKeyboardReachesAndStepsTheSpin() {
+        frmMain window(fakes_.ForWindow());
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QLineEdit* first = Box(window, "txbFirstDate");
+        first->setText("2012-12-31");
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Tab);
+        QWidget* spin = Find<QScrollBar>(window, "VScroll(0)");
+        QCOMPARE(QApplication::focusWidget(), spin);
+        const struct {
+            Qt::Key key;
+            const char* date;
+        } steps[] = {
+            {Qt::Key_Up, "2013-01-01"}, {Qt::Key_Up, "2013-01-02"}, {Qt::Key_Down, "2013-01-01"}};
+        for (const auto& step : steps) {
+            QTest::keyClick(spin, step.key);
+            QCOMPARE(BoxText(window, "txbFirstDate"), QString(step.date));
+            QCOMPARE(QApplication::focusWidget(), spin);
+        }
+    }
+
     void theSpinStepsNormallyAfterItsMessage() {
         frmMain window(fakes_.ForWindow());
         Box(window, "txbFirstDate")->setText("2013-02-29");

@@ -190,6 +190,16 @@ class OutputTest : public QObject {
         QVERIFY(!Output(window)->textCursor().hasSelection());
     }
 
+    void tabLeavesTheOutputUnchanged() {
+        frmMain window(fakes_.ForWindow());
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Output(window)->setPlainText(kReport);
+        Output(window)->setFocus();
+        QTest::keyClick(Output(window), Qt::Key_Tab);
+        QCOMPARE(OutputText(window), kReport);
+        QVERIFY(QApplication::focusWidget() != Output(window));
+    }
+
     void aRightClickLeavesTheButtonAlone() {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -75,6 +75,11 @@ class StartupTest : public QObject {
     void linkLabelsOpenTheUserGuide() {
         FakeServices fakes;
         frmMain window(fakes.ForWindow());
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            ClickLabel(window, "lblOnlineDocumentation", button);
+            ClickLabel(window, "lblVarnholtWorks", button);
+        }
+        QVERIFY(fakes.webOpener->opened.isEmpty());
         ClickLabel(window, "lblOnlineDocumentation", Qt::LeftButton);
         ClickLabel(window, "lblVarnholtWorks", Qt::LeftButton);
         QCOMPARE(fakes.webOpener->opened.size(), 2);
