@@ -281,6 +281,11 @@ std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_vi
             order = DateOrder::YMD;
         }
     }
+    // Grouping with the date separator itself would add separators that no
+    // reader could tell apart, so such a year stays ungrouped.
+    if (thousands == separator) {
+        thousands = {};
+    }
     const auto orderCode = static_cast<std::size_t>(order);
     const auto& parts =
         kPartOrder[orderCode < kPartOrder.size() ? orderCode

@@ -48,11 +48,13 @@ int32_t ParseJdnText(std::string_view text, ParseStatus& status);
 
 // Writes a date: day and month with two digits, the year without leading
 // zeros, "-" in front of a negative year. A Gregorian or Julian year beyond
-// +-9999 is grouped with the thousands separator (Annus Novus years never
-// are, and their separator is always "-"). Parts in the order; a negative
+// +-9999 is grouped with the thousands separator unless that equals the date
+// separator, so that every date written reads back (Annus Novus years never
+// are grouped, and their separator is always "-"). Parts in the order; a negative
 // year written last stands in parentheses; order MDY writes an Annus Novus
 // date as YMD. An order outside the enumeration is written as YMD.
-// Examples: 123456-01-01 CE, YMD, "-", "," gives "123,456-01-01";
+// Examples: 123456-01-01 CE, YMD, "-", "," gives "123,456-01-01", and with
+// "." both ways "123456.01.01";
 // 15 March -43, DMY, "-" gives "15-03-(-43)".
 // Throws std::invalid_argument for a thousands separator as SeparateThousands.
 std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_view separator,
