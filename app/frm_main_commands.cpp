@@ -90,7 +90,7 @@ void frmMain::cmdCalendars_Click() {
 void frmMain::cmdCredits_Click() {
     frmCredits& credits = InformationWindow(credits_);
     const int frameTop = Control<QWidget>("Frame6")->y();
-    credits.setFixedHeight(Pixels(kCreditsHeightTwips));
+    credits.SetOuterHeight(Pixels(kCreditsHeightTwips));
     credits.txbMsg->resize(credits.txbMsg->width(), Pixels(kCreditsTextHeightTwips));
     credits.cmdClose->move(credits.cmdClose->x(), credits.txbMsg->y() + credits.txbMsg->height() +
                                                       Pixels(kCreditsCloseGapTwips));

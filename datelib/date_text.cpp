@@ -40,9 +40,41 @@ constexpr std::array<std::array<DatePart, 3>, 3> kPartOrder{{
     {DatePart::Year, DatePart::Month, DatePart::Day},  // YMD
 }};
 
+bool IsAscii(char c) {
+    return static_cast<unsigned char>(c) <= kLastAsciiCode;
+}
+
 bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) <= kLastAsciiCode; });
+    return std::all_of(text.begin(), text.end(), [](char c) { return IsAscii(c); });
+}
+
+// The bytes after the first of a UTF-8 sequence are 10xxxxxx.
+bool IsContinuationByte(char c) {
+    constexpr unsigned char kTopTwoBits = 0xC0;
+    constexpr unsigned char kContinuationMark = 0x80;
+    return (static_cast<unsigned char>(c) & kTopTwoBits) == kContinuationMark;
+}
+
+// Pasted text brings characters outside ASCII: no-break spaces, accented
+// week-day names, digits of other scripts. The readers drop them like any
+// other character they do not keep, and never read them as digits. Each one
+// becomes a single blank first, so that lengths and positions count it as
+// one character, as they count an ASCII letter.
+std::string WithBlanksForNonAscii(std::string_view text) {
+    constexpr char kBlank = ' ';
+    std::string ascii;
+    ascii.reserve(text.size());
+    bool inSequence = false;
+    for (const char c : text) {
+        if (IsAscii(c)) {
+            ascii += c;
+            inSequence = false;
+        } else if (!inSequence || !IsContinuationByte(c)) {
+            ascii += kBlank;
+            inSequence = true;
+        }
+    }
+    return ascii;
 }
 
 bool IsDateSeparator(std::string_view separator) {
@@ -223,28 +255,26 @@ ParseStatus ParseDateText(std::string_view text, std::string_view separator, Cal
             order = DateOrder::YMD;
         }
     }
-    if (!IsAscii(text) || !IsDateSeparator(separator)) {
+    if (!IsDateSeparator(separator)) {
         return ParseStatus::NotValid;
     }
+    const std::string ascii = WithBlanksForNonAscii(text);
     switch (kind) {
         case CalendarKind::DIY:
-            return ParseYyyyddd(text, date);
+            return ParseYyyyddd(ascii, date);
         case CalendarKind::JDN:
-            return ParseJdnDate(text, separator[0], date);
+            return ParseJdnDate(ascii, separator[0], date);
         case CalendarKind::CE:
         case CalendarKind::JC:
         case CalendarKind::AN:
-            return ParseCalendarDate(text, separator[0], KindCalendarLetter(kind), order, date);
+            return ParseCalendarDate(ascii, separator[0], KindCalendarLetter(kind), order, date);
     }
     return ParseStatus::NotValid;
 }
 
 int32_t ParseJdnText(std::string_view text, ParseStatus& status) {
     status = ParseStatus::NotValid;
-    if (!IsAscii(text)) {
-        return 0;
-    }
-    std::string kept(text);
+    std::string kept = WithBlanksForNonAscii(text);
     KeepSignedDigits(kept, true);
     std::string_view digits = kept;
     const bool negative = !digits.empty() && digits.front() == '-';
@@ -280,6 +310,11 @@ std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_vi
         if (order == DateOrder::MDY) {
             order = DateOrder::YMD;
         }
+    }
+    // Grouping with the date separator itself would add separators that no
+    // reader could tell apart, so such a year stays ungrouped.
+    if (thousands == separator) {
+        thousands = {};
     }
     const auto orderCode = static_cast<std::size_t>(order);
     const auto& parts =

@@ -20,10 +20,20 @@ std::string LastErrorText() {
                    GetLastError(), 0, text, sizeof text, nullptr);
     return text;
 }
+
+// LoadLibraryA would also search the current folder, where anyone may
+// leave a DLL of the same name. These flags search only the program's
+// folder and the system's (and, for a full path, the library's own folder
+// for its dependencies).
+DWORD SearchFolders(const std::string& path) {
+    const bool fullPath = path.find_first_of("\\/") != std::string::npos;
+    return fullPath ? DWORD{LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS}
+                    : DWORD{LOAD_LIBRARY_SEARCH_DEFAULT_DIRS};
+}
 }  // namespace
 
 void* OpenLibrary(const std::string& path, std::string& error) {
-    HMODULE module = LoadLibraryA(path.c_str());
+    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, SearchFolders(path));
     if (module == nullptr) {
         error = LastErrorText();
     }

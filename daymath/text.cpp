@@ -106,7 +106,12 @@ DAYMATH_API int32_t str_to_date(const char* text, int32_t order, CalendarDate* d
         return DAYMATH_ERR_SYNTAX;
     }
     const DateFields f = InOrder(parts, order);
-    if (f.year.tooLong || f.month.tooLong || f.day.tooLong) {
+    // No calendar has a month or day that long, so that is no date at all;
+    // only a year can be too large for the range.
+    if (f.month.tooLong || f.day.tooLong) {
+        return DAYMATH_ERR_DATE;
+    }
+    if (f.year.tooLong) {
         return DAYMATH_ERR_RANGE;
     }
     if (!daymath::IsValidDate(calendar, f.year.value, f.month.value, f.day.value)) {

@@ -2,12 +2,17 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <algorithm>
 
 namespace quillday {
 
 QRect ToPixels(const TwipsRect& rect) {
     return {rect.left / kTwipsPerPixel, rect.top / kTwipsPerPixel, rect.width / kTwipsPerPixel,
             rect.height / kTwipsPerPixel};
+}
+
+int ClientHeight(int outerHeight, int frameHeight) {
+    return std::max(outerHeight - std::max(frameHeight, 0), 0);
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "texts/frm_credits.h"
 
+#include <QEvent>
+
 #include "info_window_design.h"
 
 namespace quillday {
@@ -20,5 +22,30 @@ constexpr InfoWindowDesign kCreditsDesign{
 }  // namespace
 
 frmCredits::frmCredits(QWidget* parent) : InfoWindow(kCreditsDesign, CreditsTexts(), parent) {}
+
+void frmCredits::SetOuterHeight(int pixels) {
+    outerHeight_ = pixels;
+    FitOuterHeight();
+}
+
+void frmCredits::FitOuterHeight() {
+    if (outerHeight_ <= 0) {
+        return;
+    }
+    const int frameHeight = frameGeometry().height() - geometry().height();
+    const int clientHeight = ClientHeight(outerHeight_, frameHeight);
+    if (clientHeight != height()) {
+        setFixedHeight(clientHeight);
+    }
+}
+
+bool frmCredits::event(QEvent* event) {
+    const bool handled = InfoWindow::event(event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show || type == QEvent::Move || type == QEvent::WindowActivate) {
+        FitOuterHeight();
+    }
+    return handled;
+}
 
 }  // namespace quillday

@@ -29,7 +29,8 @@ struct Language {
 constexpr Language kLanguages[] = {{GEN_TEXT::English, "English"}, {GEN_TEXT::German, "German"}};
 
 // The Credits window as the main window shows it: a text box 1200 twips high
-// and the Close button 50 twips below it, in a window 2200 twips high.
+// and the Close button 50 twips below it, in a window 2200 twips high with
+// its frame.
 constexpr int kPlacedCreditsHeightTwips = 2200;
 constexpr int kPlacedCreditsTextHeightTwips = 1200;
 constexpr int kPlacedCreditsGapTwips = 50;
@@ -57,9 +58,9 @@ bool SaveScrolledToEnd(InfoWindow& window, const QDir& folder, const QString& na
     return Save(window, folder, name + "-end");
 }
 
-void PlaceLikeMainWindow(InfoWindow& credits) {
+void PlaceLikeMainWindow(quillday::frmCredits& credits) {
     using quillday::kTwipsPerPixel;
-    credits.setFixedHeight(kPlacedCreditsHeightTwips / kTwipsPerPixel);
+    credits.SetOuterHeight(kPlacedCreditsHeightTwips / kTwipsPerPixel);
     QPlainTextEdit* text = credits.txbMsg;
     text->resize(text->width(), kPlacedCreditsTextHeightTwips / kTwipsPerPixel);
     credits.cmdClose->move(credits.cmdClose->x(),

@@ -120,10 +120,11 @@ DAYMATH_API int32_t euro_day_of_week(int32_t jdn);
  * calendar named by the letter code ('G', 'J' or 'A'). On success sets year,
  * month and day of *date, stores the letter in date->calendar and returns
  * DAYMATH_OK; on failure leaves *date unchanged and returns
- * DAYMATH_ERR_SYNTAX, DAYMATH_ERR_DATE, DAYMATH_ERR_ORDER,
- * DAYMATH_ERR_CALENDAR, DAYMATH_ERR_NULL, or DAYMATH_ERR_RANGE when the date
- * lies outside DAYMATH_MIN_JDN..DAYMATH_MAX_JDN or a number is too long to
- * hold. Reads no further than the terminating NUL.
+ * DAYMATH_ERR_SYNTAX, DAYMATH_ERR_DATE (no such month or day, however many
+ * digits it has), DAYMATH_ERR_ORDER, DAYMATH_ERR_CALENDAR,
+ * DAYMATH_ERR_NULL, or DAYMATH_ERR_RANGE when the date lies outside
+ * DAYMATH_MIN_JDN..DAYMATH_MAX_JDN or the year is too long to hold.
+ * Reads no further than the terminating NUL.
  * Example: "2004-05-07" with DAYMATH_ORDER_YMD and "07.05.2004" with
  * DAYMATH_ORDER_DMY give the same date. */
 DAYMATH_API int32_t str_to_date(const char* text, int32_t order, CalendarDate* date,

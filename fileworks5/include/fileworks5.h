@@ -22,8 +22,11 @@
  * Calling convention: __stdcall on Windows; on 32-bit Windows the functions
  * are exported under their decorated names (_compare_files@8, ...).
  *
- * Sign rule: negative results are failures (the FW5_ codes below); note that
- * -1 has a different meaning per function.
+ * Sign rule: the whole-number functions report failures as negative results
+ * (the FW5_ codes below); note that -1 has a different meaning per function.
+ * The randomness functions are the exception: their figure can itself be
+ * negative (see randomness_measure), so compare their results with the codes
+ * they list, never with 0.
  */
 #ifndef FILEWORKS5_H
 #define FILEWORKS5_H
@@ -113,6 +116,12 @@ FW5_API int32_t FW5_CALL num_different_bytes(const uint8_t* buffer, int32_t leng
  * Returns the figure, or as a double: FW5_ERR_NO_DATA (length 0 or negative,
  * or buffer null), FW5_ERR_TOO_SHORT, FW5_ERR_NO_PAIR (length 1),
  * FW5_ERR_NO_MEMORY, FW5_ERR_UNDEFINED.
+ * The figure is finite but not confined to 0..1: for data whose pairs are
+ * nearly all distinct (up to 16384 pairs, hardly any repeated) it can take
+ * any value of either sign. 20000 bytes of distinct pairs in random
+ * order give about -0.82, 16386 bytes about -2730. A failure is always one
+ * of the codes above, so test for those (result == FW5_ERR_...), not for a
+ * negative result.
  * Example: 65536 zero bytes give about 0.0304. */
 FW5_API double FW5_CALL randomness_measure(const uint8_t* buffer, int32_t length, int32_t minimum);
 
@@ -121,10 +130,12 @@ FW5_API double FW5_CALL randomness_measure(const uint8_t* buffer, int32_t length
  * minimum: the fewest bytes the caller accepts.
  * Returns the figure, or as a double: FW5_ERR_OPEN (missing, unreadable, a
  * directory or null path), FW5_ERR_NO_MEMORY, FW5_ERR_READ, FW5_ERR_NO_DATA
- * (empty file, or one byte), FW5_ERR_TOO_SHORT, FW5_ERR_UNDEFINED. */
+ * (empty file, or one byte), FW5_ERR_TOO_SHORT, FW5_ERR_UNDEFINED. The
+ * figure may be negative as for randomness_measure: compare with the codes. */
 FW5_API double FW5_CALL file_randomness(const char* path, int32_t minimum);
 
-/* Overwrites a file in place and deletes it.
+/* Overwrites a file in place and deletes it. A symbolic link is followed:
+ * the file it points to is overwritten and stays, and the link is deleted.
  * passes, taken as unsigned: 0 only deletes; 1 to 99 that many pseudo-random
  * passes; 100 to 999 one pseudo-random pass, then 0xAA, 0x55, 0x0A and 0xF5;
  * 1000 and more (every negative value too) one pseudo-random pass.
@@ -142,7 +153,8 @@ FW5_API int32_t FW5_CALL purge_file(const char* path, int32_t passes, int32_t pa
 
 /* Overwrites a file in place, passes times by mode (FW5_MODE_RANDOM,
  * FW5_MODE_FIXED or FW5_MODE_MIXED; none when passes <= 0), then deletes it
- * when del is not 0. pad and blockSize as for purge_file.
+ * when del is not 0. pad and blockSize as for purge_file; a symbolic link
+ * is followed as there (its target overwritten, the link deleted).
  * elapsed: receives the whole seconds the call took (0 on argument errors);
  * may be null.
  * Returns FW5_OK, FW5_ERR_NO_PATH, FW5_ERR_MODE, FW5_ERR_BLOCK_SIZE,

@@ -181,7 +181,7 @@ class CommandsTest : public QObject {
             QWidget* credits = QApplication::activeModalWidget();
             QVERIFY(credits != nullptr);
             modal = true;
-            size = credits->size();
+            size = credits->frameGeometry().size();
             textHeight = Find<QWidget>(*credits, "txbMsg")->height();
             QTest::mouseClick(Find<QPushButton>(*credits, "cmdClose"), Qt::LeftButton);
         });

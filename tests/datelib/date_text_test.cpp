@@ -53,7 +53,14 @@ TEST(ParseDateText, ReadsEachNotationAndReportsItsStatus) {
         {"2000-12-19", "-", JC, YMD, kValid, 2451911},
         {"99999999-01-01", "-", CE, YMD, kOutOfRange, 0},
         {"2004,05,07", ",", CE, YMD, kNotValid, 0},  // no such date separator
-        {"2004-05-07\xC2\xA0", "-", CE, YMD, kNotValid, 0},
+        // Outside ASCII: dropped like any decoration (a no-break space, an accent).
+        {"2004-05-07\xC2\xA0", "-", CE, YMD, kValid, k2004May7},
+        {"2012-12-31 (Mi\xC3\xA9rcoles)", "-", CE, YMD, kValid, 2456293},
+        {"1\xC2\xA0"
+         "000",
+         "-", JDN, YMD, kValid, 1000},
+        {"2.45\xC3\xA9.911", ".", JDN, YMD, kValid, 245911},  // one character, as "2.45x.911"
+        {"2004366\xC2\xA0", "-", DIY, YMD, kNotValid, 0},     // as "2004366 "
         // Annus Novus: always "-", and MDY reads as YMD.
         {"10520-01-01", "/", AN, MDY, kValid, 2451911},
         {"01-01-10520", ".", AN, DMY, kValid, 2451911},
@@ -127,7 +134,11 @@ TEST(ParseJdnText, ReadsDigitsAndOneSignOnly) {
         {"", kNotValid, 0},
         {"+", kNotValid, 0},  // no digit at all
         {"+-5", kNotValid, 0},
-        {"1\xD9\xA3", kNotValid, 0},  // a digit outside ASCII
+        {"1\xD9\xA3", kValid, 1},        // an Arabic-Indic digit is dropped, not read
+        {"\xEF\xBC\x95", kNotValid, 0},  // so is a fullwidth one
+        {"1\xC2\xA0"
+         "000",
+         kValid, 1000},  // a no-break space
         {"3000000000", kOutOfRange, 0},
         {"2147483648", kOutOfRange, 0},
         {"2147483647", kOutOfRange, 2147483647},
@@ -153,6 +164,8 @@ TEST(FormatDate, WritesPartsInOrderWithGroupingAndParentheses) {
         {Date(123456, 1, 1), YMD, "-", ",", "123,456-01-01"},
         {Date(9999, 1, 1, 'J'), YMD, "-", ",", "9999-01-01"},
         {Date(-10000, 1, 1, 'J'), DMY, "-", ".", "01-01-(-10.000)"},
+        {Date(-10000, 1, 1, 'J'), DMY, ".", ".", "01.01.(-10000)"},
+        {Date(10000, 1, 1), YMD, ".", ".", "10000.01.01"},
         {Date(-43, 3, 15), DMY, "-", ",", "15-03-(-43)"},
         {Date(-43, 3, 15), MDY, "/", ",", "03/15/(-43)"},
         {Date(10520, 1, 1, 'A'), DMY, "/", ",", "01-01-10520"},

@@ -9,7 +9,9 @@
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "fileworks5.h"
 #include "test_files.h"
@@ -158,6 +160,31 @@ TEST(PurgeFile, DeletionDeniedInReadOnlyFolder) {
     fw5test::WriteFile(path, Bytes(kSmall, 1));
     chmod(folder.c_str(), 0555);
     EXPECT_EQ(purge_file(path.c_str(), 1, kNoPad, -1), FW5_ERR_DEL_DENIED);
+}
+
+// Both purge functions open the file a symbolic link names, so its target
+// is overwritten, and then delete the name they were given: the link.
+TEST(PurgeFunctions, FollowASymbolicLinkAndDeleteOnlyTheLink) {
+    using Purge = int32_t (*)(const char*);
+    const Purge purges[] = {
+        [](const char* path) { return purge_file(path, 150, kNoPad, -1); },
+        [](const char* path) {
+            return dd_purge_file(path, FW5_MODE_FIXED, 1, kDelete, kNoPad, -1, nullptr);
+        },
+    };
+    for (const Purge purge : purges) {
+        const fw5test::TempDir dir;
+        const std::string target = dir.Path("target");
+        const std::string link = dir.Path("link");
+        fw5test::WriteFile(target, fw5test::RandomBytes(kSmall, 9));
+        ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+        EXPECT_EQ(purge(link.c_str()), FW5_OK);
+        std::error_code ignored;
+        EXPECT_FALSE(std::filesystem::is_symlink(std::filesystem::symlink_status(link, ignored)));
+        const Bytes after = fw5test::ReadFile(target);
+        EXPECT_EQ(after.size(), kSmall);
+        EXPECT_TRUE(AllBytesAre(after, 0xF5));
+    }
 }
 
 TEST(DdPurgeFile, FixedModeLeavesLastValueAndLength) {

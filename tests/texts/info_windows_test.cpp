@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "texts/design.h"
 #include "texts/frm_calendars.h"
 #include "texts/frm_credits.h"
 #include "texts/frm_help.h"
@@ -219,6 +220,34 @@ class InfoWindowsTest : public QObject {
         credits.exec();
         QVERIFY(credits.isHidden());
         QCOMPARE(calls, 1);
+    }
+
+    void ClientHeightIsWhatTheFrameLeaves_data() {
+        QTest::addColumn<int>("outer");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<int>("client");
+        QTest::newRow("title bar and borders") << 146 << 30 << 116;
+        QTest::newRow("frame not yet known") << 146 << 0 << 146;
+        QTest::newRow("frame taller than the window") << 20 << 30 << 0;
+    }
+
+    void ClientHeightIsWhatTheFrameLeaves() {
+        QFETCH(int, outer);
+        QFETCH(int, frame);
+        QFETCH(int, client);
+        QCOMPARE(ClientHeight(outer, frame), client);
+    }
+
+    // The height the main window gives the Credits window includes its
+    // frame, as a classic form's Height does (offscreen windows have a thin
+    // frame too).
+    void CreditsOuterHeightIncludesTheFrame() {
+        constexpr int kOuterHeight = 2200 / kTwipsPerPixel;
+        frmCredits credits;
+        credits.SetOuterHeight(kOuterHeight);
+        QVERIFY(Activate(credits));
+        QVERIFY(credits.frameGeometry().height() > credits.height());
+        QCOMPARE(credits.frameGeometry().height(), kOuterHeight);
     }
 
     void LanguageOutsideTheTableGivesNoText() {

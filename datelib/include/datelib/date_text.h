@@ -30,29 +30,36 @@ enum class ParseStatus : int16_t {
 // order MDY reads it as YMD.
 // Returns Valid and fills date: year, month, day, calendar letter and jdn
 // (for JDN only jdn; for DIY the Gregorian date). Returns NotValid for text
-// that is no date of the kind, holds a character outside ASCII, or for a
-// separator other than the three (AN ignores the separator); OutOfRange for a date or day number
-// beyond kSmallestDayNumber .. kLargestDayNumber. On both date is unchanged.
+// that is no date of the kind, or for a separator other than the three (AN
+// ignores the separator); OutOfRange for a date or day number beyond
+// kSmallestDayNumber .. kLargestDayNumber. On both date is unchanged.
+// A character outside ASCII (UTF-8) counts as one character that is dropped
+// like any other decoration, never as a digit; in yyyyddd, as any character
+// besides the seven digits, it makes the text NotValid.
 // Examples: "2004 - 05 - 07" as CE, YMD, "-" is 2004-05-07; "15-03-(-43)"
-// as CE, DMY, "-" is 15 March -43; "2,451,911" as JDN is 2451911.
+// as CE, DMY, "-" is 15 March -43; "2,451,911" as JDN is 2451911;
+// "2012-12-31 (Miércoles)" as CE, YMD, "-" is 2012-12-31.
 ParseStatus ParseDateText(std::string_view text, std::string_view separator, CalendarKind kind,
                           DateOrder order, CalendarDate& date);
 
 // Reads a day number or day count: every character other than the digits
-// and one leading sign is ignored ("1,5" is 15). Returns the number and sets
-// status: Valid; NotValid (result 0) when no digit is left, a "-" follows
-// another sign or a digit, or the text holds a character outside ASCII;
-// OutOfRange when the number does not fit in 32 bits (result 0) or lies
-// beyond kSmallestDayNumber .. kLargestDayNumber (the number is returned).
+// "0"-"9" and one leading sign is ignored ("1,5" is 15, "1 000" with a
+// no-break space is 1000; a digit of another script is not read). Returns
+// the number and sets status: Valid; NotValid (result 0) when no digit is
+// left or a "-" follows another sign or a digit; OutOfRange when the
+// number does not fit in 32 bits (result 0) or lies beyond
+// kSmallestDayNumber .. kLargestDayNumber (the number is returned).
 int32_t ParseJdnText(std::string_view text, ParseStatus& status);
 
 // Writes a date: day and month with two digits, the year without leading
 // zeros, "-" in front of a negative year. A Gregorian or Julian year beyond
-// +-9999 is grouped with the thousands separator (Annus Novus years never
-// are, and their separator is always "-"). Parts in the order; a negative
+// +-9999 is grouped with the thousands separator unless that equals the date
+// separator, so that every date written reads back (Annus Novus years never
+// are grouped, and their separator is always "-"). Parts in the order; a negative
 // year written last stands in parentheses; order MDY writes an Annus Novus
 // date as YMD. An order outside the enumeration is written as YMD.
-// Examples: 123456-01-01 CE, YMD, "-", "," gives "123,456-01-01";
+// Examples: 123456-01-01 CE, YMD, "-", "," gives "123,456-01-01", and with
+// "." both ways "123456.01.01";
 // 15 March -43, DMY, "-" gives "15-03-(-43)".
 // Throws std::invalid_argument for a thousands separator as SeparateThousands.
 std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_view separator,

@@ -25,6 +25,12 @@ struct TwipsRect {
 // The rectangle in pixels: {105, 120, 8205, 4545} gives (7, 8, 547 x 303).
 QRect ToPixels(const TwipsRect& rect);
 
+// The client height of a window whose outer height (title bar and borders
+// included, as a classic form's Height) is outerHeight, in a frame of
+// frameHeight: what the frame leaves, never below 0. A frame not yet known
+// (0, or negative) leaves the whole. Example: 146 in a frame of 30 gives 116.
+int ClientHeight(int outerHeight, int frameHeight);
+
 // "MS Sans Serif" at the given size; where it is not installed, the first
 // installed of fonts of the same widths ("Microsoft Sans Serif", "Liberation
 // Sans", "Arial"), else the system's sans-serif face.
