@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "date_helpers.h"
 
@@ -12,15 +14,6 @@ namespace {
 using datelib::CalendarKind;
 using datelib::DateOrder;
 using datelib::ParseStatus;
-
-struct ParseCase {
-    std::string text;
-    std::string separator;
-    CalendarKind kind;
-    DateOrder order;
-    ParseStatus status;
-    int32_t jdn;  // when valid
-};
 
 constexpr auto CE = CalendarKind::CE;
 constexpr auto JC = CalendarKind::JC;
@@ -36,103 +29,81 @@ constexpr auto kOutOfRange = ParseStatus::OutOfRange;
 
 constexpr int32_t k2004May7 = 2453133;
 constexpr int32_t kMinus43March15 = 1705428;
+constexpr int32_t kUntouched = 77;
 
+// Rows: separator, kind, order, status, day number when valid, the texts
+// that give them.
 TEST(ParseDateText, ReadsEachNotationAndReportsItsStatus) {
-    const ParseCase cases[] = {
-        // Calendar dates: decoration dropped, structure enforced.
-        {"2004 - 05 - 07", "-", CE, YMD, kValid, k2004May7},
-        {"07.05.2004", ".", CE, DMY, kValid, k2004May7},
-        {"(05/07/2004)", "/", CE, MDY, kValid, k2004May7},
-        {"15-03-(-43)", "-", CE, DMY, kValid, kMinus43March15},
-        {"15/03/-43", "/", CE, DMY, kValid, kMinus43March15},
-        {"-43.03.15", ".", CE, YMD, kValid, kMinus43March15},
-        {"2004/05/07", "-", CE, YMD, kNotValid, 0},
-        {"2004-05-07", "/", CE, YMD, kNotValid, 0},
-        {"2013-02-29", "-", CE, YMD, kNotValid, 0},
-        {"1900-02-29", "-", JC, YMD, kValid, 2415092},
-        {"2000-12-19", "-", JC, YMD, kValid, 2451911},
-        {"99999999-01-01", "-", CE, YMD, kOutOfRange, 0},
-        {"2004,05,07", ",", CE, YMD, kNotValid, 0},  // no such date separator
-        // Outside ASCII: dropped like any decoration (a no-break space, an accent).
-        {"2004-05-07\xC2\xA0", "-", CE, YMD, kValid, k2004May7},
-        {"2012-12-31 (Mi\xC3\xA9rcoles)", "-", CE, YMD, kValid, 2456293},
-        {"1\xC2\xA0"
-         "000",
-         "-", JDN, YMD, kValid, 1000},
-        {"2.45\xC3\xA9.911", ".", JDN, YMD, kValid, 245911},  // one character, as "2.45x.911"
-        {"2004366\xC2\xA0", "-", DIY, YMD, kNotValid, 0},     // as "2004366 "
-        // Annus Novus: always "-", and MDY reads as YMD.
-        {"10520-01-01", "/", AN, MDY, kValid, 2451911},
-        {"01-01-10520", ".", AN, DMY, kValid, 2451911},
-        {"10519-11-01", "-", AN, YMD, kValid, 2451910},
-        {"10520-11-01", "-", AN, YMD, kNotValid, 0},  // 10520 is no leap year
-        {"10520/01/01", "/", AN, YMD, kNotValid, 0},
-        // yyyyddd.
-        {"2004366", "-", DIY, YMD, kValid, 2453371},
-        {"0001001", "-", DIY, YMD, kValid, datelib::kFirstYyyydddDayNumber},
-        {"9999365", "-", DIY, YMD, kValid, datelib::kLastYyyydddDayNumber},
-        {"2003366", "-", DIY, YMD, kNotValid, 0},
-        {"2004000", "-", DIY, YMD, kNotValid, 0},
-        {"20041", "-", DIY, YMD, kNotValid, 0},
-        {"2004-12", "-", DIY, YMD, kNotValid, 0},
-        // Day numbers.
-        {"2,451,911", "-", JDN, YMD, kValid, 2451911},
-        {"2,451,911", ".", JDN, YMD, kValid, 2451911},
-        {"2.451.911", ".", JDN, YMD, kValid, 2451911},
-        {"-2.451.911", ".", JDN, YMD, kValid, -2451911},
-        {"2451.911.1", ".", JDN, YMD, kNotValid, 0},
-        {"1.111.111.111.111", ".", JDN, YMD, kNotValid, 0},
-        {"5-3", "-", JDN, YMD, kNotValid, 0},
-        {"1/2", "/", JDN, YMD, kNotValid, 0},
-        {"2100000001", "-", JDN, YMD, kOutOfRange, 0},
-        {"-2100000000", "-", JDN, YMD, kValid, -2100000000},
-    };
-    for (const ParseCase& c : cases) {
-        CalendarDate date{};
-        const ParseStatus status =
-            datelib::ParseDateText(c.text, c.separator, c.kind, c.order, date);
-        EXPECT_EQ(status, c.status) << '"' << c.text << "\" with " << c.separator;
-        if (status == kValid) {
-            EXPECT_EQ(date.jdn, c.jdn) << c.text;
+    const std::tuple<std::string, CalendarKind, DateOrder, ParseStatus, int32_t,
+                     std::vector<std::string>>
+        cases[] = {
+            // Calendar dates: decoration dropped (outside ASCII too), structure enforced.
+            {"-", CE, YMD, kValid, k2004May7, {"2004 - 05 - 07", "2004-05-07\xC2\xA0"}},
+            {"/", CE, MDY, kValid, k2004May7, {"(05/07/2004)"}},
+            {"-", CE, YMD, kValid, 2456293, {"2012-12-31 (Mi\xC3\xA9rcoles)"}},
+            {"-", CE, DMY, kValid, kMinus43March15, {"15-03-(-43)"}},
+            {"/", CE, DMY, kValid, kMinus43March15, {"15/03/-43"}},
+            {".", CE, YMD, kValid, kMinus43March15, {"-43.03.15"}},
+            {"-", JC, YMD, kValid, 2451911, {"2000-12-19"}},
+            {"-", CE, YMD, kNotValid, 0, {"2004/05/07", "1-2-3-4-5", "2013-02-29"}},
+            {"/", CE, DMY, kNotValid, 0, {"15/03/--43", "2004-05-07"}},
+            {".", CE, YMD, kNotValid, 0, {"2004.05.07."}},
+            {",", CE, YMD, kNotValid, 0, {"2004,05,07"}},  // no such date separator
+            {"-", CE, YMD, kOutOfRange, 0, {"99999999-01-01"}},
+            // Annus Novus: always "-", and MDY reads as YMD.
+            {"/", AN, MDY, kValid, 2451911, {"10520-01-01"}},
+            {".", AN, DMY, kValid, 2451911, {"01-01-10520"}},
+            {"/", AN, YMD, kNotValid, 0, {"10520/01/01"}},
+            // yyyyddd: seven digits and nothing else.
+            {"-", DIY, YMD, kValid, 2453371, {"2004366"}},
+            {"-", DIY, YMD, kValid, datelib::kFirstYyyydddDayNumber, {"0001001"}},
+            {"-", DIY, YMD, kValid, datelib::kLastYyyydddDayNumber, {"9999365"}},
+            {"-",
+             DIY,
+             YMD,
+             kNotValid,
+             0,
+             {"2003366", "2004000", "2004367", "0000001", "20041", "2004-12", "2004366\xC2\xA0"}},
+            // Day numbers: dots only as thousands separators, a "-" only as the sign.
+            {"/", JDN, YMD, kValid, 2451911, {"2,451,911"}},
+            {".", JDN, YMD, kValid, 2451911, {"2.451.911", "2,451,911"}},
+            {".", JDN, YMD, kValid, 245911, {"2.45\xC3\xA9.911"}},  // as "2.45x.911"
+            {".", JDN, YMD, kValid, -1234567890, {"-1.234.567.890"}},
+            {".", JDN, YMD, kNotValid, 0, {"2451.911.1", "1.111.111.111.111", "245.1911"}},
+            {"-", JDN, YMD, kValid, -5, {"-5"}},
+            {"-",
+             JDN,
+             YMD,
+             kValid,
+             1000,
+             {"1\xC2\xA0"
+              "000"}},
+            {"-", JDN, YMD, kNotValid, 0, {"5-3"}},
+            {"/", JDN, YMD, kNotValid, 0, {"1/2"}},
+            {"-", JDN, YMD, kOutOfRange, 0, {"2100000001"}},
+        };
+    for (const auto& [separator, kind, order, status, jdn, texts] : cases) {
+        for (const std::string& text : texts) {
+            CalendarDate date{};
+            date.jdn = kUntouched;
+            EXPECT_EQ(datelib::ParseDateText(text, separator, kind, order, date), status)
+                << '"' << text << "\" with " << separator;
+            EXPECT_EQ(date.jdn, status == kValid ? jdn : kUntouched) << text;
         }
     }
 }
 
-TEST(ParseDateText, FillsTheRecordOnSuccessAndLeavesItOtherwise) {
-    CalendarDate date{};
-    ASSERT_EQ(datelib::ParseDateText("15-03-(-43)", "-", CE, DMY, date), kValid);
-    EXPECT_EQ(date.year, -43);
-    EXPECT_EQ(date.month, 3);
-    EXPECT_EQ(date.day, 15);
-    EXPECT_EQ(date.calendar, 'G');
-
-    ASSERT_EQ(datelib::ParseDateText("2004366", "/", DIY, MDY, date), kValid);
-    EXPECT_EQ(date.year, 2004);
-    EXPECT_EQ(date.month, 12);
-    EXPECT_EQ(date.day, 31);
-
-    const CalendarDate before = date;
-    EXPECT_EQ(datelib::ParseDateText("2003366", "-", DIY, YMD, date), kNotValid);
-    EXPECT_EQ(datelib::ParseDateText("2013-02-29", "-", CE, YMD, date), kNotValid);
-    EXPECT_EQ(datelib::ParseDateText("2100000001", "-", JDN, YMD, date), kOutOfRange);
-    EXPECT_EQ(date.jdn, before.jdn);
-    EXPECT_EQ(date.year, before.year);
-}
-
+// Rows: text, status, value.
 TEST(ParseJdnText, ReadsDigitsAndOneSignOnly) {
-    const struct {
-        std::string text;
-        ParseStatus status;
-        int32_t value;
-    } cases[] = {
+    const std::tuple<std::string, ParseStatus, int32_t> cases[] = {
         {"2,451,911", kValid, 2451911},
         {"1,5", kValid, 15},
+        {"12-34", kValid, 1234},
         {"--5", kValid, -5},
         {"-+5", kValid, -5},
         {"00000000000005", kValid, 5},  // leading zeros add no magnitude
-        {"-", kNotValid, 0},
         {"", kNotValid, 0},
-        {"+", kNotValid, 0},  // no digit at all
+        {"+", kNotValid, 0},
         {"+-5", kNotValid, 0},
         {"1\xD9\xA3", kValid, 1},        // an Arabic-Indic digit is dropped, not read
         {"\xEF\xBC\x95", kNotValid, 0},  // so is a fullwidth one
@@ -143,68 +114,45 @@ TEST(ParseJdnText, ReadsDigitsAndOneSignOnly) {
         {"2147483648", kOutOfRange, 0},
         {"2147483647", kOutOfRange, 2147483647},
         {"2100000001", kOutOfRange, 2100000001},
+        {"-2100000000", kValid, -2100000000},
     };
-    for (const auto& c : cases) {
-        ParseStatus status = kValid;
-        EXPECT_EQ(datelib::ParseJdnText(c.text, status), c.value) << c.text;
-        EXPECT_EQ(status, c.status) << c.text;
+    for (const auto& [text, status, value] : cases) {
+        ParseStatus read = kValid;
+        EXPECT_EQ(datelib::ParseJdnText(text, read), value) << text;
+        EXPECT_EQ(read, status) << text;
     }
 }
 
+// Rows: date, order, separator, thousands separator, text.
 TEST(FormatDate, WritesPartsInOrderWithGroupingAndParentheses) {
-    const struct {
-        CalendarDate date;
-        DateOrder order;
-        std::string separator;
-        std::string thousands;
-        std::string expected;
-    } cases[] = {
-        {Date(2012, 12, 31), YMD, "-", ",", "2012-12-31"},
+    const std::tuple<CalendarDate, DateOrder, std::string, std::string, std::string> cases[] = {
         {Date(2004, 5, 7), MDY, "/", ",", "05/07/2004"},
+        {Date(10, 0, 0), YMD, "-", ",", "10-00-00"},
         {Date(123456, 1, 1), YMD, "-", ",", "123,456-01-01"},
+        {Date(123456, 1, 1), YMD, "-", "", "123456-01-01"},
         {Date(9999, 1, 1, 'J'), YMD, "-", ",", "9999-01-01"},
         {Date(-10000, 1, 1, 'J'), DMY, "-", ".", "01-01-(-10.000)"},
         {Date(-10000, 1, 1, 'J'), DMY, ".", ".", "01.01.(-10000)"},
         {Date(10000, 1, 1), YMD, ".", ".", "10000.01.01"},
         {Date(-43, 3, 15), DMY, "-", ",", "15-03-(-43)"},
         {Date(-43, 3, 15), MDY, "/", ",", "03/15/(-43)"},
+        {Date(-43, 3, 15), YMD, "-", ",", "-43-03-15"},
         {Date(10520, 1, 1, 'A'), DMY, "/", ",", "01-01-10520"},
         {Date(10520, 1, 1, 'A'), MDY, ".", ",", "10520-01-01"},
         {Date(-12345, 1, 1, 'A'), YMD, "/", ",", "-12345-01-01"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(datelib::FormatDate(c.date, c.order, c.separator, c.thousands), c.expected);
+    for (const auto& [date, order, separator, thousands, text] : cases) {
+        EXPECT_EQ(datelib::FormatDate(date, order, separator, thousands), text);
     }
-    EXPECT_THROW(datelib::FormatDate(Date(1, 1, 1), YMD, "-", ",,"), std::invalid_argument);
+    EXPECT_THROW(datelib::FormatDate(Date(10000, 1, 1), YMD, "-", ",,"), std::invalid_argument);
+    EXPECT_THROW(datelib::SeparateThousands("1234567890123456", ","), std::invalid_argument);
 }
 
-TEST(SeparateThousands, GroupsFromTheRightAndRefusesWhatCannotFit) {
-    using datelib::SeparateThousands;
-    EXPECT_EQ(SeparateThousands("2451911", ","), "2,451,911");
-    EXPECT_EQ(SeparateThousands("2451911", "."), "2.451.911");
-    EXPECT_EQ(SeparateThousands("2451911", ""), "2451911");
-    EXPECT_EQ(SeparateThousands("-2147483648", ","), "-2,147,483,648");
-    EXPECT_EQ(SeparateThousands("-123", ","), "-123");
-    EXPECT_EQ(SeparateThousands("123456789012345", ","), "123,456,789,012,345");
-    EXPECT_THROW(SeparateThousands("1234567890123456", ","), std::invalid_argument);
-    EXPECT_THROW(SeparateThousands("1234", ",."), std::invalid_argument);
-    EXPECT_THROW(SeparateThousands(std::string("12\0"
-                                               "34",
-                                               5),
-                                   ","),
-                 std::invalid_argument);
-    EXPECT_EQ(datelib::GroupedNumber(-2456293, ","), "-2,456,293");
-}
-
+// Rows: date field (else days field), key, text length, extra characters,
+// accepted. The field holds at most kLimit typed characters.
 TEST(KeyFilters, AcceptFieldCharactersUpToTheLimitAndControlKeysAlways) {
     constexpr std::size_t kLimit = 18;
-    const struct {
-        bool dateField;
-        char32_t key;
-        std::size_t length;
-        std::string extra;
-        bool accepted;
-    } cases[] = {
+    const std::tuple<bool, char32_t, std::size_t, std::string, bool> cases[] = {
         {true, U'a', 0, "-", false},
         {true, U'(', 0, "-", true},
         {true, U'/', 3, "/", true},
@@ -212,18 +160,20 @@ TEST(KeyFilters, AcceptFieldCharactersUpToTheLimitAndControlKeysAlways) {
         {true, U'7', kLimit, "-", false},
         {true, U'7', kLimit + 5, "-", true},
         {true, 8, kLimit, "-", true},
+        {true, 3, kLimit, "-", true},
         {true, 22, kLimit + 5, "-", true},
+        {false, 24, kLimit, "-", true},
         {true, U'\u00E9', 0, "\xC3\xA9", false},
         {false, U',', 0, ",", true},
         {false, U'(', 0, ",", false},
         {false, U'-', 0, "", true},
     };
-    for (const auto& c : cases) {
-        const bool accepted = c.dateField
-                                  ? datelib::AcceptDateKey(c.key, c.length, kLimit, c.extra)
-                                  : datelib::AcceptDayCountKey(c.key, c.length, kLimit, c.extra);
-        EXPECT_EQ(accepted, c.accepted) << "key " << static_cast<uint32_t>(c.key) << " length "
-                                        << c.length << " date field " << c.dateField;
+    for (const auto& [dateField, key, length, extra, accepted] : cases) {
+        EXPECT_EQ(dateField ? datelib::AcceptDateKey(key, length, kLimit, extra)
+                            : datelib::AcceptDayCountKey(key, length, kLimit, extra),
+                  accepted)
+            << "key " << static_cast<uint32_t>(key) << " length " << length << " date field "
+            << dateField;
     }
 }
 
