@@ -15,7 +15,6 @@
 namespace {
 
 using datelib::CalendarKind;
-using datelib::DateOrder;
 using datelib::ParseStatus;
 
 constexpr std::size_t kSettingBytes = 4;
@@ -26,59 +25,42 @@ constexpr int kOrderCount = 4;
 constexpr std::string_view kDateSeparators[] = {"-", "/", ".", ","};
 constexpr std::string_view kThousandsSeparators[] = {",", ".", ""};
 
-struct Settings {
-    CalendarKind kind;
-    DateOrder order;
-    std::string_view separator;
-    std::string_view thousands;
-};
-
-[[noreturn]] void Fail(const char* what, std::string_view text, const std::string& rewritten) {
-    std::fprintf(stderr, "%s: \"%.*s\" rewritten as \"%s\"\n", what, static_cast<int>(text.size()),
-                 text.data(), rewritten.c_str());
-    std::abort();
-}
-
-std::string Rewrite(const CalendarDate& date, const Settings& s) {
-    switch (s.kind) {
-        case CalendarKind::JDN:
-            return datelib::GroupedNumber(date.jdn, s.thousands);
-        case CalendarKind::DIY:
-            return datelib::FormatYyyyddd(date.jdn);
-        default:
-            return datelib::FormatDate(date, s.order, s.separator, s.thousands);
+void Require(bool holds, const char* what, std::string_view text, const std::string& rewritten) {
+    if (!holds) {
+        std::fprintf(stderr, "%s: \"%.*s\" rewritten as \"%s\"\n", what,
+                     static_cast<int>(text.size()), text.data(), rewritten.c_str());
+        std::abort();
     }
 }
 
-void CheckDateText(std::string_view text, const Settings& s) {
+void CheckDateText(std::string_view text, CalendarKind kind, datelib::DateOrder order,
+                   std::string_view separator, std::string_view thousands) {
     CalendarDate date{};
-    if (datelib::ParseDateText(text, s.separator, s.kind, s.order, date) != ParseStatus::Valid) {
+    if (datelib::ParseDateText(text, separator, kind, order, date) != ParseStatus::Valid) {
         return;
     }
-    if (!datelib::IsAcceptedDayNumber(date.jdn)) {
-        Fail("valid date beyond the accepted day numbers", text, "");
-    }
-    const std::string rewritten = Rewrite(date, s);
+    Require(datelib::IsAcceptedDayNumber(date.jdn), "valid beyond the accepted day numbers", text,
+            "");
+    const std::string rewritten =
+        kind == CalendarKind::JDN   ? datelib::GroupedNumber(date.jdn, thousands)
+        : kind == CalendarKind::DIY ? datelib::FormatYyyyddd(date.jdn)
+                                    : datelib::FormatDate(date, order, separator, thousands);
     CalendarDate again{};
-    const ParseStatus status =
-        datelib::ParseDateText(rewritten, s.separator, s.kind, s.order, again);
-    if (status != ParseStatus::Valid || again.jdn != date.jdn) {
-        Fail("date does not read back", text, rewritten);
-    }
+    Require(
+        datelib::ParseDateText(rewritten, separator, kind, order, again) == ParseStatus::Valid &&
+            again.jdn == date.jdn,
+        "date does not read back", text, rewritten);
 }
 
-void CheckNumberText(std::string_view text, const Settings& s) {
+void CheckNumberText(std::string_view text, std::string_view thousands) {
     ParseStatus status = ParseStatus::NotValid;
     const int32_t value = datelib::ParseJdnText(text, status);
     if (status != ParseStatus::Valid) {
         return;
     }
-    const std::string rewritten = datelib::GroupedNumber(value, s.thousands);
-    ParseStatus againStatus = ParseStatus::NotValid;
-    if (datelib::ParseJdnText(rewritten, againStatus) != value ||
-        againStatus != ParseStatus::Valid) {
-        Fail("number does not read back", text, rewritten);
-    }
+    const std::string rewritten = datelib::GroupedNumber(value, thousands);
+    Require(datelib::ParseJdnText(rewritten, status) == value && status == ParseStatus::Valid,
+            "number does not read back", text, rewritten);
 }
 
 }  // namespace
@@ -87,15 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size < kSettingBytes) {
         return 0;
     }
-    const Settings settings{
-        static_cast<CalendarKind>(data[0] % kKindCount),
-        static_cast<DateOrder>(data[1] % kOrderCount),
-        kDateSeparators[data[2] % std::size(kDateSeparators)],
-        kThousandsSeparators[data[3] % std::size(kThousandsSeparators)],
-    };
+    const std::string_view thousands =
+        kThousandsSeparators[data[3] % std::size(kThousandsSeparators)];
     const std::string_view text(reinterpret_cast<const char*>(data + kSettingBytes),
                                 size - kSettingBytes);
-    CheckDateText(text, settings);
-    CheckNumberText(text, settings);
+    CheckDateText(text, static_cast<CalendarKind>(data[0] % kKindCount),
+                  static_cast<datelib::DateOrder>(data[1] % kOrderCount),
+                  kDateSeparators[data[2] % std::size(kDateSeparators)], thousands);
+    CheckNumberText(text, thousands);
     return 0;
 }
