@@ -54,8 +54,10 @@ TEST(ParseDateText, ReadsEachNotationAndReportsItsStatus) {
             {"/", AN, MDY, kValid, 2451911, {"10520-01-01"}},
             {".", AN, DMY, kValid, 2451911, {"01-01-10520"}},
             {"/", AN, YMD, kNotValid, 0, {"10520/01/01"}},
-            // yyyyddd: seven digits and nothing else.
+            // yyyyddd: seven digits and nothing else but a leading "+"; the year is the
+            // first four characters.
             {"-", DIY, YMD, kValid, 2453371, {"2004366"}},
+            {"-", DIY, YMD, kValid, 1757585, {"+100001"}},
             {"-", DIY, YMD, kValid, datelib::kFirstYyyydddDayNumber, {"0001001"}},
             {"-", DIY, YMD, kValid, datelib::kLastYyyydddDayNumber, {"9999365"}},
             {"-",
@@ -127,7 +129,7 @@ TEST(ParseJdnText, ReadsDigitsAndOneSignOnly) {
 TEST(FormatDate, WritesPartsInOrderWithGroupingAndParentheses) {
     const std::tuple<CalendarDate, DateOrder, std::string, std::string, std::string> cases[] = {
         {Date(2004, 5, 7), MDY, "/", ",", "05/07/2004"},
-        {Date(10, 0, 0), YMD, "-", ",", "10-00-00"},
+        {Date(10, 0, -5), YMD, "-", ",", "10-00--05"},
         {Date(123456, 1, 1), YMD, "-", ",", "123,456-01-01"},
         {Date(123456, 1, 1), YMD, "-", "", "123456-01-01"},
         {Date(9999, 1, 1, 'J'), YMD, "-", ",", "9999-01-01"},
@@ -146,6 +148,8 @@ TEST(FormatDate, WritesPartsInOrderWithGroupingAndParentheses) {
     }
     EXPECT_THROW(datelib::FormatDate(Date(10000, 1, 1), YMD, "-", ",,"), std::invalid_argument);
     EXPECT_THROW(datelib::SeparateThousands("1234567890123456", ","), std::invalid_argument);
+    EXPECT_THROW(datelib::SeparateThousands("12\xC3\xA9", ","), std::invalid_argument);
+    EXPECT_THROW(datelib::FormatDate(Date(10000, 1, 1), YMD, "-", "\xC3"), std::invalid_argument);
 }
 
 // Rows: date field (else days field), key, text length, extra characters,

@@ -26,18 +26,15 @@ std::string LoadFailure(const std::string& path) {
 
 TEST(EngineLoader, FailuresNameTheLibraryAndTheMissingOperation) {
     const std::string missing = "/nonexistent/folder/libdaymath.so";
+    const std::string noLibrary = LoadFailure(missing);
+    EXPECT_TRUE(noLibrary.starts_with("Cannot load the calendar engine " + missing + ": "))
+        << noLibrary;
+    EXPECT_NE(noLibrary.find(kNoSuchFile), std::string::npos) << noLibrary;
     const std::string lacking = LACKING_OPERATION_LIBRARY;
-    const struct {
-        std::string path;
-        std::string message;
-    } cases[] = {
-        {missing, "Cannot load the calendar engine " + missing + ": "},
-        {lacking, "The calendar engine " + lacking + " lacks the operation euro_date_to_jdn: "},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(LoadFailure(c.path).rfind(c.message, 0), 0u) << LoadFailure(c.path);
-    }
-    EXPECT_NE(LoadFailure(missing).find(kNoSuchFile), std::string::npos) << LoadFailure(missing);
+    const std::string noOperation = LoadFailure(lacking);
+    EXPECT_TRUE(noOperation.starts_with("The calendar engine " + lacking +
+                                        " lacks the operation euro_date_to_jdn: "))
+        << noOperation;
 }
 
 }  // namespace
