@@ -47,6 +47,9 @@ TEST(GregorianDayOfYear, LeavesTheGregorianDateInTheRecord) {
     EXPECT_EQ(datelib::GregorianDayOfYear(date), 366);
     EXPECT_EQ(std::make_tuple(date.year, date.month, date.day, date.calendar),
               std::make_tuple(2000, 12, 31, int32_t{'G'}));
+}
+
+TEST(FormatYyyyddd, PadsYearAndDayAndRefusesDaysOutsideItsRange) {
     EXPECT_EQ(datelib::FormatYyyyddd(datelib::kFirstYyyydddDayNumber), "0001001");
     EXPECT_THROW(datelib::FormatYyyyddd(datelib::kFirstYyyydddDayNumber - 1), OverflowError);
     EXPECT_THROW(datelib::FormatYyyyddd(datelib::kLastYyyydddDayNumber + 1), OverflowError);
