@@ -3,7 +3,6 @@
 // its beginning, and every way of closing hiding the window and calling the
 // hook.
 #include <QObject>
-#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -66,17 +65,6 @@ class InfoWindowsTest : public QObject {
         QCOMPARE(window->txbMsg->geometry(), text);
         QCOMPARE(window->cmdClose->geometry(), close);
         QCOMPARE(window->txbMsg->focusPolicy(), Qt::ClickFocus);  // not a tab stop
-    }
-
-    // Help and Calendars can be read and copied, not edited; the Credits box
-    // is grey and can be typed over.
-    void TextBoxStyles() {
-        frmHelp help;
-        QVERIFY(help.txbMsg->isReadOnly());
-        QVERIFY(help.txbMsg->textInteractionFlags() & Qt::TextSelectableByMouse);
-        frmCredits credits;
-        QVERIFY(!credits.txbMsg->isReadOnly());
-        QCOMPARE(credits.txbMsg->palette().color(QPalette::Base), QColor(192, 192, 192));
     }
 
     // A language chosen while the window is open shows at its next
