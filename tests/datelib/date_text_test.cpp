@@ -60,12 +60,9 @@ TEST(ParseDateText, ReadsEachNotationAndReportsItsStatus) {
             {"-", DIY, YMD, kValid, 1757585, {"+100001"}},
             {"-", DIY, YMD, kValid, datelib::kFirstYyyydddDayNumber, {"0001001"}},
             {"-", DIY, YMD, kValid, datelib::kLastYyyydddDayNumber, {"9999365"}},
-            {"-",
-             DIY,
-             YMD,
-             kNotValid,
-             0,
-             {"2003366", "2004000", "2004367", "0000001", "20041", "2004-12", "2004366\xC2\xA0"}},
+            // clang-format off
+            {"-", DIY, YMD, kNotValid, 0, {"2003366", "2004000", "2004367", "0000001", "20041", "2004-12", "2004366\xC2\xA0"}},
+            // clang-format on
             // Day numbers: dots only as thousands separators, a "-" only as the sign.
             {"/", JDN, YMD, kValid, 2451911, {"2,451,911"}},
             {".", JDN, YMD, kValid, 2451911, {"2.451.911", "2,451,911"}},

@@ -135,16 +135,11 @@ TEST(StrToDate, ReadsEachCase) {
 // Rows: status, order, calendar letter, the texts that give it.
 TEST(StrToDate, RejectsEachCaseAndLeavesTheRecordAlone) {
     const std::tuple<int32_t, int32_t, int32_t, std::vector<const char*>> cases[] = {
-        {DAYMATH_ERR_DATE,
-         YMD,
-         G,
-         {"2004-00-10", "2004-01-00", "2004--05-07", "2004-99999999999-01"}},
+        // clang-format off
+        {DAYMATH_ERR_DATE, YMD, G, {"2004-00-10", "2004-01-00", "2004--05-07", "2004-99999999999-01"}},
         {DAYMATH_ERR_DATE, DMY, J, {"99999999999-01-2004"}},
-        {DAYMATH_ERR_SYNTAX,
-         YMD,
-         G,
-         {"", "2004-05", "2004-05/07", "2004-05-07-", "--2004-05-07", "+2004-05-07", "2004-05-07x",
-          "2004,05,07"}},
+        {DAYMATH_ERR_SYNTAX, YMD, G, {"", "2004-05", "2004-05/07", "2004-05-07-", "--2004-05-07", "+2004-05-07", "2004-05-07x", "2004,05,07"}},
+        // clang-format on
         {DAYMATH_ERR_RANGE, YMD, G, {"6000000-01-01", "-6000000-01-01", "2147483648-01-01"}},
         {DAYMATH_ERR_RANGE, DMY, A, {"01-01-99999999999999999999999999999999"}},
         {DAYMATH_ERR_ORDER, -1, G, {"2004-05-07"}},
