@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
+#include <iterator>
 #include <numeric>
 #include <string>
 #include <tuple>
@@ -43,7 +45,13 @@ Bytes With(Bytes bytes, std::size_t offset, uint8_t value) {
     return bytes;
 }
 
-TEST(CompareFiles, GivesFirstDifferingOffsetOrCode) {
+std::ptrdiff_t OpenDescriptors() {
+    const std::filesystem::directory_iterator descriptors("/proc/self/fd");
+    return std::distance(begin(descriptors), end(descriptors));
+}
+
+TEST(CompareFiles, GivesFirstDifferingOffsetOrCodeAndClosesTheFiles) {
+    const std::ptrdiff_t open_before = OpenDescriptors();
     constexpr std::size_t kSize = 40000;  // between two and three blocks
     const Bytes base = fw5test::NoiseBytes(kSize);
     const std::tuple<const char*, Bytes, Bytes, int32_t> cases[] = {
@@ -72,6 +80,7 @@ TEST(CompareFiles, GivesFirstDifferingOffsetOrCode) {
     EXPECT_EQ(compare_files(folder.c_str(), first.c_str()), FW5_ERR_OPEN);
     EXPECT_EQ(compare_files(first.c_str(), missing.c_str()), FW5_ERR_OPEN_SECOND);
     EXPECT_EQ(compare_files(first.c_str(), folder.c_str()), FW5_ERR_OPEN_SECOND);
+    EXPECT_EQ(OpenDescriptors(), open_before);
 }
 
 TEST(NumDifferentBytes, CountsDistinctValuesWithinLength) {
@@ -120,6 +129,8 @@ TEST(RandomnessMeasure, BufferAndFileGiveFigureOrCode) {
     EXPECT_EQ(randomness_measure(std::get<1>(cases[0]).data(), -2, 0), FW5_ERR_NO_DATA);
     EXPECT_EQ(file_randomness(dir.Path("missing").c_str(), 0), FW5_ERR_OPEN);
     EXPECT_EQ(file_randomness(dir.Path("").c_str(), 0), FW5_ERR_OPEN);
+    // A process's own memory reads as a file whose first bytes cannot be read.
+    EXPECT_EQ(file_randomness("/proc/self/mem", 0), FW5_ERR_READ);
 }
 
 }  // namespace

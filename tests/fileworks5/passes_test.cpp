@@ -166,7 +166,7 @@ TEST(OverwriteFile, PadRoundsTheLengthUpAndToleratesOnlyAFailingPadding) {
             {"Pad40000To65536", 40000, true, 65536, SIZE_MAX, FW5_OK, 65536},
             {"NoPad5000Kept", 5000, false, 4096, SIZE_MAX, FW5_OK, 5000},
             {"NoPadEmptyKept", 0, false, 4096, SIZE_MAX, FW5_OK, 0},
-            {"PaddingFails", 5000, true, 4096, 5000, FW5_OK, 5000},
+            {"PaddingFailsInSecondBlock", 20000, true, 4096, 20000, FW5_OK, 20000},
             {"OriginalBytesFailPadOn", 20000, true, 4096, 10000, FW5_ERR_WRITE, 10000},
             {"OriginalBytesFailPadOff", 20000, false, 4096, 10000, FW5_ERR_WRITE, 10000},
         };
