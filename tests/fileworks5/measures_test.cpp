@@ -105,6 +105,8 @@ TEST(RandomnessMeasure, BufferAndFileGiveFigureOrCode) {
         {"OddLastByteUnpaired", {0x41, 0xC2, 0x07}, 0, kOnePair, kOnePair},
         {"ZeroBytes", Bytes(65536, 0x00), 0, kZeros, kZeros},
         {"TopBitIgnored", Bytes(65536, 0x80), 65536, kZeros, kZeros},
+        {"MebibyteAndAPairOfZeros", Bytes((1 << 20) + 2), 0, 0.024327902699249886,
+         0.024327902699249886},
         {"HundredZerosAtMinimum", Bytes(100), 100, 0.07323493519421274, 0.07323493519421274},
         {"FewRowsTwoBlocks", With(Pairs(10001, 5, 128), 20002, 0x33), 0, 0.13585240519321545,
          0.13585240519321545},
