@@ -105,8 +105,8 @@ uint32_t FirstPatternWord(uint32_t seed) {
 }
 
 uint32_t WordAt(const Bytes& bytes, std::size_t offset) {
-    return static_cast<uint32_t>(bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
-                                 bytes[offset + 3] << 24);
+    return uint32_t{bytes[offset]} | uint32_t{bytes[offset + 1]} << 8 |
+           uint32_t{bytes[offset + 2]} << 16 | uint32_t{bytes[offset + 3]} << 24;
 }
 
 // FNV-1a, 64 bits: a fingerprint of bytes.
