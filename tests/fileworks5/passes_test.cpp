@@ -208,22 +208,24 @@ TEST(PurgeFile, PassCountChoosesThePassesAndTheFileIsDeleted) {
 
 TEST(DdPurgeFile, ModeChoosesWhatEachPassWrites) {
     const std::vector<int> fixed = {0xAA, 0x55, 0x0A, 0xF5};
-    // mode, passes, delete flag, what the passes write
-    const std::tuple<int32_t, int32_t, int32_t, std::vector<int>> cases[] = {
-        {FW5_MODE_RANDOM, 2, kKeep, {kRandom, kRandom}},
-        {FW5_MODE_FIXED, 1, kDelete, fixed},
-        {FW5_MODE_FIXED, 2, kKeep, {0xAA, 0x55, 0x0A, 0xF5, 0xAA, 0x55, 0x0A, 0xF5}},
-        {FW5_MODE_MIXED, 1, kKeep, {0xAA, 0x55, kRandom, 0x0A, 0xF5, kRandom}},
-        {FW5_MODE_FIXED, 0, kDelete, {}},
-        {FW5_MODE_FIXED, -3, kKeep, {}},
+    // mode, passes, delete flag, pad (to 4096 bytes), what the passes write
+    const std::tuple<int32_t, int32_t, int32_t, bool, std::vector<int>> cases[] = {
+        {FW5_MODE_RANDOM, 2, kKeep, false, {kRandom, kRandom}},
+        {FW5_MODE_FIXED, 1, kDelete, false, fixed},
+        {FW5_MODE_FIXED, 1, kKeep, true, fixed},
+        {FW5_MODE_FIXED, 2, kKeep, false, {0xAA, 0x55, 0x0A, 0xF5, 0xAA, 0x55, 0x0A, 0xF5}},
+        {FW5_MODE_MIXED, 1, kKeep, false, {0xAA, 0x55, kRandom, 0x0A, 0xF5, kRandom}},
+        {FW5_MODE_FIXED, 0, kDelete, false, {}},
+        {FW5_MODE_FIXED, -3, kKeep, false, {}},
     };
-    for (const auto& [mode, passes, del, patterns] : cases) {
+    for (const auto& [mode, passes, del, pad, patterns] : cases) {
         SCOPED_TRACE(testing::Message() << "mode " << mode << ", " << passes << " passes");
         Reset(kBlock + 7);
+        const std::size_t length = pad ? 5 * 4096 : kBlock + 7;
         int32_t elapsed = -1;
-        EXPECT_EQ(dd_purge_file(kPath, mode, passes, del, 0, kUnrounded, &elapsed), FW5_OK);
-        EXPECT_EQ(Passes(kBlock + 7), patterns);
-        EXPECT_EQ(disk.trace, FlushedBlocks(patterns.size(), kBlock + 7));
+        EXPECT_EQ(dd_purge_file(kPath, mode, passes, del, pad ? 1 : 0, 4096, &elapsed), FW5_OK);
+        EXPECT_EQ(Passes(length), patterns);
+        EXPECT_EQ(disk.trace, FlushedBlocks(patterns.size(), length));
         EXPECT_EQ(disk.files.count(kPath), del == kDelete ? 0u : 1u);
         EXPECT_TRUE(elapsed >= 0 && elapsed < 60) << elapsed;  // whole seconds
     }
@@ -246,9 +248,13 @@ TEST(PurgeFunctions, AFailedFlushEndsThePassesButNotTheDeletion) {
 }
 
 TEST(PurgeFunctions, RejectArgumentsWithoutTouchingTheFile) {
-    for (const int32_t block_size : {kUnrounded, 512, 4096, 65536}) {
-        Reset(kBlock);
+    // block size, bytes a padded pass writes over kBlock + 7 bytes
+    const std::pair<int32_t, std::size_t> valid[] = {
+        {kUnrounded, kBlock + 7}, {512, 16896}, {4096, 20480}, {65536, 65536}};
+    for (const auto& [block_size, written] : valid) {
+        Reset(kBlock + 7);
         EXPECT_EQ(purge_file(kPath, 1, 1, block_size), FW5_OK) << block_size;
+        EXPECT_EQ(Passes(written), std::vector<int>{kRandom}) << block_size;
     }
     Reset(kBlock);
     int32_t elapsed = 0;
