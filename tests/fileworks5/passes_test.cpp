@@ -16,6 +16,7 @@
 #include "file_io.h"
 #include "fileworks5.h"
 #include "overwrite.h"
+#include "pattern.h"
 #include "test_files.h"
 
 namespace {
@@ -157,6 +158,19 @@ TEST(OverwriteFile, RandomPassWritesThePermutedPatternOfItsSeed) {
     }
     EXPECT_EQ(Fingerprint(file), 0x06c197336da00602u);
     EXPECT_EQ(disk.trace, "BBBBB");
+}
+
+// A random block is built in its own buffer: the memory right after it
+// stays as it was.
+TEST(PatternSource, BuildsEachRandomBlockWithinItsBuffer) {
+    struct {
+        fw5::PatternSource source{256};
+        uint32_t after = 0;
+    } guarded;
+    for (int block = 0; block < 3; ++block) {
+        guarded.source.NextBlock();
+    }
+    EXPECT_EQ(guarded.after, 0u);
 }
 
 TEST(OverwriteFile, PadRoundsTheLengthUpAndToleratesOnlyAFailingPadding) {
