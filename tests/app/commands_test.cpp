@@ -9,6 +9,35 @@
 
 namespace quillday::testing {
 
+namespace {
+
+struct MoveRow {
+    const char* name;
+    const char* thousands;
+    const char* secondKind;
+    const char* second;
+    const char* firstKind;
+    const char* moved;
+    const char* message;  // empty: moved
+};
+
+// clang-format off
+const MoveRow kMoveRows[] = {
+    {"JDN with ,", "optThousSepIsComma", "CE", "2001-01-01", "JDN", "2,451,911", ""},
+    {"JDN with .", "optThousSepIsDot", "CE", "2001-01-01", "JDN", "2.451.911", ""},
+    {"JDN without", "optThousSepNone", "CE", "2001-01-01", "JDN", "2451911", ""},
+    {"JC", "optThousSepIsComma", "CE", "2001-01-01", "JC", "2000-12-19", ""},
+    {"AN from JDN", "optThousSepIsComma", "JDN", "2451911", "AN", "10520-01-01", ""},
+    {"yyyyddd from JC", "optThousSepIsComma", "JC", "2000-12-19", "DIY", "2001001", ""},
+    {"not valid", "optThousSepIsComma", "CE", "2013-02-29", "CE", "", "Second date is not valid in calendar specified."},
+    {"not valid AN", "optThousSepIsComma", "AN", "10520-11-01", "CE", "", "Second date is not valid in the Annus Novus Calendar."},
+    {"out of range", "optThousSepIsComma", "JDN", "2100000001", "CE", "", "Second date is out of range."},
+    {"no yyyyddd form", "optThousSepIsComma", "CE", "10000-01-01", "DIY", "", "Result is out of range."},
+};
+// clang-format on
+
+}  // namespace
+
 class CommandsTest : public QObject {
     Q_OBJECT
 
@@ -24,109 +53,31 @@ class CommandsTest : public QObject {
     void moveWithAnEmptySecondDateOnlyFocusesTheFirst() {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Find<QLineEdit>(window, "txbFirstDate")->setText("2001-01-01");
-        Find<QLineEdit>(window, "txbSecondDate")->setFocus();
+        Type(window, "txbFirstDate", "2001-01-01");
+        QTest::mouseClick(Find<QLineEdit>(window, "txbSecondDate"), Qt::LeftButton);
         Click(window, "cmdMoveSecondDateToFirst");
         QCOMPARE(BoxText(window, "txbFirstDate"), QString("2001-01-01"));
-        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbFirstDate"));
+        QCOMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
     }
 
-    void moveWritesTheDateInTheFirstNotation_data() {
-        QTest::addColumn<QString>("thousands");
-        QTest::addColumn<QString>("secondKind");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<QString>("firstKind");
-        QTest::addColumn<QString>("moved");
-        QTest::newRow("JDN with ,") << "optThousSepIsComma"
-                                    << "CE"
-                                    << "2001-01-01"
-                                    << "JDN"
-                                    << "2,451,911";
-        QTest::newRow("JDN with .") << "optThousSepIsDot"
-                                    << "CE"
-                                    << "2001-01-01"
-                                    << "JDN"
-                                    << "2.451.911";
-        QTest::newRow("JDN without") << "optThousSepNone"
-                                     << "CE"
-                                     << "2001-01-01"
-                                     << "JDN"
-                                     << "2451911";
-        QTest::newRow("JC") << "optThousSepIsComma"
-                            << "CE"
-                            << "2001-01-01"
-                            << "JC"
-                            << "2000-12-19";
-        QTest::newRow("AN from JDN") << "optThousSepIsComma"
-                                     << "JDN"
-                                     << "2451911"
-                                     << "AN"
-                                     << "10520-01-01";
-        QTest::newRow("yyyyddd from JC") << "optThousSepIsComma"
-                                         << "JC"
-                                         << "2000-12-19"
-                                         << "DIY"
-                                         << "2001001";
-    }
+    void moveWritesTheDateInTheFirstNotation_data() { AddTableRows(kMoveRows); }
 
     void moveWritesTheDateInTheFirstNotation() {
-        QFETCH(QString, thousands);
-        QFETCH(QString, secondKind);
-        QFETCH(QString, second);
-        QFETCH(QString, firstKind);
-        QFETCH(QString, moved);
+        const MoveRow& row = TableRow(kMoveRows);
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Click(window, thousands);
-        Find<QRadioButton>(window, "optSecondDateIs" + secondKind)->setChecked(true);
-        Find<QRadioButton>(window, "optFirstDateIs" + firstKind)->setChecked(true);
-        Find<QLineEdit>(window, "txbSecondDate")->setText(second);
+        Click(window, row.thousands);
+        Click(window, QString("optFirstDateIs") + row.firstKind);
+        Click(window, QString("optSecondDateIs") + row.secondKind);
+        Type(window, "txbFirstDate", "1");
+        Type(window, "txbSecondDate", row.second);
         Click(window, "cmdMoveSecondDateToFirst");
-        QCOMPARE(BoxText(window, "txbFirstDate"), moved);
-        QCOMPARE(BoxText(window, "txbSecondDate"), QString());
-        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbDateDiffDays"));
-    }
-
-    void moveOfABadDateShowsItsMessageAndKeepsBothBoxes_data() {
-        QTest::addColumn<QString>("secondKind");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<QString>("firstKind");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("not valid") << "CE"
-                                   << "2013-02-29"
-                                   << "CE"
-                                   << "Error!|Second date is not valid in calendar specified.";
-        QTest::newRow("not valid AN")
-            << "AN"
-            << "10520-11-01"
-            << "CE"
-            << "Error!|Second date is not valid in the Annus Novus Calendar.";
-        QTest::newRow("out of range") << "JDN"
-                                      << "2100000001"
-                                      << "CE"
-                                      << "Error!|Second date is out of range.";
-        QTest::newRow("no yyyyddd form") << "CE"
-                                         << "10000-01-01"
-                                         << "DIY"
-                                         << "Error!|Result is out of range.";
-    }
-
-    void moveOfABadDateShowsItsMessageAndKeepsBothBoxes() {
-        QFETCH(QString, secondKind);
-        QFETCH(QString, second);
-        QFETCH(QString, firstKind);
-        QFETCH(QString, message);
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Click(window, "optFirstDateIs" + firstKind);
-        Click(window, "optSecondDateIs" + secondKind);
-        Find<QLineEdit>(window, "txbFirstDate")->setText("1");
-        Find<QLineEdit>(window, "txbSecondDate")->setText(second);
-        Click(window, "cmdMoveSecondDateToFirst");
-        QCOMPARE(fakes_.messageBoxes->shown, QStringList{message});
-        QCOMPARE(BoxText(window, "txbFirstDate"), QString("1"));
-        QCOMPARE(BoxText(window, "txbSecondDate"), second);
-        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbSecondDate"));
+        const bool moved = *row.message == 0;
+        QCOMPARE(BoxText(window, "txbFirstDate"), QString(moved ? row.moved : "1"));
+        QCOMPARE(BoxText(window, "txbSecondDate"), QString(moved ? "" : row.second));
+        QCOMPARE(Focused(), Find<QWidget>(window, moved ? "txbDateDiffDays" : "txbSecondDate"));
+        QCOMPARE(fakes_.messageBoxes->shown,
+                 moved ? QStringList() : QStringList{QString("Error!|") + row.message});
     }
 
     void helpAndCalendarsOpenOnceBesideTheMainWindow_data() {
@@ -189,7 +140,7 @@ class CommandsTest : public QObject {
         QVERIFY(modal);
         QCOMPARE(size.height(), 2200 / 15);
         QCOMPARE(textHeight, 1200 / 15);
-        QTRY_COMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbFirstDate"));
+        QTRY_COMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
     }
 
     void quitAndTheCloseBoxWriteTheSameSettings() {

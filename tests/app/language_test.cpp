@@ -1,19 +1,12 @@
-// Language switching: the list, every caption of the caption table, the
-// date-order captions, the unit word and the focus.
-#include <QApplication>
-#include <QComboBox>
-
-#include "captions.h"
+// Language switching: the list, the captions, the unit word and the focus.
 #include "fakes.h"
-#include "texts/gen_text.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
 
 namespace {
 
-QString Caption(const QWidget& window, std::string_view name) {
-    const QString control = QString::fromUtf8(name);
+QString Caption(const QWidget& window, const QString& control) {
     if (auto* label = window.findChild<QLabel*>(control)) {
         return label->text();
     }
@@ -29,6 +22,39 @@ QStringList ListEntries(const frmMain& window) {
     return entries;
 }
 
+struct Captions {
+    const char* control;
+    const char* byEntry[3];  // English, German, Spanish
+};
+
+// clang-format off
+const Captions kCaptions[] = {
+    {"lblDateFormat", {"Date format:", "Datumsformat:", "Formato de fecha:"}},
+    {"lblThousandsSeparator", {"Thousands separator:", "Tausendertrennzeichen:", "Separador de miles:"}},
+    {"lblFirstDate", {"First date:", "Erstes Datum:", "Primera fecha:"}},
+    {"cmdClearFirstDate", {"First date", "Erstes Datum", "Primera fecha"}},
+    {"lblDateDifference", {"Date difference:", "Datumsdifferenz:", "Diferencia entre fechas:"}},
+    {"lblThisIsA(1)", {"This is a", "Dies ist ein", "Esto (a) es un(a)"}},
+    {"lblClear", {"Clear:", "Lösche:", "Borrar:"}},
+    {"lblDayOrDays", {"days", "Tage", "días"}},
+    {"optDateFormatIsYMD", {"year month day", "Jahr Monat Tag", "año mes día"}},
+    {"optDateFormatIsDMY", {"day month year", "Tag Monat Jahr", "día mes año"}},
+    {"optDateFormatIsMDY", {"month day year", "Monat Tag Jahr", "mes día año"}},
+    {"optThousSepNone", {"none", "keine", "ninguno"}},
+    {"cmdCompute", {"Compute", "Berechnen", "Calcular"}},
+    {"cmdToday(0)", {"Today", "Heute", "Hoy"}},
+    {"cmdCredits", {"Credits", "Anerkennung", "Créditos"}},
+    {"cmdMoveSecondDateToFirst", {"Second -> First", "Zweites -> Erstes", "Segundo -> Primero"}},
+    {"cmdCopyToClipboard", {"Copy to clipboard", "Kopieren in Zwischenablage", "Copie al sujetapapeles"}},
+    {"optSecondDateIsJC", {"Julian Calendar date (JC)", "Julianisches Kalenderdatum (JC)", "Fecha del Calendario Juliano (JC)"}},
+    {"optFirstDateIsDIY", {"yyyyddd date", "yyyyddd Datum", "Fecha yyyyddd"}},
+    {"lblOnlineDocumentation", {"Online documentation", "Online-Dokumentation", "Documentación en línea"}},
+    {"optSeparatorIsDash", {"2012-12-31", "2012-12-31", "2012-12-31"}},
+    {"optThousSepIsDot", {"2.000.000", "2.000.000", "2.000.000"}},
+    {"lblVarnholtWorks", {"Varnholt Works", "Varnholt Works", "Varnholt Works"}},
+};
+// clang-format on
+
 }  // namespace
 
 class LanguageTest : public QObject {
@@ -42,122 +68,91 @@ class LanguageTest : public QObject {
         fakes_ = FakeServices();
         fakes_.clock->now = {2012, 12, 31, 14, 5};
     }
-    void cleanup() { GEN_TEXT::currentLanguage = GEN_TEXT::English; }
 
-    void theListNamesItsLanguagesInTheCurrentOne_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QStringList>("entries");
-        QTest::newRow("English") << 0 << QStringList{"English=0", "German=1", "Spanish=4"};
-        QTest::newRow("German") << 1 << QStringList{"Englisch=0", "Deutsch=1", "Spanisch=4"};
-        QTest::newRow("Spanish") << 2 << QStringList{"Inglés=0", "Alemán=1", "Español=4"};
+    void theWindowFollowsTheLanguage_data() {
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<QString>("intro");
+        QTest::addColumn<QString>("tooltip");
+        QTest::addColumn<QString>("today");
+        QTest::newRow("back to English")
+            << int(kEnglishEntry) << QStringList{"English=0", "German=1", "Spanish=4"}
+            << "This program converts Common Era (Gregorian) dates, Julian dates, "
+            << "Click to change calendar"
+            << "Today is Monday,\n2012-12-31 CE (14:05).";
+        QTest::newRow("German") << int(kGermanEntry)
+                                << QStringList{"Englisch=0", "Deutsch=1", "Spanisch=4"}
+                                << "Dieses Programm konvertiert verschiedene Arten von Daten "
+                                << "Anklicken um Kalender zu verändern"
+                                << "Heute ist Montag,\nder 2012-12-31 CE (14:05).";
+        QTest::newRow("Spanish") << int(kSpanishEntry)
+                                 << QStringList{"Inglés=0", "Alemán=1", "Español=4"}
+                                 << "Este programa convierte fechas de la Era Común (Gregoriana), "
+                                 << "Oprima para cambiar calendario"
+                                 << "Hoy es Lunes,\n2012-12-31 CE (14:05).";
     }
 
-    void theListNamesItsLanguagesInTheCurrentOne() {
-        QFETCH(int, index);
-        QFETCH(QStringList, entries);
+    void theWindowFollowsTheLanguage() {
+        QFETCH(int, entry);
+        QFETCH(QStringList, list);
+        QFETCH(QString, intro);
+        QFETCH(QString, tooltip);
+        QFETCH(QString, today);
         frmMain window(fakes_.ForWindow());
-        ChooseLanguage(window, index);
-        QCOMPARE(ListEntries(window), entries);
-        QCOMPARE(Find<QComboBox>(window, "cboLanguage")->currentIndex(), index);
-    }
-
-    void everyTableCaptionFollowsTheLanguage_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("language");
-        QTest::newRow("German") << 1 << int(GEN_TEXT::German);
-        QTest::newRow("Spanish") << 2 << int(GEN_TEXT::Spanish);
-        QTest::newRow("back to English") << 0 << int(GEN_TEXT::English);
-    }
-
-    void everyTableCaptionFollowsTheLanguage() {
-        QFETCH(int, index);
-        QFETCH(int, language);
-        frmMain window(fakes_.ForWindow());
-        ChooseLanguage(window, 1);
-        ChooseLanguage(window, index);
-        QCOMPARE(int(GEN_TEXT::currentLanguage), language);
-        for (const CaptionRule& rule : CaptionRules()) {
-            const std::string_view text =
-                GEN_TEXT::Text(rule.text, static_cast<GEN_TEXT::LanguageCode>(language));
-            QCOMPARE(Caption(window, rule.control),
-                     QString::fromUtf8(text) + QString::fromUtf8(rule.suffix));
+        ChooseLanguage(window, entry == kGermanEntry ? kSpanishEntry : kGermanEntry);
+        ChooseLanguage(window, entry);
+        QCOMPARE(ListEntries(window), list);
+        QCOMPARE(Find<QComboBox>(window, "cboLanguage")->currentIndex(), entry);
+        for (const Captions& row : kCaptions) {
+            QCOMPARE(Caption(window, row.control), QString(row.byEntry[entry]));
         }
-    }
-
-    void theRestOfTheCaptionsFollowTooInGerman() {
-        frmMain window(fakes_.ForWindow());
-        ChooseLanguage(window, 1);
-        QCOMPARE(Caption(window, "optDateFormatIsYMD"), QString("Jahr Monat Tag"));
-        QCOMPARE(Caption(window, "optDateFormatIsDMY"), QString("Tag Monat Jahr"));
-        QCOMPARE(Caption(window, "optDateFormatIsMDY"), QString("Monat Tag Jahr"));
-        QCOMPARE(Caption(window, "optThousSepNone"), QString("keine"));
-        QCOMPARE(Caption(window, "lblDayOrDays"), QString("Tage"));
-        QCOMPARE(Caption(window, "lblFirstDate"), QString("Erstes Datum:"));
-        QCOMPARE(Caption(window, "optSecondDateIsJC"), QString("Julianisches Kalenderdatum (JC)"));
-        QVERIFY(Caption(window, "lblIntro").startsWith("Dieses Programm konvertiert"));
-        QCOMPARE(Find<QLabel>(window, "lblTodaysDate")->toolTip(),
-                 QString("Anklicken um Kalender zu verändern"));
-        QCOMPARE(LabelText(window, "lblTodaysDate"),
-                 QString("Heute ist Montag,\nder 2012-12-31 CE (14:05)."));
-        QCOMPARE(Caption(window, "optSeparatorIsDash"), QString("2012-12-31"));
-        QCOMPARE(Caption(window, "optThousSepIsDot"), QString("2.000.000"));
-        QCOMPARE(Caption(window, "lblVarnholtWorks"), QString("Varnholt Works"));
-    }
-
-    void spanishDateOrderCaptionsAreLowerCase() {
-        frmMain window(fakes_.ForWindow());
-        ChooseLanguage(window, 2);
-        QCOMPARE(Caption(window, "optDateFormatIsYMD"), QString("año mes día"));
-        QCOMPARE(Caption(window, "optDateFormatIsDMY"), QString("día mes año"));
-        QCOMPARE(Caption(window, "optDateFormatIsMDY"), QString("mes día año"));
-        QCOMPARE(Caption(window, "optThousSepNone"), QString("ninguno"));
+        QVERIFY(LabelText(window, "lblIntro").startsWith(intro));
+        QCOMPARE(Find<QLabel>(window, "lblTodaysDate")->toolTip(), tooltip);
+        QCOMPARE(LabelText(window, "lblTodaysDate"), today);
     }
 
     void theUnitWordReadsTheDayCount_data() {
         QTest::addColumn<QString>("days");
         QTest::addColumn<QString>("word");
-        QTest::newRow("1") << "1"
-                           << "day";
-        QTest::newRow("-1") << "-1"
-                            << "day";
-        QTest::newRow("0") << "0"
-                           << "days";
-        QTest::newRow("2") << "2"
-                           << "days";
-        QTest::newRow("empty") << ""
-                               << "days";
-        QTest::newRow("1,000") << "1,000"
-                               << "day";
-        QTest::newRow("1.4") << "1.4"
-                             << "day";
-        QTest::newRow("1.5") << "1.5"
-                             << "days";
-        QTest::newRow("huge") << "99999999999999999999"
-                              << "days";
+        const auto row = [](const char* days, const char* word) {
+            QTest::newRow(days) << QString(days) << QString(word);
+        };
+        row("1", "Tag");
+        row("-1", "Tag");
+        row("0", "Tage");
+        row("2", "Tage");
+        row("", "Tage");
+        row("1,000", "Tag");
+        row(" +1 days", "Tag");
+        row("1.4", "Tag");
+        row("1.5", "Tage");
+        row("0.5", "Tage");
+        row("0.51", "Tag");
+        row("-0.6", "Tag");
+        row("99999999999999999999", "Tage");
     }
 
     void theUnitWordReadsTheDayCount() {
         QFETCH(QString, days);
         QFETCH(QString, word);
         frmMain window(fakes_.ForWindow());
-        ChooseLanguage(window, 2);
-        Find<QLineEdit>(window, "txbDateDiffDays")->setText(days);
-        ChooseLanguage(window, 0);
+        Paste(window, "txbDateDiffDays", days);
+        QCOMPARE(BoxText(window, "txbDateDiffDays"), days);
+        ChooseLanguage(window, kGermanEntry);
         QCOMPARE(LabelText(window, "lblDayOrDays"), word);
     }
 
     void noCaptionIsClipped_data() {
-        QTest::addColumn<int>("index");
-        QTest::newRow("English") << 0;
-        QTest::newRow("German") << 1;
-        QTest::newRow("Spanish") << 2;
+        QTest::addColumn<int>("entry");
+        QTest::newRow("English") << int(kEnglishEntry);
+        QTest::newRow("German") << int(kGermanEntry);
+        QTest::newRow("Spanish") << int(kSpanishEntry);
     }
 
     void noCaptionIsClipped() {
-        QFETCH(int, index);
+        QFETCH(int, entry);
         frmMain window(fakes_.ForWindow());
-        ChooseLanguage(window, index);
-        window.Clock_Timer();
+        ChooseLanguage(window, entry);
         for (const QLabel* label : window.findChildren<QLabel*>()) {
             const QRect needed = label->fontMetrics().boundingRect(
                 QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
@@ -175,12 +170,13 @@ class LanguageTest : public QObject {
     void choosingTheSameLanguageOnlyMovesTheFocus() {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Find<QPlainTextEdit>(window, "txbOutput")->setPlainText("line one\nline two");
-        Find<QPushButton>(window, "cmdHelp")->setText("changed");
-        ChooseLanguage(window, 0);  // English again
+        auto* output = Find<QPlainTextEdit>(window, "txbOutput");
+        QTest::keyClicks(output, "line one");
+        QTest::keyClick(output, Qt::Key_Home);
+        Find<QPushButton>(window, "cmdHelp")->setText("changed");  // shows a re-captioning
+        ChooseLanguage(window, kEnglishEntry);
         QCOMPARE(Caption(window, "cmdHelp"), QString("changed"));
-        const auto* output = Find<QPlainTextEdit>(window, "txbOutput");
-        QCOMPARE(QApplication::focusWidget(), output);
+        QCOMPARE(Focused(), output);
         QCOMPARE(output->textCursor().position(), int(output->toPlainText().size()));
     }
 };

@@ -1,12 +1,9 @@
 // The output window: clearing, copying whole or selected text, and the copy
 // button following the selection.
-#include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
 
 #include "fakes.h"
-#include "texts/gen_text.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -14,7 +11,11 @@ namespace quillday::testing {
 namespace {
 
 constexpr int kTwips = 15;
+// The report of a conversion, and where its day number stands in it.
 const QString kReport = "2012-12-31 CE = 2,456,293 JDN, Monday";
+const QString kDayNumber = "2,456,293";
+constexpr int kDayNumberFrom = 16;
+constexpr int kDayNumberTo = 25;
 
 QPlainTextEdit* Output(const frmMain& window) {
     return Find<QPlainTextEdit>(window, "txbOutput");
@@ -23,22 +24,49 @@ QPushButton* CopyButton(const frmMain& window) {
     return Find<QPushButton>(window, "cmdCopyToClipboard");
 }
 
-// Selects characters of the output as a left-button drag does.
-void SelectInOutput(const frmMain& window, int from, int to, Qt::MouseButton button) {
-    QPlainTextEdit* output = Output(window);
-    output->setFocus();
-    QTextCursor cursor = output->textCursor();
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    output->setTextCursor(cursor);
-    QTest::mouseRelease(output->viewport(), button, {}, QPoint(5, 5));
+// Computes the report into the output window.
+void WriteReport(const frmMain& window) {
+    Click(window, "optSecondDateIsJDN");
+    Type(window, "txbFirstDate", "2012-12-31");
+    Click(window, "cmdCompute");
 }
 
-// The copy button's left edge in twips when centred between the maker's
-// label (ending at 3165) and the Quit button (at 8955).
-int CentredLeft(int widthTwips) {
-    return (3165 + (8955 - 3165 - widthTwips) / 2) / kTwips;
+// Drags across the output from one character position to another.
+void DragInOutput(const frmMain& window, int from, int to) {
+    QPlainTextEdit* output = Output(window);
+    QTextCursor cursor = output->textCursor();
+    cursor.setPosition(from);
+    const QPoint start = output->cursorRect(cursor).center();
+    cursor.setPosition(to);
+    const QPoint end = output->cursorRect(cursor).center();
+    QTest::mousePress(output->viewport(), Qt::LeftButton, {}, start);
+    QTest::mouseMove(output->viewport(), end);
+    QTest::mouseRelease(output->viewport(), Qt::LeftButton, {}, end);
 }
+
+// The copy button of that width, centred between the maker's label (ending
+// at 3165 twips) and the Quit button (at 8955), on its designed row.
+QRect Placed(int widthTwips) {
+    return QRect((3165 + (8955 - 3165 - widthTwips) / 2) / kTwips, 2050 / kTwips,
+                 widthTwips / kTwips, 330 / kTwips);
+}
+
+struct CopyButtonRow {
+    const char* name;
+    int entry;
+    const char* selectedCaption;
+    int selectedWidth;  // twips
+    const char* caption;
+    int width;
+};
+
+// clang-format off
+const CopyButtonRow kCopyButtons[] = {
+    {"English", kEnglishEntry, "Copy selected text to clipboard", 3750, "Copy to clipboard", 2500},
+    {"German", kGermanEntry, "Kopieren ausgewählter Text in Zwischenablage", 5000, "Kopieren in Zwischenablage", 3500},
+    {"Spanish", kSpanishEntry, "Copie el texto seleccionado al sujetapapeles", 5000, "Copie al sujetapapeles", 3000},
+};
+// clang-format on
 
 }  // namespace
 
@@ -53,45 +81,47 @@ class OutputTest : public QObject {
         fakes_ = FakeServices();
         fakes_.clock->now = {2012, 12, 30, 9, 0};
     }
-    void cleanup() { GEN_TEXT::currentLanguage = GEN_TEXT::English; }
 
     void clearEmptiesTheOutputAndFocusesTheFirstDate() {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Output(window)->setPlainText(kReport);
-        Find<QLineEdit>(window, "txbFirstDate")->setText("2012-12-31");
+        WriteReport(window);
         Click(window, "cmdClearOutputWindow");
         QCOMPARE(OutputText(window), QString());
         auto* first = Find<QLineEdit>(window, "txbFirstDate");
-        QCOMPARE(QApplication::focusWidget(), first);
+        QCOMPARE(Focused(), first);
         QCOMPARE(first->cursorPosition(), 10);
     }
 
     void copyPlacesTheWholeReportReplacingTheClipboard_data() {
-        QTest::addColumn<QString>("report");
-        QTest::newRow("a report") << kReport + "\n" + kReport;
-        QTest::newRow("an empty output") << QString();
+        QTest::addColumn<bool>("report");
+        QTest::newRow("a report") << true;
+        QTest::newRow("an empty output") << false;
     }
 
     void copyPlacesTheWholeReportReplacingTheClipboard() {
-        QFETCH(QString, report);
+        QFETCH(bool, report);
         frmMain window(fakes_.ForWindow());
+        if (report) {
+            WriteReport(window);
+        }
         QGuiApplication::clipboard()->setText("held before");
-        Output(window)->setPlainText(report);
         Click(window, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), report);
+        QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(window));
+        QVERIFY(OutputText(window).startsWith(report ? kReport : QString()));
     }
 
     void copyTakesTheSelectionTheUserMade() {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Output(window)->setPlainText(kReport);
-        SelectInOutput(window, 16, 25, Qt::LeftButton);
+        WriteReport(window);
+        DragInOutput(window, kDayNumberFrom, kDayNumberTo);
         Click(window, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("2,456,293"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), kDayNumber);
         QCOMPARE(CopyButton(window)->text(), QString("Copy to clipboard"));
+        QCOMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
         Click(window, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), kReport);
+        QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(window));
     }
 
     // Pressing the copy button keeps the output's selection for that click
@@ -107,8 +137,8 @@ class OutputTest : public QObject {
         QFETCH(bool, clickElsewhereFirst);
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Output(window)->setPlainText(kReport);
-        SelectInOutput(window, 16, 25, Qt::LeftButton);
+        WriteReport(window);
+        DragInOutput(window, kDayNumberFrom, kDayNumberTo);
         QPushButton* copy = CopyButton(window);
         QTest::mousePress(copy, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseMove(copy, QPoint(-40, -40));
@@ -120,7 +150,7 @@ class OutputTest : public QObject {
         }
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("held before"));
         Click(window, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), kReport);
+        QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(window));
     }
 
     // The output's own context menu and a switch to another window take the
@@ -128,8 +158,8 @@ class OutputTest : public QObject {
     void theSelectionOutlivesItsContextMenu() {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Output(window)->setPlainText(kReport);
-        SelectInOutput(window, 16, 25, Qt::LeftButton);
+        WriteReport(window);
+        DragInOutput(window, kDayNumberFrom, kDayNumberTo);
         QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
         QCoreApplication::sendEvent(Output(window), &deactivated);
         QCOMPARE(CopyButton(window)->text(), QString("Copy selected text to clipboard"));
@@ -147,64 +177,47 @@ class OutputTest : public QObject {
             }
         }
         menu->close();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("2,456,293"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), kDayNumber);
         QCOMPARE(CopyButton(window)->text(), QString("Copy selected text to clipboard"));
     }
 
-    void theButtonFollowsTheSelection_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("selectedCaption");
-        QTest::addColumn<int>("selectedWidth");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("width");
-        QTest::newRow("English") << int(GEN_TEXT::English) << "Copy selected text to clipboard"
-                                 << 3750 << "Copy to clipboard" << 2500;
-        QTest::newRow("German") << int(GEN_TEXT::German)
-                                << "Kopieren ausgewählter Text in Zwischenablage" << 5000
-                                << "Kopieren in Zwischenablage" << 3500;
-        QTest::newRow("Spanish") << int(GEN_TEXT::Spanish)
-                                 << "Copie el texto seleccionado al sujetapapeles" << 5000
-                                 << "Copie al sujetapapeles" << 3000;
-        QTest::newRow("Portuguese")
-            << int(GEN_TEXT::Portuguese) << "" << 5000 << "Copiar para clipboard" << 3000;
-    }
+    void theButtonFollowsTheSelection_data() { AddTableRows(kCopyButtons); }
 
     void theButtonFollowsTheSelection() {
-        QFETCH(int, language);
-        QFETCH(QString, selectedCaption);
-        QFETCH(int, selectedWidth);
-        QFETCH(QString, caption);
-        QFETCH(int, width);
+        const CopyButtonRow& row = TableRow(kCopyButtons);
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        GEN_TEXT::currentLanguage = static_cast<GEN_TEXT::LanguageCode>(language);
-        Output(window)->setPlainText(kReport);
-        SelectInOutput(window, 0, 10, Qt::LeftButton);
-        QCOMPARE(CopyButton(window)->text(), selectedCaption);
-        QCOMPARE(CopyButton(window)->width(), selectedWidth / kTwips);
-        QCOMPARE(CopyButton(window)->x(), CentredLeft(selectedWidth));
-        Find<QLineEdit>(window, "txbSecondDate")->setFocus();
-        QCOMPARE(CopyButton(window)->text(), caption);
-        QCOMPARE(CopyButton(window)->width(), width / kTwips);
-        QCOMPARE(CopyButton(window)->x(), CentredLeft(width));
+        ChooseLanguage(window, row.entry);
+        WriteReport(window);
+        DragInOutput(window, 0, 10);
+        QCOMPARE(CopyButton(window)->text(), QString(row.selectedCaption));
+        QCOMPARE(CopyButton(window)->geometry(), Placed(row.selectedWidth));
+        QTest::mouseClick(Find<QLineEdit>(window, "txbSecondDate"), Qt::LeftButton);
+        QCOMPARE(CopyButton(window)->text(), QString(row.caption));
+        QCOMPARE(CopyButton(window)->geometry(), Placed(row.width));
         QVERIFY(!Output(window)->textCursor().hasSelection());
     }
 
     void tabLeavesTheOutputUnchanged() {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Output(window)->setPlainText(kReport);
-        Output(window)->setFocus();
+        WriteReport(window);
+        const QString report = OutputText(window);
+        QTest::mouseClick(Output(window)->viewport(), Qt::LeftButton);
         QTest::keyClick(Output(window), Qt::Key_Tab);
-        QCOMPARE(OutputText(window), kReport);
-        QVERIFY(QApplication::focusWidget() != Output(window));
+        QCOMPARE(OutputText(window), report);
+        QVERIFY(Focused() != Output(window));
     }
 
-    void aRightClickLeavesTheButtonAlone() {
+    // A selection made with the keyboard, then a right-button release.
+    void aRightButtonLeavesTheButtonAlone() {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Output(window)->setPlainText(kReport);
-        SelectInOutput(window, 0, 10, Qt::RightButton);
+        WriteReport(window);
+        QTest::mouseClick(Output(window)->viewport(), Qt::LeftButton);
+        QTest::keyClick(Output(window), Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(Output(window)->textCursor().hasSelection());
+        QTest::mouseRelease(Output(window)->viewport(), Qt::RightButton, {}, QPoint(5, 5));
         QCOMPARE(CopyButton(window)->text(), QString("Copy to clipboard"));
     }
 };

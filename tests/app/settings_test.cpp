@@ -3,11 +3,11 @@
 #include <unistd.h>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include "fakes.h"
-#include "texts/gen_text.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -22,6 +22,7 @@ QByteArray ReadAll(const QString& path) {
 }
 
 void Write(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
@@ -74,24 +75,16 @@ class SettingsTest : public QObject {
         fakes_.clock->now = {2012, 12, 30, 9, 0};
         fakes_.settingsFilePath = folder_->filePath("config/qly5.usr");
     }
-    void cleanup() { GEN_TEXT::currentLanguage = GEN_TEXT::English; }
-
-    void noFileGivesTheDefaultsAndClosingWritesThem() { QCOMPARE(RoundTrip(), kDefaultsFile); }
 
     void aSavedFileRestoresEveryChoice() {
-        QDir().mkpath(folder_->filePath("config"));
         Write(fakes_.settingsFilePath, "1\r\n1,46,46\r\n2,3,0\r\n");
         frmMain window(fakes_.ForWindow());
-        QCOMPARE(GEN_TEXT::currentLanguage, GEN_TEXT::German);
         QCOMPARE(Find<QComboBox>(window, "cboLanguage")->currentText(), QString("Deutsch"));
         QCOMPARE(Find<QComboBox>(window, "cboLanguage")->itemText(0), QString("Englisch"));
-        QCOMPARE(window.GetDateOrder(), datelib::DateOrder::DMY);
-        QCOMPARE(datelib::dateSeparator, std::string("."));
-        QCOMPARE(datelib::thousandsSeparator, std::string("."));
-        QCOMPARE(window.todayNotation, datelib::CalendarKind::JDN);
-        QCOMPARE(window.GetInputKind(1), datelib::CalendarKind::AN);
-        QCOMPARE(window.GetInputKind(2), datelib::CalendarKind::CE);
-        QCOMPARE(window.firstDateNotation, datelib::CalendarKind::AN);
+        for (const char* option : {"optDateFormatIsDMY", "optSeparatorIsDot", "optThousSepIsDot",
+                                   "optFirstDateIsAN", "optSecondDateIsCE"}) {
+            QVERIFY2(IsSelected(window, option), option);
+        }
         QCOMPARE(LabelText(window, "lblTodaysDate"),
                  QString("Heute ist Sonntag,\nder 2.456.292 JDN (09:00)."));
         QCOMPARE(LabelText(window, "lblFirstDate"), QString("Erstes Datum:"));
@@ -102,48 +95,49 @@ class SettingsTest : public QObject {
     // Choices that equal the defaults select no new button; the labels must
     // still show the restored language and notation before any clock tick.
     void restoredLabelsShowBeforeTheFirstTick() {
-        QDir().mkpath(folder_->filePath("config"));
         Write(fakes_.settingsFilePath, "1\r\n2,45,46\r\n2,0,0\r\n");
         frmMain window(fakes_.ForWindow());
         QCOMPARE(LabelText(window, "lblTodaysDate"),
                  QString("Heute ist Sonntag,\nder 2.456.292 JDN (09:00)."));
-        QVERIFY(Find<QRadioButton>(window, "optThousSepIsDot")->isChecked());
-        QVERIFY(!Find<QRadioButton>(window, "optThousSepIsComma")->isChecked());
+        QVERIFY(IsSelected(window, "optThousSepIsDot"));
+        QVERIFY(!IsSelected(window, "optThousSepIsComma"));
     }
 
     void oddFilesFallBack_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QByteArray>("written");
-        QTest::newRow("Portuguese gives English")
-            << QByteArray("3\r\n2,45,44\r\n0,0,0\r\n") << kDefaultsFile;
-        QTest::newRow("French gives English")
-            << QByteArray("2\r\n0,47,0\r\n1,1,1\r\n") << QByteArray("0\r\n0,47,0\r\n1,1,1\r\n");
-        QTest::newRow("odd separator codes")
-            << QByteArray("4\r\n7,99,7\r\n0,0,0\r\n") << QByteArray("4\r\n2,45,44\r\n0,0,0\r\n");
-        QTest::newRow("odd notation codes")
-            << QByteArray("0\r\n2,45,44\r\n9,-1,77\r\n") << kDefaultsFile;
-        QTest::newRow("LF and blanks")
-            << QByteArray(" 4 \n 0 , 47,0\n3,4,2\n") << QByteArray("4\r\n0,47,0\r\n3,4,2\r\n");
-        QTest::newRow("truncated") << QByteArray("1\r\n") << kDefaultsFile;
-        QTest::newRow("an eighth value")
-            << QByteArray("1\r\n1,46,46\r\n2,3,0,5\r\n") << kDefaultsFile;
-        QTest::newRow("beyond 16 bits")
-            << QByteArray("1\r\n1,46,70000\r\n2,3,0\r\n") << kDefaultsFile;
-        QTest::newRow("not numbers") << QByteArray("x\r\n1,46,46\r\n2,3,0\r\n") << kDefaultsFile;
-        QTest::newRow("oversized")
-            << QByteArray("1\r\n1,46,46\r\n2,3,0\r\n") + QByteArray(5000, ' ') << kDefaultsFile;
+        const auto row = [](const char* name, const QByteArray& content,
+                            const QByteArray& written) {
+            QTest::newRow(name) << content << written;
+        };
         QByteArray noise(3000, '\0');
         for (int i = 0; i < noise.size(); ++i) {
             noise[i] = static_cast<char>((i * 7919 + 13) % 256);
         }
-        QTest::newRow("random bytes") << noise << kDefaultsFile;
+        // clang-format off
+        row("no file", QByteArray(), kDefaultsFile);
+        row("Portuguese gives English", "3\r\n2,45,44\r\n0,0,0\r\n", kDefaultsFile);
+        row("French gives English", "2\r\n0,47,0\r\n1,1,1\r\n", "0\r\n0,47,0\r\n1,1,1\r\n");
+        row("odd separator codes", "4\r\n7,99,7\r\n0,0,0\r\n", "4\r\n2,45,44\r\n0,0,0\r\n");
+        row("odd notation codes", "0\r\n2,45,44\r\n9,-1,77\r\n", kDefaultsFile);
+        row("LF and blanks", " 4 \n 0 , 47,0\n3,4,2\n", "4\r\n0,47,0\r\n3,4,2\r\n");
+        row("truncated", "1\r\n", kDefaultsFile);
+        row("an eighth value", "1\r\n1,46,46\r\n2,3,0,5\r\n", kDefaultsFile);
+        row("an empty value", "1\r\n1,,46\r\n2,3,0\r\n", kDefaultsFile);
+        row("beyond 16 bits", "1\r\n1,46,70000\r\n2,3,0\r\n", kDefaultsFile);
+        row("not numbers", "x\r\n1,46,46\r\n2,3,0\r\n", kDefaultsFile);
+        row("trailing text", "1\r\n1,46,46x\r\n2,3,0\r\n", kDefaultsFile);
+        row("oversized", "1\r\n1,46,46\r\n2,3,0\r\n" + QByteArray(5000, ' '), kDefaultsFile);
+        row("random bytes", noise, kDefaultsFile);
+        // clang-format on
     }
 
     void oddFilesFallBack() {
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, written);
-        QDir().mkpath(folder_->filePath("config"));
-        Write(fakes_.settingsFilePath, content);
+        if (!content.isNull()) {
+            Write(fakes_.settingsFilePath, content);
+        }
         QCOMPARE(RoundTrip(), written);
     }
 
@@ -156,7 +150,6 @@ class SettingsTest : public QObject {
     }
 
     void aWritableFileInALockedFolderIsWrittenInPlace() {
-        QDir().mkpath(folder_->filePath("config"));
         Write(fakes_.settingsFilePath, kDefaultsFile);
         const LockedFolder lock(folder_->filePath("config"));
         if (!lock.locked()) {
@@ -169,7 +162,6 @@ class SettingsTest : public QObject {
     }
 
     void savingRemovesTheTemporaryFilesOfKilledSaves() {
-        QDir().mkpath(folder_->filePath("config"));
         const QStringList left = {"qly5.usr.Ab3dE9", "qly5.usr.zzzzzz"};
         const QStringList kept = {"qly5.usr.bak", "qly5.usr.Ab3dE9x", "notes.txt"};
         for (const QString& name : left + kept) {

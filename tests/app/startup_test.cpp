@@ -1,41 +1,45 @@
 // Start-up: the window's controls, title, defaults and focus.
-#include <QApplication>
-#include <QComboBox>
 #include <QFile>
-#include <QScrollBar>
-#include <QTimer>
 #include <QUrl>
 
 #include "fakes.h"
-#include "main_window_layout.h"
-#include "texts/gen_text.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
+
+namespace {
+
+constexpr int kTwips = 15;
+
+}  // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void everyControlStandsWhereItsTableSays() {
+    // Design positions in twips, as the window's designer placed them.
+    void controlsStandWhereTheyWereDesigned() {
         FakeServices fakes;
         frmMain window(fakes.ForWindow());
-        QCOMPARE(window.size(), QSize(716, 522));
-        for (const ControlDesign& layout : MainWindowControls()) {
-            const QString name = QString::fromUtf8(layout.name);
-            const QWidget* control = Find<QWidget>(window, name);
-            const QRect designed(layout.left / 15, layout.top / 15, layout.width / 15,
-                                 layout.height / 15);
-            if (name == "cmdCopyToClipboard") {
-                // Its left edge and width follow its caption; its row stays.
-                QCOMPARE(control->y(), designed.y());
-                QCOMPARE(control->height(), designed.height());
-            } else {
-                QCOMPARE(control->geometry(), designed);
-            }
-            const QString container =
-                layout.container.empty() ? QString("frmMain") : QString::fromUtf8(layout.container);
-            QCOMPARE(control->parentWidget()->objectName(), container);
+        QCOMPARE(window.size(), QSize(10740, 7830) / kTwips);
+        const struct {
+            const char* name;
+            const char* container;
+            QRect twips;
+        } controls[] = {
+            {"cboLanguage", "frmMain", {8925, 140, 1695, 360}},
+            {"txbFirstDate", "Frame3", {0, 420, 2450, 360}},
+            {"lblTodaysDate", "Frame3", {65, 2780, 3270, 705}},
+            {"cmdCompute", "Frame3", {8770, 3055, 1680, 330}},
+            {"optSeparatorIsDot", "frmDateSeparator", {1800, 0, 1590, 255}},
+            {"txbOutput", "Frame6", {60, 20, 10410, 1900}},
+        };
+        for (const auto& c : controls) {
+            const QWidget* control = Find<QWidget>(window, c.name);
+            QCOMPARE(control->parentWidget()->objectName(), QString(c.container));
+            const QRect& t = c.twips;
+            QCOMPARE(control->geometry(), QRect(t.x() / kTwips, t.y() / kTwips, t.width() / kTwips,
+                                                t.height() / kTwips));
         }
     }
 
@@ -45,31 +49,18 @@ class StartupTest : public QObject {
         frmMain window(fakes.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(window.windowTitle(), QString("Quillday 7.3"));
-        QCOMPARE(GEN_TEXT::currentLanguage, GEN_TEXT::English);
-        QCOMPARE(window.GetDateOrder(), datelib::DateOrder::YMD);
-        QCOMPARE(datelib::dateSeparator, std::string("-"));
-        QCOMPARE(datelib::thousandsSeparator, std::string(","));
-        QVERIFY(Find<QRadioButton>(window, "optSeparatorIsDash")->isChecked());
-        QVERIFY(Find<QRadioButton>(window, "optThousSepIsComma")->isChecked());
-        QCOMPARE(window.GetInputKind(1), datelib::CalendarKind::CE);
-        QCOMPARE(window.GetInputKind(2), datelib::CalendarKind::CE);
-        QCOMPARE(window.todayNotation, datelib::CalendarKind::CE);
+        QCOMPARE(Find<QComboBox>(window, "cboLanguage")->currentText(), QString("English"));
+        for (const char* option : {"optDateFormatIsYMD", "optSeparatorIsDash", "optThousSepIsComma",
+                                   "optFirstDateIsCE", "optSecondDateIsCE"}) {
+            QVERIFY2(IsSelected(window, option), option);
+        }
+        QCOMPARE(LabelText(window, "lblTodaysDate"),
+                 QString("Today is Sunday,\n2012-12-30 CE (09:00)."));
         for (const char* box : {"txbFirstDate", "txbSecondDate", "txbDateDiffDays"}) {
             QCOMPARE(BoxText(window, box), QString());
         }
         QCOMPARE(OutputText(window), QString());
-        QCOMPARE(window.maxInputLength, int16_t{18});
-        QCOMPARE(window.settingsFilePath, fakes.settingsFilePath);
-        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbFirstDate"));
-    }
-
-    void clockTicksEverySecond() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        const auto* clock = window.findChild<QTimer*>("Clock");
-        QVERIFY(clock != nullptr);
-        QVERIFY(clock->isActive());
-        QCOMPARE(clock->interval(), 1000);
+        QCOMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
     }
 
     void linkLabelsOpenTheUserGuide() {

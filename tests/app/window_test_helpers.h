@@ -2,6 +2,8 @@
 #define TESTS_APP_WINDOW_TEST_HELPERS_H
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +38,14 @@ inline QString OutputText(const QWidget& window) {
     return Find<QPlainTextEdit>(window, "txbOutput")->toPlainText();
 }
 
+inline bool IsSelected(const QWidget& window, const QString& name) {
+    return Find<QAbstractButton>(window, name)->isChecked();
+}
+
+inline QWidget* Focused() {
+    return QApplication::focusWidget();
+}
+
 // Clicks a button near its left edge, where an option button has its dot.
 inline void Click(const QWidget& window, const QString& name) {
     auto* button = Find<QAbstractButton>(window, name);
@@ -44,6 +54,35 @@ inline void Click(const QWidget& window, const QString& name) {
 
 inline void ClickLabel(const QWidget& window, const QString& name, Qt::MouseButton button) {
     QTest::mouseClick(Find<QLabel>(window, name), button);
+}
+
+// Types into a box key by key, through its key filter.
+inline void Type(const QWidget& window, const QString& box, const QString& text) {
+    QTest::keyClicks(Find<QLineEdit>(window, box), text);
+}
+
+// Pastes a text into a box with Ctrl+V, which passes the key filter whole.
+inline void Paste(const QWidget& window, const QString& box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(Find<QLineEdit>(window, box), Qt::Key_V, Qt::ControlModifier);
+}
+
+// The entries of the language list, in their fixed order.
+enum ListEntry { kEnglishEntry = 0, kGermanEntry = 1, kSpanishEntry = 2 };
+
+// Data rows from a table whose entries begin with their name: one row each,
+// fetched back in the test by TableRow.
+template <typename Row, std::size_t N>
+void AddTableRows(const Row (&table)[N]) {
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i) {
+        QTest::newRow(table[i].name) << static_cast<int>(i);
+    }
+}
+
+template <typename Row, std::size_t N>
+const Row& TableRow(const Row (&table)[N]) {
+    return table[*static_cast<int*>(QTest::qData("row", QMetaType::Int))];
 }
 
 // Chooses an entry of the language list as a user does: opens its popup and
