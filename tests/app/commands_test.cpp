@@ -1,7 +1,6 @@
-// Moving the second date into the first, and quitting.
+// Moving the second date into the first, and the Help, Calendars and
+// Credits windows.
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "fakes.h"
@@ -141,28 +140,6 @@ class CommandsTest : public QObject {
         QCOMPARE(size.height(), 2200 / 15);
         QCOMPARE(textHeight, 1200 / 15);
         QTRY_COMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
-    }
-
-    void quitAndTheCloseBoxWriteTheSameSettings() {
-        QTemporaryDir folder;
-        QByteArray written[2];
-        for (int way = 0; way < 2; ++way) {
-            fakes_.settingsFilePath = folder.filePath(QString("qly5-%1.usr").arg(way));
-            frmMain window(fakes_.ForWindow());
-            Click(window, "optDateFormatIsDMY");
-            Click(window, "optSecondDateIsAN");
-            if (way == 0) {
-                Click(window, "cmdQuit");
-            } else {
-                window.close();
-            }
-            QVERIFY(!window.isVisible());
-            QFile file(fakes_.settingsFilePath);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            written[way] = file.readAll();
-        }
-        QCOMPARE(written[0], QByteArray("0\r\n1,45,44\r\n0,0,3\r\n"));
-        QCOMPARE(written[1], written[0]);
     }
 };
 

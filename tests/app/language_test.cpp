@@ -30,27 +30,19 @@ struct Captions {
 // clang-format off
 const Captions kCaptions[] = {
     {"lblDateFormat", {"Date format:", "Datumsformat:", "Formato de fecha:"}},
-    {"lblThousandsSeparator", {"Thousands separator:", "Tausendertrennzeichen:", "Separador de miles:"}},
     {"lblFirstDate", {"First date:", "Erstes Datum:", "Primera fecha:"}},
-    {"cmdClearFirstDate", {"First date", "Erstes Datum", "Primera fecha"}},
     {"lblDateDifference", {"Date difference:", "Datumsdifferenz:", "Diferencia entre fechas:"}},
-    {"lblThisIsA(1)", {"This is a", "Dies ist ein", "Esto (a) es un(a)"}},
     {"lblClear", {"Clear:", "Lösche:", "Borrar:"}},
     {"lblDayOrDays", {"days", "Tage", "días"}},
     {"optDateFormatIsYMD", {"year month day", "Jahr Monat Tag", "año mes día"}},
-    {"optDateFormatIsDMY", {"day month year", "Tag Monat Jahr", "día mes año"}},
     {"optDateFormatIsMDY", {"month day year", "Monat Tag Jahr", "mes día año"}},
     {"optThousSepNone", {"none", "keine", "ninguno"}},
     {"cmdCompute", {"Compute", "Berechnen", "Calcular"}},
-    {"cmdToday(0)", {"Today", "Heute", "Hoy"}},
     {"cmdCredits", {"Credits", "Anerkennung", "Créditos"}},
-    {"cmdMoveSecondDateToFirst", {"Second -> First", "Zweites -> Erstes", "Segundo -> Primero"}},
     {"cmdCopyToClipboard", {"Copy to clipboard", "Kopieren in Zwischenablage", "Copie al sujetapapeles"}},
     {"optSecondDateIsJC", {"Julian Calendar date (JC)", "Julianisches Kalenderdatum (JC)", "Fecha del Calendario Juliano (JC)"}},
-    {"optFirstDateIsDIY", {"yyyyddd date", "yyyyddd Datum", "Fecha yyyyddd"}},
     {"lblOnlineDocumentation", {"Online documentation", "Online-Dokumentation", "Documentación en línea"}},
     {"optSeparatorIsDash", {"2012-12-31", "2012-12-31", "2012-12-31"}},
-    {"optThousSepIsDot", {"2.000.000", "2.000.000", "2.000.000"}},
     {"lblVarnholtWorks", {"Varnholt Works", "Varnholt Works", "Varnholt Works"}},
 };
 // clang-format on

@@ -173,15 +173,16 @@ class SettingsTest : public QObject {
                  QSet<QString>({"qly5.usr", "qly5.usr.bak", "qly5.usr.Ab3dE9x", "notes.txt"}));
     }
 
-    void choicesMadeBeforeClosingAreWritten() {
+    void quitWritesTheChoicesMadeBefore() {
         frmMain window(fakes_.ForWindow());
-        ChooseLanguage(window, 2);
+        ChooseLanguage(window, kSpanishEntry);
         Click(window, "optDateFormatIsMDY");
         Click(window, "optSeparatorIsSlash");
         Click(window, "optThousSepNone");
         Click(window, "optSecondDateIsDIY");
         ClickLabel(window, "lblTodaysDate", Qt::RightButton);
-        window.close();
+        Click(window, "cmdQuit");
+        QVERIFY(!window.isVisible());
         QCOMPARE(ReadAll(fakes_.settingsFilePath), QByteArray("4\r\n0,47,0\r\n4,0,4\r\n"));
     }
 };
