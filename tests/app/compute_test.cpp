@@ -35,6 +35,7 @@ const ComputeRow kComputeRows[] = {
     {"backward, negative days", en, "", {"", "-5", "2013-01-10"}, "2013-01-10 CE plus 5 days = 2013-01-15 CE, Tuesday", {"2013-01-15", "-5", "2013-01-10"}, "days", ""},
     {"backward from JC", en, "optSecondDateIsJC", {"", "1", "2013-01-10"}, "2013-01-10 JC minus 1 day = 2013-01-22 CE, Tuesday", {"2013-01-22", "1", "2013-01-10"}, "day", ""},
     {"to yyyyddd", en, "optSecondDateIsDIY", {"2012-12-31", "", ""}, "2012-12-31 CE = 2012366, Monday", {"2012-12-31", "", "2012366"}, "days", ""},
+    {"to the first yyyyddd day", en, "optSecondDateIsDIY", {"1-01-01", "", ""}, "1-01-01 CE = 0001001, Monday", {"1-01-01", "", "0001001"}, "days", ""},
     {"to AN", en, "optSecondDateIsAN", {"2012-12-31", "", ""}, "2012-12-31 CE = 10531-11-01 AN, Intercalarius", {"2012-12-31", "", "10531-11-01"}, "days", ""},
     {"AN into the new year", en, "optFirstDateIsAN optSecondDateIsAN", {"10531-11-01", "1", ""}, "10531-11-01 AN plus 1 day = 10532-01-01 AN, Primidi", {"10531-11-01", "1", "10532-01-01"}, "day", ""},
     {"same notation", en, "", {"2012-12-31", "", ""}, "2012-12-31 CE, Monday", {"2012-12-31", "", ""}, "days", ""},
