@@ -115,6 +115,7 @@ class LanguageTest : public QObject {
         row("2", "Tage");
         row("", "Tage");
         row("1,000", "Tag");
+        row("1,500", "Tag");
         row(" +1 days", "Tag");
         row("1.4", "Tag");
         row("1.5", "Tage");
