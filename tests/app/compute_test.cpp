@@ -11,18 +11,6 @@ namespace {
 const QString kEnd = QString::fromUtf8(kLineEnd);
 using Answer = MessageBoxes::Answer;
 
-struct ComputeRow {
-    const char* name;
-    int language;        // entry of the language list
-    const char* clicks;  // option buttons clicked first, blank-separated
-    const char* typed;   // "first date|days|second date"
-    const char* line;    // empty: no output line
-    const char* fields;  // the three fields afterwards, as typed
-    const char* unit;
-    const char* message;  // "title|text", lines split by \n; empty: no message box
-    Answer answer = Answer::Yes;
-};
-
 constexpr int en = kEnglishEntry;
 constexpr int de = kGermanEntry;
 constexpr int es = kSpanishEntry;
@@ -35,7 +23,9 @@ const char* const kGermanClearDays =
     "Datumsdifferenz leer sein.\n\nLösche Datumsdifferenz?";
 
 // clang-format off
-const ComputeRow kComputeRows[] = {
+// typed and fields: "first date|days|second date"; line and message empty when
+// none; the message "title|text" with \n between its lines.
+const struct { const char *name; int language; const char *clicks, *typed, *line, *fields, *unit, *message; Answer answer = Answer::Yes; } kComputeRows[] = {
     {"forward", en, "", "2012-12-31|10|", "2012-12-31 CE plus 10 days = 2013-01-10 CE, Thursday", "2012-12-31|10|2013-01-10", "days", ""},
     {"forward minus one", en, "", "2012-12-31|-1|", "2012-12-31 CE minus 1 day = 2012-12-30 CE, Sunday", "2012-12-31|-1|2012-12-30", "day", ""},
     {"backward into JDN", en, "optFirstDateIsJDN", "|10|2013-01-10", "2013-01-10 CE minus 10 days = 2,456,293 JDN, Monday", "2,456,293|10|2013-01-10", "days", ""},
@@ -123,7 +113,7 @@ class ComputeTest : public QObject {
     void writesTheLineTheFieldsAndTheMessage_data() { AddTableRows(kComputeRows); }
 
     void writesTheLineTheFieldsAndTheMessage() {
-        const ComputeRow& row = TableRow(kComputeRows);
+        const auto& row = TableRow(kComputeRows);
         fakes_.messageBoxes->answer = row.answer;
         frmMain window(fakes_.ForWindow());
         Compute(window, row.language, row.clicks, row.typed);
