@@ -10,7 +10,6 @@ namespace quillday::testing {
 
 namespace {
 
-constexpr int kTwips = 15;
 // The report of a conversion, and where its day number stands in it.
 const QString kReport = "2012-12-31 CE = 2,456,293 JDN, Monday";
 const QString kDayNumber = "2,456,293";
@@ -22,13 +21,6 @@ QPlainTextEdit* Output(const frmMain& window) {
 }
 QPushButton* CopyButton(const frmMain& window) {
     return Find<QPushButton>(window, "cmdCopyToClipboard");
-}
-
-// Computes the report into the output window.
-void WriteReport(const frmMain& window) {
-    Click(window, "optSecondDateIsJDN");
-    Type(window, "txbFirstDate", "2012-12-31");
-    Click(window, "cmdCompute");
 }
 
 // Drags across the output from one character position to another.
@@ -47,21 +39,12 @@ void DragInOutput(const frmMain& window, int from, int to) {
 // The copy button of that width, centred between the maker's label (ending
 // at 3165 twips) and the Quit button (at 8955), on its designed row.
 QRect Placed(int widthTwips) {
-    return QRect((3165 + (8955 - 3165 - widthTwips) / 2) / kTwips, 2050 / kTwips,
-                 widthTwips / kTwips, 330 / kTwips);
+    return QRect((3165 + (8955 - 3165 - widthTwips) / 2) / 15, 2050 / 15, widthTwips / 15,
+                 330 / 15);
 }
 
-struct CopyButtonRow {
-    const char* name;
-    int entry;
-    const char* selectedCaption;
-    int selectedWidth;  // twips
-    const char* caption;
-    int width;
-};
-
 // clang-format off
-const CopyButtonRow kCopyButtons[] = {
+const struct { const char* name; int entry; const char* selectedCaption; int selectedWidth; const char* caption; int width; } kCopyButtons[] = {
     {"English", kEnglishEntry, "Copy selected text to clipboard", 3750, "Copy to clipboard", 2500},
     {"German", kGermanEntry, "Kopieren ausgewählter Text in Zwischenablage", 5000, "Kopieren in Zwischenablage", 3500},
     {"Spanish", kSpanishEntry, "Copie el texto seleccionado al sujetapapeles", 5000, "Copie al sujetapapeles", 3000},
@@ -75,53 +58,44 @@ class OutputTest : public QObject {
 
   private:
     FakeServices fakes_;
+    std::unique_ptr<frmMain> window_;
 
   private slots:
+    // Each test starts with the report in the active window.
     void init() {
         fakes_ = FakeServices();
-        fakes_.clock->now = {2012, 12, 30, 9, 0};
+        window_ = std::make_unique<frmMain>(fakes_.ForWindow());
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        Click(*window_, "optSecondDateIsJDN");
+        Type(*window_, "txbFirstDate", "2012-12-31");
+        Click(*window_, "cmdCompute");
+        QVERIFY(OutputText(*window_).startsWith(kReport));
     }
 
+    void cleanup() { window_.reset(); }
+
+    // Clear focuses the first date at its end; copying the empty output
+    // empties the clipboard.
     void clearEmptiesTheOutputAndFocusesTheFirstDate() {
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        WriteReport(window);
-        Click(window, "cmdClearOutputWindow");
-        QCOMPARE(OutputText(window), QString());
-        auto* first = Find<QLineEdit>(window, "txbFirstDate");
+        Click(*window_, "cmdClearOutputWindow");
+        QCOMPARE(OutputText(*window_), QString());
+        auto* first = Find<QLineEdit>(*window_, "txbFirstDate");
         QCOMPARE(Focused(), first);
         QCOMPARE(first->cursorPosition(), 10);
-    }
-
-    void copyPlacesTheWholeReportReplacingTheClipboard_data() {
-        QTest::addColumn<bool>("report");
-        QTest::newRow("a report") << true;
-        QTest::newRow("an empty output") << false;
-    }
-
-    void copyPlacesTheWholeReportReplacingTheClipboard() {
-        QFETCH(bool, report);
-        frmMain window(fakes_.ForWindow());
-        if (report) {
-            WriteReport(window);
-        }
         QGuiApplication::clipboard()->setText("held before");
-        Click(window, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(window));
-        QVERIFY(OutputText(window).startsWith(report ? kReport : QString()));
+        Click(*window_, "cmdCopyToClipboard");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
     }
 
-    void copyTakesTheSelectionTheUserMade() {
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        WriteReport(window);
-        DragInOutput(window, kDayNumberFrom, kDayNumberTo);
-        Click(window, "cmdCopyToClipboard");
+    // The selection the user dragged is copied by that click only.
+    void copyTakesTheSelectionThenTheWholeOutput() {
+        DragInOutput(*window_, kDayNumberFrom, kDayNumberTo);
+        Click(*window_, "cmdCopyToClipboard");
         QCOMPARE(QGuiApplication::clipboard()->text(), kDayNumber);
-        QCOMPARE(CopyButton(window)->text(), QString("Copy to clipboard"));
-        QCOMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
-        Click(window, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(window));
+        QCOMPARE(CopyButton(*window_)->text(), QString("Copy to clipboard"));
+        QCOMPARE(Focused(), Find<QWidget>(*window_, "txbFirstDate"));
+        Click(*window_, "cmdCopyToClipboard");
+        QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(*window_));
     }
 
     // Pressing the copy button keeps the output's selection for that click
@@ -135,39 +109,32 @@ class OutputTest : public QObject {
 
     void anAbandonedPressKeepsNoSelection() {
         QFETCH(bool, clickElsewhereFirst);
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        WriteReport(window);
-        DragInOutput(window, kDayNumberFrom, kDayNumberTo);
-        QPushButton* copy = CopyButton(window);
+        DragInOutput(*window_, kDayNumberFrom, kDayNumberTo);
+        QPushButton* copy = CopyButton(*window_);
         QTest::mousePress(copy, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseMove(copy, QPoint(-40, -40));
         QTest::mouseRelease(copy, Qt::LeftButton, {}, QPoint(-40, -40));
         QGuiApplication::clipboard()->setText("held before");
         QCoreApplication::processEvents();
         if (clickElsewhereFirst) {
-            QTest::mouseClick(Find<QLineEdit>(window, "txbSecondDate"), Qt::LeftButton);
+            QTest::mouseClick(Find<QLineEdit>(*window_, "txbSecondDate"), Qt::LeftButton);
         }
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("held before"));
-        Click(window, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(window));
+        Click(*window_, "cmdCopyToClipboard");
+        QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(*window_));
     }
 
     // The output's own context menu and a switch to another window take the
     // focus for a moment; the selection stays for the user to copy.
     void theSelectionOutlivesItsContextMenu() {
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        WriteReport(window);
-        DragInOutput(window, kDayNumberFrom, kDayNumberTo);
+        DragInOutput(*window_, kDayNumberFrom, kDayNumberTo);
         QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-        QCoreApplication::sendEvent(Output(window), &deactivated);
-        QCOMPARE(CopyButton(window)->text(), QString("Copy selected text to clipboard"));
+        QCoreApplication::sendEvent(Output(*window_), &deactivated);
+        QCOMPARE(CopyButton(*window_)->text(), QString("Copy selected text to clipboard"));
         QGuiApplication::clipboard()->setText("held before");
-        QWidget* viewport = Output(window)->viewport();
-        const QPoint inside(20, 5);
-        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, inside,
-                                    viewport->mapToGlobal(inside));
+        QWidget* viewport = Output(*window_)->viewport();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, {20, 5},
+                                    viewport->mapToGlobal(QPoint(20, 5)));
         QCoreApplication::sendEvent(viewport, &menuEvent);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu != nullptr);
@@ -178,47 +145,35 @@ class OutputTest : public QObject {
         }
         menu->close();
         QCOMPARE(QGuiApplication::clipboard()->text(), kDayNumber);
-        QCOMPARE(CopyButton(window)->text(), QString("Copy selected text to clipboard"));
+        QCOMPARE(CopyButton(*window_)->text(), QString("Copy selected text to clipboard"));
     }
 
     void theButtonFollowsTheSelection_data() { AddTableRows(kCopyButtons); }
 
     void theButtonFollowsTheSelection() {
-        const CopyButtonRow& row = TableRow(kCopyButtons);
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        ChooseLanguage(window, row.entry);
-        WriteReport(window);
-        DragInOutput(window, 0, 10);
-        QCOMPARE(CopyButton(window)->text(), QString(row.selectedCaption));
-        QCOMPARE(CopyButton(window)->geometry(), Placed(row.selectedWidth));
-        QTest::mouseClick(Find<QLineEdit>(window, "txbSecondDate"), Qt::LeftButton);
-        QCOMPARE(CopyButton(window)->text(), QString(row.caption));
-        QCOMPARE(CopyButton(window)->geometry(), Placed(row.width));
-        QVERIFY(!Output(window)->textCursor().hasSelection());
+        const auto& row = TableRow(kCopyButtons);
+        ChooseLanguage(*window_, row.entry);
+        DragInOutput(*window_, 0, 10);
+        QCOMPARE(CopyButton(*window_)->text(), QString(row.selectedCaption));
+        QCOMPARE(CopyButton(*window_)->geometry(), Placed(row.selectedWidth));
+        QTest::mouseClick(Find<QLineEdit>(*window_, "txbSecondDate"), Qt::LeftButton);
+        QCOMPARE(CopyButton(*window_)->text(), QString(row.caption));
+        QCOMPARE(CopyButton(*window_)->geometry(), Placed(row.width));
+        QVERIFY(!Output(*window_)->textCursor().hasSelection());
     }
 
-    void tabLeavesTheOutputUnchanged() {
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        WriteReport(window);
-        const QString report = OutputText(window);
-        QTest::mouseClick(Output(window)->viewport(), Qt::LeftButton);
-        QTest::keyClick(Output(window), Qt::Key_Tab);
-        QCOMPARE(OutputText(window), report);
-        QVERIFY(Focused() != Output(window));
-    }
-
-    // A selection made with the keyboard, then a right-button release.
-    void aRightButtonLeavesTheButtonAlone() {
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        WriteReport(window);
-        QTest::mouseClick(Output(window)->viewport(), Qt::LeftButton);
-        QTest::keyClick(Output(window), Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(Output(window)->textCursor().hasSelection());
-        QTest::mouseRelease(Output(window)->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-        QCOMPARE(CopyButton(window)->text(), QString("Copy to clipboard"));
+    // A selection made with the keyboard is left to the copy button by a
+    // right-button release; Tab then leaves the output as it was.
+    void aRightButtonAndTabLeaveTheOutputAlone() {
+        const QString report = OutputText(*window_);
+        QTest::mouseClick(Output(*window_)->viewport(), Qt::LeftButton);
+        QTest::keyClick(Output(*window_), Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(Output(*window_)->textCursor().hasSelection());
+        QTest::mouseRelease(Output(*window_)->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(CopyButton(*window_)->text(), QString("Copy to clipboard"));
+        QTest::keyClick(Output(*window_), Qt::Key_Tab);
+        QCOMPARE(OutputText(*window_), report);
+        QVERIFY(Focused() != Output(*window_));
     }
 };
 
