@@ -18,45 +18,35 @@ const QList<QStringList> kOptionGroups = {
 
 const QStringList kBoxes = {"txbFirstDate", "txbSecondDate", "txbDateDiffDays"};
 
-// The selected buttons of a group.
-QStringList Selected(const frmMain& window, const QStringList& group) {
-    QStringList selected;
-    for (const QString& name : group) {
-        if (IsSelected(window, name)) {
-            selected << name;
-        }
-    }
-    return selected;
-}
-
 }  // namespace
 
 class OptionsTest : public QObject {
     Q_OBJECT
 
+  private:
+    FakeServices fakes_;
+
   private slots:
+    void init() { fakes_ = FakeServices(); }
+
+    // samples: the captions of the three date separators.
     void orderAndSeparatorEmptyTheBoxesAndRedrawToday_data() {
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QStringList>("samples");  // the captions of the date separators
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("samples");
         QTest::addColumn<QString>("today");
-        QTest::newRow("day first") << QStringList{"optDateFormatIsDMY", "optSeparatorIsSlash"}
-                                   << QStringList{"31-12-2012", "31/12/2012", "31.12.2012"}
-                                   << "Today is Monday,\n31/12/2012 CE (14:05).";
-        QTest::newRow("month first") << QStringList{"optSeparatorIsDot", "optDateFormatIsMDY"}
-                                     << QStringList{"12-31-2012", "12/31/2012", "12.31.2012"}
-                                     << "Today is Monday,\n12.31.2012 CE (14:05).";
-        QTest::newRow("year first again") << QStringList{"optDateFormatIsMDY", "optDateFormatIsYMD"}
-                                          << QStringList{"2012-12-31", "2012/12/31", "2012.12.31"}
-                                          << "Today is Monday,\n2012-12-31 CE (14:05).";
+        // clang-format off
+        QTest::newRow("day first") << "optDateFormatIsDMY optSeparatorIsSlash" << "31-12-2012 31/12/2012 31.12.2012" << "Today is Monday,\n31/12/2012 CE (14:05).";
+        QTest::newRow("month first") << "optSeparatorIsDot optDateFormatIsMDY" << "12-31-2012 12/31/2012 12.31.2012" << "Today is Monday,\n12.31.2012 CE (14:05).";
+        QTest::newRow("year first again") << "optDateFormatIsMDY optDateFormatIsYMD" << "2012-12-31 2012/12/31 2012.12.31" << "Today is Monday,\n2012-12-31 CE (14:05).";
+        // clang-format on
     }
 
     void orderAndSeparatorEmptyTheBoxesAndRedrawToday() {
-        QFETCH(QStringList, clicks);
-        QFETCH(QStringList, samples);
+        QFETCH(QString, clicks);
+        QFETCH(QString, samples);
         QFETCH(QString, today);
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        for (const QString& option : clicks) {
+        frmMain window(fakes_.ForWindow());
+        for (const QString& option : clicks.split(' ')) {
             for (const QString& box : kBoxes) {
                 Type(window, box, "12");
             }
@@ -65,15 +55,16 @@ class OptionsTest : public QObject {
                 QCOMPARE(BoxText(window, box), QString());
             }
         }
-        QCOMPARE(Find<QRadioButton>(window, "optSeparatorIsDash")->text(), samples[0]);
-        QCOMPARE(Find<QRadioButton>(window, "optSeparatorIsSlash")->text(), samples[1]);
-        QCOMPARE(Find<QRadioButton>(window, "optSeparatorIsDot")->text(), samples[2]);
+        QStringList captions;
+        for (const QString& option : kOptionGroups[1]) {
+            captions << Find<QRadioButton>(window, option)->text();
+        }
+        QCOMPARE(captions.join(' '), samples);
         QCOMPARE(LabelText(window, "lblTodaysDate"), today);
     }
 
     void thousandsSeparatorKeepsTheBoxesAndShowsAtTheNextTick() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
+        frmMain window(fakes_.ForWindow());
         for (int i = 0; i < 3; ++i) {
             ClickLabel(window, "lblTodaysDate", Qt::LeftButton);  // to JDN
         }
@@ -91,16 +82,22 @@ class OptionsTest : public QObject {
                  QString("A week from today is\n2456300 JDN"));
     }
 
+    // Each button in turn, then the selected one again: its group has that
+    // one selected, and every group exactly one.
     void everyGroupKeepsExactlyOneSelectedButton() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
+        frmMain window(fakes_.ForWindow());
         for (const QStringList& group : kOptionGroups) {
-            // Each button in turn, then the selected one again.
             for (const QString& name : group + QStringList{group.last()}) {
                 Click(window, name);
-                QCOMPARE(Selected(window, group), QStringList{name});
                 for (const QStringList& other : kOptionGroups) {
-                    QCOMPARE(Selected(window, other).size(), 1);
+                    QStringList selected;
+                    for (const QString& button : other) {
+                        if (IsSelected(window, button)) {
+                            selected << button;
+                        }
+                    }
+                    QCOMPARE(selected.size(), 1);
+                    QVERIFY(&other != &group || selected.first() == name);
                 }
             }
         }
