@@ -1,52 +1,60 @@
-// Start-up: the window's controls, title, defaults and focus.
+// Start-up: the engine check, the window's controls, title, defaults, focus
+// and link labels.
 #include <QFile>
 #include <QUrl>
 
+#include "datelib/engine.h"
+#include "engine_check.h"
 #include "fakes.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
 
-namespace {
-
-constexpr int kTwips = 15;
-
-}  // namespace
-
 class StartupTest : public QObject {
     Q_OBJECT
 
+  private:
+    FakeServices fakes_;
+
   private slots:
+    void init() { fakes_ = FakeServices(); }
+
+    // Without its engine the program stops with one clear message.
+    void aMissingEngineIsOneMessageAndNoStart() {
+        QVERIFY(!EngineIsUsable(*fakes_.messageBoxes, [] {
+            throw datelib::EngineLoadError("Cannot load the calendar engine libdaymath.so: gone");
+        }));
+        QCOMPARE(fakes_.messageBoxes->shown,
+                 QStringList{"Quillday|Cannot load the calendar engine libdaymath.so: gone"});
+        QVERIFY(EngineIsUsable(*fakes_.messageBoxes, [] { datelib::Engine(); }));
+        QCOMPARE(fakes_.messageBoxes->shown.size(), 1);
+    }
+
     // Design positions in twips, as the window's designer placed them.
     void controlsStandWhereTheyWereDesigned() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        QCOMPARE(window.size(), QSize(10740, 7830) / kTwips);
-        const struct {
-            const char* name;
-            const char* container;
-            QRect twips;
-        } controls[] = {
+        frmMain window(fakes_.ForWindow());
+        QCOMPARE(window.size(), QSize(10740, 7830) / 15);
+        // clang-format off
+        const struct { const char *name, *container; QRect twips; } controls[] = {
             {"cboLanguage", "frmMain", {8925, 140, 1695, 360}},
             {"txbFirstDate", "Frame3", {0, 420, 2450, 360}},
-            {"lblTodaysDate", "Frame3", {65, 2780, 3270, 705}},
             {"cmdCompute", "Frame3", {8770, 3055, 1680, 330}},
             {"optSeparatorIsDot", "frmDateSeparator", {1800, 0, 1590, 255}},
             {"txbOutput", "Frame6", {60, 20, 10410, 1900}},
         };
-        for (const auto& c : controls) {
-            const QWidget* control = Find<QWidget>(window, c.name);
-            QCOMPARE(control->parentWidget()->objectName(), QString(c.container));
-            const QRect& t = c.twips;
-            QCOMPARE(control->geometry(), QRect(t.x() / kTwips, t.y() / kTwips, t.width() / kTwips,
-                                                t.height() / kTwips));
+        // clang-format on
+        for (const auto& [name, container, t] : controls) {
+            const QWidget* control = Find<QWidget>(window, name);
+            QCOMPARE(control->parentWidget()->objectName(), QString(container));
+            QCOMPARE(control->geometry(),
+                     QRect(t.x() / 15, t.y() / 15, t.width() / 15, t.height() / 15));
         }
     }
 
+    // Link labels are blue and underlined on the cyan window.
     void opensWithTheDefaultsAndTheFocusInTheFirstDateBox() {
-        FakeServices fakes;
-        fakes.clock->now = {2012, 12, 30, 9, 0};
-        frmMain window(fakes.ForWindow());
+        fakes_.clock->now = {2012, 12, 30, 9, 0};
+        frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(window.windowTitle(), QString("Quillday 7.3"));
         QCOMPARE(Find<QComboBox>(window, "cboLanguage")->currentText(), QString("English"));
@@ -56,46 +64,34 @@ class StartupTest : public QObject {
         }
         QCOMPARE(LabelText(window, "lblTodaysDate"),
                  QString("Today is Sunday,\n2012-12-30 CE (09:00)."));
-        for (const char* box : {"txbFirstDate", "txbSecondDate", "txbDateDiffDays"}) {
-            QCOMPARE(BoxText(window, box), QString());
-        }
-        QCOMPARE(OutputText(window), QString());
+        QCOMPARE(BoxText(window, "txbFirstDate") + BoxText(window, "txbSecondDate") +
+                     BoxText(window, "txbDateDiffDays") + OutputText(window),
+                 QString());
         QCOMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
+        QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 255, 255));
+        const QLabel* link = Find<QLabel>(window, "lblVarnholtWorks");
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(link->font().underline());
     }
 
+    // Only the left button opens the user guide; a failure is reported.
     void linkLabelsOpenTheUserGuide() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
+        frmMain window(fakes_.ForWindow());
         for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
             ClickLabel(window, "lblOnlineDocumentation", button);
             ClickLabel(window, "lblVarnholtWorks", button);
         }
-        QVERIFY(fakes.webOpener->opened.isEmpty());
+        QVERIFY(fakes_.webOpener->opened.isEmpty());
         ClickLabel(window, "lblOnlineDocumentation", Qt::LeftButton);
         ClickLabel(window, "lblVarnholtWorks", Qt::LeftButton);
-        QCOMPARE(fakes.webOpener->opened.size(), 2);
-        for (const QString& address : fakes.webOpener->opened) {
-            const QUrl url(address);
-            QVERIFY(url.isLocalFile());
-            QVERIFY(QFile::exists(url.toLocalFile()));
+        QCOMPARE(fakes_.webOpener->opened.size(), 2);
+        for (const QString& address : fakes_.webOpener->opened) {
+            QVERIFY(QFile::exists(QUrl(address).toLocalFile()));
         }
-        QVERIFY(fakes.messageBoxes->shown.isEmpty());
-        fakes.webOpener->succeeds = false;
+        QVERIFY(fakes_.messageBoxes->shown.isEmpty());
+        fakes_.webOpener->succeeds = false;
         ClickLabel(window, "lblOnlineDocumentation", Qt::LeftButton);
-        QCOMPARE(fakes.messageBoxes->shown.size(), 1);
-    }
-
-    void linkLabelsAreBlueAndUnderlinedOnCyan() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 255, 255));
-        for (const char* name : {"lblVarnholtWorks", "lblOnlineDocumentation"}) {
-            const QLabel* link = Find<QLabel>(window, name);
-            QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-            QVERIFY(link->font().underline());
-        }
-        QCOMPARE(Find<QLabel>(window, "lblFirstDate")->palette().color(QPalette::WindowText),
-                 QColor(0, 0, 0));
+        QCOMPARE(fakes_.messageBoxes->shown.size(), 1);
     }
 };
 
