@@ -118,9 +118,7 @@ class ComputeTest : public QObject {
         frmMain window(fakes_.ForWindow());
         Compute(window, row.language, row.clicks, row.typed);
         QCOMPARE(OutputText(window), *row.line ? row.line + kEnd : QString());
-        QCOMPARE(BoxText(window, kFields[0]) + "|" + BoxText(window, kFields[1]) + "|" +
-                     BoxText(window, kFields[2]),
-                 QString(row.fields));
+        QCOMPARE(Boxes(window), QString(row.fields));
         QCOMPARE(LabelText(window, "lblDayOrDays"), QString(row.unit));
         QCOMPARE(
             fakes_.messageBoxes->shown,

@@ -35,6 +35,14 @@ const struct { const char *name, *box, *option, *typed, *kept; } kTypingRows[] =
     {"days grouped with dots", "txbDateDiffDays", "optThousSepIsDot", "1,000.5", "1000.5"},
 };
 
+// left: the boxes afterwards, "first|days|second".
+const struct { const char *name, *button, *left, *focus; } kClearRows[] = {
+    {"first date", "cmdClearFirstDate", "|7|7", "txbFirstDate"},
+    {"second date", "cmdClearSecondDate", "7|7|", "txbSecondDate"},
+    {"days", "cmdClearDateDiffDays", "7||7", "txbDateDiffDays"},
+    {"all", "cmdClearInputWindows", "||", "txbFirstDate"},
+};
+
 // A bad date is reported while the arrow is still held, with the press held
 // past the repeat delay: one message a click, and the box keeps its text.
 const struct { const char *name, *box, *notation, *text; bool upper; const char *stepped, *message; } kSpinRows[] = {
@@ -100,32 +108,18 @@ class InputsTest : public QObject {
         }
     }
 
-    void clearButtonsEmptyTheirBoxes_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("left");  // first date|second date|days afterwards
-        QTest::addColumn<QString>("focus");
-        // clang-format off
-        QTest::newRow("first date") << "cmdClearFirstDate" << "|7|7" << "txbFirstDate";
-        QTest::newRow("second date") << "cmdClearSecondDate" << "7||7" << "txbSecondDate";
-        QTest::newRow("days") << "cmdClearDateDiffDays" << "7|7|" << "txbDateDiffDays";
-        QTest::newRow("all") << "cmdClearInputWindows" << "||" << "txbFirstDate";
-        // clang-format on
-    }
+    void clearButtonsEmptyTheirBoxes_data() { AddTableRows(kClearRows); }
 
     void clearButtonsEmptyTheirBoxes() {
-        QFETCH(QString, button);
-        QFETCH(QString, left);
-        QFETCH(QString, focus);
+        const auto& row = TableRow(kClearRows);
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
         for (const QString& box : kBoxes) {
             Type(window, box, "7");
         }
-        Click(window, button);
-        QCOMPARE(BoxText(window, kBoxes[0]) + "|" + BoxText(window, kBoxes[1]) + "|" +
-                     BoxText(window, kBoxes[2]),
-                 left);
-        QCOMPARE(Focused(), Find<QWidget>(window, focus));
+        Click(window, row.button);
+        QCOMPARE(Boxes(window), QString(row.left));
+        QCOMPARE(Focused(), Find<QWidget>(window, row.focus));
     }
 
     void spinStepsReportBadDatesAndKeepTheText_data() { AddTableRows(kSpinRows); }

@@ -24,6 +24,12 @@ const struct { const char* control; const char* byEntry[3]; } kCaptions[] = {
     {"optSeparatorIsDash", {"2012-12-31", "2012-12-31", "2012-12-31"}},
 };
 
+const struct { const char* name; int entry; const char *list, *intro, *tooltip, *today; } kLanguages[] = {
+    {"back to English", kEnglishEntry, "English=0 German=1 Spanish=4", "This program converts Common Era (Gregorian) dates, Julian dates, ", "Click to change calendar", "Today is Monday,\n2012-12-31 CE (14:05)."},
+    {"German", kGermanEntry, "Englisch=0 Deutsch=1 Spanisch=4", "Dieses Programm konvertiert verschiedene Arten von Daten ", "Anklicken um Kalender zu verändern", "Heute ist Montag,\nder 2012-12-31 CE (14:05)."},
+    {"Spanish", kSpanishEntry, "Inglés=0 Alemán=1 Español=4", "Este programa convierte fechas de la Era Común (Gregoriana), ", "Oprima para cambiar calendario", "Hoy es Lunes,\n2012-12-31 CE (14:05)."},
+};
+
 // The German unit word after pasting a day count: "Tag" for a count that
 // reads as one or minus one, rounded half to even.
 const char* const kUnitWords[][2] = {
@@ -44,26 +50,12 @@ class LanguageTest : public QObject {
   private slots:
     void init() { fakes_ = FakeServices(); }
 
-    void theWindowFollowsTheLanguage_data() {
-        QTest::addColumn<int>("entry");
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("intro");
-        QTest::addColumn<QString>("tooltip");
-        QTest::addColumn<QString>("today");
-        // clang-format off
-        QTest::newRow("back to English") << int(kEnglishEntry) << "English=0 German=1 Spanish=4" << "This program converts Common Era (Gregorian) dates, Julian dates, " << "Click to change calendar" << "Today is Monday,\n2012-12-31 CE (14:05).";
-        QTest::newRow("German") << int(kGermanEntry) << "Englisch=0 Deutsch=1 Spanisch=4" << "Dieses Programm konvertiert verschiedene Arten von Daten " << "Anklicken um Kalender zu verändern" << "Heute ist Montag,\nder 2012-12-31 CE (14:05).";
-        QTest::newRow("Spanish") << int(kSpanishEntry) << "Inglés=0 Alemán=1 Español=4" << "Este programa convierte fechas de la Era Común (Gregoriana), " << "Oprima para cambiar calendario" << "Hoy es Lunes,\n2012-12-31 CE (14:05).";
-        // clang-format on
-    }
+    void theWindowFollowsTheLanguage_data() { AddTableRows(kLanguages); }
 
     // Every caption also fits its control.
     void theWindowFollowsTheLanguage() {
-        QFETCH(int, entry);
-        QFETCH(QString, list);
-        QFETCH(QString, intro);
-        QFETCH(QString, tooltip);
-        QFETCH(QString, today);
+        const auto& row = TableRow(kLanguages);
+        const int entry = row.entry;
         frmMain window(fakes_.ForWindow());
         ChooseLanguage(window, entry == kGermanEntry ? kSpanishEntry : kGermanEntry);
         ChooseLanguage(window, entry);
@@ -72,14 +64,14 @@ class LanguageTest : public QObject {
         for (int i = 0; i < languages->count(); ++i) {
             entries << languages->itemText(i) + "=" + languages->itemData(i).toString();
         }
-        QCOMPARE(entries.join(' '), list);
+        QCOMPARE(entries.join(' '), QString(row.list));
         QCOMPARE(languages->currentIndex(), entry);
-        for (const auto& row : kCaptions) {
-            QCOMPARE(Caption(window, row.control), QString(row.byEntry[entry]));
+        for (const auto& [control, byEntry] : kCaptions) {
+            QCOMPARE(Caption(window, control), QString(byEntry[entry]));
         }
-        QVERIFY(LabelText(window, "lblIntro").startsWith(intro));
-        QCOMPARE(Find<QLabel>(window, "lblTodaysDate")->toolTip(), tooltip);
-        QCOMPARE(LabelText(window, "lblTodaysDate"), today);
+        QVERIFY(LabelText(window, "lblIntro").startsWith(row.intro));
+        QCOMPARE(Find<QLabel>(window, "lblTodaysDate")->toolTip(), QString(row.tooltip));
+        QCOMPARE(LabelText(window, "lblTodaysDate"), QString(row.today));
         for (const QLabel* label : window.findChildren<QLabel*>()) {
             const QRect needed = label->fontMetrics().boundingRect(
                 QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());

@@ -18,6 +18,15 @@ const QList<QStringList> kOptionGroups = {
 
 const QStringList kBoxes = {"txbFirstDate", "txbSecondDate", "txbDateDiffDays"};
 
+// samples: the captions of the three date separators afterwards.
+// clang-format off
+const struct { const char *name, *clicks, *samples, *today; } kOrderRows[] = {
+    {"day first", "optDateFormatIsDMY optSeparatorIsSlash", "31-12-2012 31/12/2012 31.12.2012", "Today is Monday,\n31/12/2012 CE (14:05)."},
+    {"month first", "optSeparatorIsDot optDateFormatIsMDY", "12-31-2012 12/31/2012 12.31.2012", "Today is Monday,\n12.31.2012 CE (14:05)."},
+    {"year first again", "optDateFormatIsMDY optDateFormatIsYMD", "2012-12-31 2012/12/31 2012.12.31", "Today is Monday,\n2012-12-31 CE (14:05)."},
+};
+// clang-format on
+
 }  // namespace
 
 class OptionsTest : public QObject {
@@ -29,24 +38,12 @@ class OptionsTest : public QObject {
   private slots:
     void init() { fakes_ = FakeServices(); }
 
-    // samples: the captions of the three date separators.
-    void orderAndSeparatorEmptyTheBoxesAndRedrawToday_data() {
-        QTest::addColumn<QString>("clicks");
-        QTest::addColumn<QString>("samples");
-        QTest::addColumn<QString>("today");
-        // clang-format off
-        QTest::newRow("day first") << "optDateFormatIsDMY optSeparatorIsSlash" << "31-12-2012 31/12/2012 31.12.2012" << "Today is Monday,\n31/12/2012 CE (14:05).";
-        QTest::newRow("month first") << "optSeparatorIsDot optDateFormatIsMDY" << "12-31-2012 12/31/2012 12.31.2012" << "Today is Monday,\n12.31.2012 CE (14:05).";
-        QTest::newRow("year first again") << "optDateFormatIsMDY optDateFormatIsYMD" << "2012-12-31 2012/12/31 2012.12.31" << "Today is Monday,\n2012-12-31 CE (14:05).";
-        // clang-format on
-    }
+    void orderAndSeparatorEmptyTheBoxesAndRedrawToday_data() { AddTableRows(kOrderRows); }
 
     void orderAndSeparatorEmptyTheBoxesAndRedrawToday() {
-        QFETCH(QString, clicks);
-        QFETCH(QString, samples);
-        QFETCH(QString, today);
+        const auto& row = TableRow(kOrderRows);
         frmMain window(fakes_.ForWindow());
-        for (const QString& option : clicks.split(' ')) {
+        for (const QString& option : QString(row.clicks).split(' ')) {
             for (const QString& box : kBoxes) {
                 Type(window, box, "12");
             }
@@ -59,8 +56,8 @@ class OptionsTest : public QObject {
         for (const QString& option : kOptionGroups[1]) {
             captions << Find<QRadioButton>(window, option)->text();
         }
-        QCOMPARE(captions.join(' '), samples);
-        QCOMPARE(LabelText(window, "lblTodaysDate"), today);
+        QCOMPARE(captions.join(' '), QString(row.samples));
+        QCOMPARE(LabelText(window, "lblTodaysDate"), QString(row.today));
     }
 
     void thousandsSeparatorKeepsTheBoxesAndShowsAtTheNextTick() {

@@ -21,6 +21,19 @@ const QString kCycle[] = {
     "Today is Monday,\n2012366 (14:05).|A week from today is\n2013007",
 };
 
+// The greeting's title on a day of 2026; language: its code in the settings.
+// clang-format off
+const struct { const char* name; const char* language; int month, day; const char* title; } kGreetings[] = {
+    {"1 January", "0", 1, 1, "This is Calendar Day."},
+    {"2 June", "0", 6, 2, "This is Refundatio Day."},
+    {"27 November", "0", 11, 27, "This is Independence Day."},
+    {"in German", "1", 11, 27, "Dies ist der Unabhängigkeitstag."},
+    {"in Spanish", "4", 6, 2, "Este es el día de la Refundación."},
+    {"the day after", "0", 11, 28, ""},
+    {"the day before", "0", 6, 1, ""},
+};
+// clang-format on
+
 QString Labels(const frmMain& window) {
     return LabelText(window, "lblTodaysDate") + "|" + LabelText(window, "lblWeekFromToday");
 }
@@ -72,12 +85,10 @@ class TodayTest : public QObject {
     void todayButtonWritesTodayInTheBoxNotation_data() {
         QTest::addColumn<QString>("notation");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("CE") << "CE"
-                            << "2012-12-31";
-        QTest::newRow("JDN") << "JDN"
-                             << "2,456,293";
-        QTest::newRow("yyyyddd") << "DIY"
-                                 << "2012366";
+        for (const auto& [notation, expected] :
+             {std::pair{"CE", "2012-12-31"}, {"JDN", "2,456,293"}, {"DIY", "2012366"}}) {
+            QTest::newRow(notation) << QString(notation) << QString(expected);
+        }
     }
 
     void todayButtonWritesTodayInTheBoxNotation() {
@@ -98,33 +109,17 @@ class TodayTest : public QObject {
 
     // The greeting is its title, its text (naming the Common Era date of the day
     // it marks), and an empty line; the settings file gives the language.
-    void specialDaysGreetAtStartUp_data() {
-        QTest::addColumn<QByteArray>("language");
-        QTest::addColumn<int>("month");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("title");
-        // clang-format off
-        QTest::newRow("1 January") << QByteArray("0") << 1 << 1 << "This is Calendar Day.";
-        QTest::newRow("2 June") << QByteArray("0") << 6 << 2 << "This is Refundatio Day.";
-        QTest::newRow("27 November") << QByteArray("0") << 11 << 27 << "This is Independence Day.";
-        QTest::newRow("in German") << QByteArray("1") << 11 << 27 << "Dies ist der Unabhängigkeitstag.";
-        QTest::newRow("in Spanish") << QByteArray("4") << 6 << 2 << "Este es el día de la Refundación.";
-        QTest::newRow("the day after") << QByteArray("0") << 11 << 28 << QString();
-        QTest::newRow("the day before") << QByteArray("0") << 6 << 1 << QString();
-        // clang-format on
-    }
+    void specialDaysGreetAtStartUp_data() { AddTableRows(kGreetings); }
 
     void specialDaysGreetAtStartUp() {
-        QFETCH(QByteArray, language);
-        QFETCH(int, month);
-        QFETCH(int, day);
-        QFETCH(QString, title);
+        const auto& row = TableRow(kGreetings);
+        const QString title = row.title;
         QTemporaryDir folder;
-        fakes_.clock->now = {2026, month, day, 8, 30};
+        fakes_.clock->now = {2026, row.month, row.day, 8, 30};
         fakes_.settingsFilePath = folder.filePath("qly5.usr");
         QFile file(fakes_.settingsFilePath);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(language + "\r\n2,45,44\r\n0,0,0\r\n");
+        file.write(row.language + QByteArray("\r\n2,45,44\r\n0,0,0\r\n"));
         file.close();
         frmMain window(fakes_.ForWindow());
         const QStringList lines = OutputText(window).split(QString::fromUtf8(kLineEnd));

@@ -1,16 +1,8 @@
 #ifndef TESTS_APP_WINDOW_TEST_HELPERS_H
 #define TESTS_APP_WINDOW_TEST_HELPERS_H
 
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
+#include <QtWidgets>
 
 #include "frm_main.h"
 
@@ -32,6 +24,12 @@ inline QString LabelText(const QWidget& window, const QString& name) {
 
 inline QString BoxText(const QWidget& window, const QString& name) {
     return Find<QLineEdit>(window, name)->text();
+}
+
+// The first date, days and second date boxes as "first|days|second".
+inline QString Boxes(const QWidget& window) {
+    return BoxText(window, "txbFirstDate") + "|" + BoxText(window, "txbDateDiffDays") + "|" +
+           BoxText(window, "txbSecondDate");
 }
 
 inline QString OutputText(const QWidget& window) {
