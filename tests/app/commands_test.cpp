@@ -2,7 +2,6 @@
 // Credits windows.
 #include <QTimer>
 
-#include "fakes.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -26,15 +25,10 @@ const struct { const char *name, *thousands, *secondKind, *second, *firstKind, *
 
 }  // namespace
 
-class CommandsTest : public QObject {
+class CommandsTest : public WindowTest {
     Q_OBJECT
 
-  private:
-    FakeServices fakes_;
-
   private slots:
-    void init() { fakes_ = FakeServices(); }
-
     void moveWritesTheDateInTheFirstNotation_data() { AddTableRows(kMoveRows); }
 
     void moveWritesTheDateInTheFirstNotation() {

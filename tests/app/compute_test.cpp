@@ -1,6 +1,5 @@
 // The Compute command as a user runs it: options clicked, fields typed,
 // Compute pressed; the output line, the fields, the unit word and any message.
-#include "fakes.h"
 #include "texts/line_end.h"
 #include "window_test_helpers.h"
 
@@ -42,8 +41,8 @@ const struct { const char *name; int language; const char *clicks, *typed, *line
     {"dots for both separators", en, "optSeparatorIsDot optThousSepIsDot optSecondDateIsJDN", "2000.01.01||", "2000.01.01 CE = 2.451.545 JDN, Saturday", "2000.01.01||2.451.545", "days", ""},
     {"day first with slashes", en, "optDateFormatIsDMY optSeparatorIsSlash", "31/12/2012|1|", "31/12/2012 CE plus 1 day = 01/01/2013 CE, Tuesday", "31/12/2012|1|01/01/2013", "day", ""},
     {"month first, no grouping", en, "optDateFormatIsMDY optThousSepNone optSecondDateIsJDN", "12-31-2012||", "12-31-2012 CE = 2456293 JDN, Monday", "12-31-2012||2456293", "days", ""},
-    {"nothing typed converts today", en, "optSecondDateIsJDN", "||", "2012-12-30 CE = 2,456,292 JDN, Sunday", "2012-12-30||2,456,292", "days", ""},
-    {"a lone day count is dropped", en, "", "|15|", "2012-12-30 CE, Sunday", "2012-12-30||", "days", ""},
+    {"nothing typed converts today", en, "optSecondDateIsJDN", "||", "2012-12-31 CE = 2,456,293 JDN, Monday", "2012-12-31||2,456,293", "days", ""},
+    {"a lone day count is dropped", en, "", "|15|", "2012-12-31 CE, Monday", "2012-12-31||", "days", ""},
     {"difference with breakdown", en, "", "2012-01-01||2013-03-15", "2013-03-15 CE minus 2012-01-01 CE = 439 days (1 year, 2 months, 14 days)", "2012-01-01|439|2013-03-15", "days", ""},
     {"negative difference", en, "", "2013-03-15||2012-01-01", "2012-01-01 CE minus 2013-03-15 CE = -439 days", "2013-03-15|-439|2012-01-01", "days", ""},
     {"one month, negative rest", en, "", "2012-01-31||2012-03-01", "2012-03-01 CE minus 2012-01-31 CE = 30 days (1 month)", "2012-01-31|30|2012-03-01", "days", ""},
@@ -98,18 +97,10 @@ void Compute(frmMain& window, int language, const QString& clicks, const QString
 
 }  // namespace
 
-class ComputeTest : public QObject {
+class ComputeTest : public WindowTest {
     Q_OBJECT
 
-  private:
-    FakeServices fakes_;
-
   private slots:
-    void init() {
-        fakes_ = FakeServices();
-        fakes_.clock->now = {2012, 12, 30, 9, 0};  // a Sunday without greeting
-    }
-
     void writesTheLineTheFieldsAndTheMessage_data() { AddTableRows(kComputeRows); }
 
     void writesTheLineTheFieldsAndTheMessage() {

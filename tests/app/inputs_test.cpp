@@ -2,7 +2,6 @@
 // steps and a date following its box into a new notation.
 #include <QScrollBar>
 
-#include "fakes.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -70,15 +69,10 @@ const struct { const char *name, *from, *text, *to, *converted, *focus; } kNotat
 
 }  // namespace
 
-class InputsTest : public QObject {
+class InputsTest : public WindowTest {
     Q_OBJECT
 
-  private:
-    FakeServices fakes_;
-
   private slots:
-    void init() { fakes_ = FakeServices(); }
-
     void typingKeepsOnlyTheFieldCharacters_data() { AddTableRows(kTypingRows); }
 
     void typingKeepsOnlyTheFieldCharacters() {

@@ -1,5 +1,4 @@
 // Language switching: the list, the captions, the unit word and the focus.
-#include "fakes.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -41,15 +40,10 @@ const char* const kUnitWords[][2] = {
 
 }  // namespace
 
-class LanguageTest : public QObject {
+class LanguageTest : public WindowTest {
     Q_OBJECT
 
-  private:
-    FakeServices fakes_;
-
   private slots:
-    void init() { fakes_ = FakeServices(); }
-
     void theWindowFollowsTheLanguage_data() { AddTableRows(kLanguages); }
 
     // Every caption also fits its control.

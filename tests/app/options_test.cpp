@@ -1,5 +1,4 @@
 // The display options: what each choice changes, and what it leaves alone.
-#include "fakes.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -29,15 +28,10 @@ const struct { const char *name, *clicks, *samples, *today; } kOrderRows[] = {
 
 }  // namespace
 
-class OptionsTest : public QObject {
+class OptionsTest : public WindowTest {
     Q_OBJECT
 
-  private:
-    FakeServices fakes_;
-
   private slots:
-    void init() { fakes_ = FakeServices(); }
-
     void orderAndSeparatorEmptyTheBoxesAndRedrawToday_data() { AddTableRows(kOrderRows); }
 
     void orderAndSeparatorEmptyTheBoxesAndRedrawToday() {

@@ -3,7 +3,6 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 
-#include "fakes.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -53,11 +52,10 @@ const struct { const char* name; int entry; const char* selectedCaption; int sel
 
 }  // namespace
 
-class OutputTest : public QObject {
+class OutputTest : public WindowTest {
     Q_OBJECT
 
   private:
-    FakeServices fakes_;
     std::unique_ptr<frmMain> window_;
 
   private slots:

@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "fakes.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -39,11 +38,10 @@ bool SetLocked(const QString& folder, bool locked) {
 
 }  // namespace
 
-class SettingsTest : public QObject {
+class SettingsTest : public WindowTest {
     Q_OBJECT
 
   private:
-    FakeServices fakes_;
     std::unique_ptr<QTemporaryDir> folder_;
 
     // Starts a window on the settings file, closes it, returns what it wrote.

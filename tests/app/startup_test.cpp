@@ -2,20 +2,14 @@
 // and link labels.
 #include "datelib/engine.h"
 #include "engine_check.h"
-#include "fakes.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
 
-class StartupTest : public QObject {
+class StartupTest : public WindowTest {
     Q_OBJECT
 
-  private:
-    FakeServices fakes_;
-
   private slots:
-    void init() { fakes_ = FakeServices(); }
-
     // Without its engine the program stops with one clear message.
     void aMissingEngineIsOneMessageAndNoStart() {
         QVERIFY(!EngineIsUsable(*fakes_.messageBoxes, [] {

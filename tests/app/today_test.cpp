@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "fakes.h"
 #include "texts/line_end.h"
 #include "window_test_helpers.h"
 
@@ -40,15 +39,10 @@ QString Labels(const frmMain& window) {
 
 }  // namespace
 
-class TodayTest : public QObject {
+class TodayTest : public WindowTest {
     Q_OBJECT
 
-  private:
-    FakeServices fakes_;
-
   private slots:
-    void init() { fakes_ = FakeServices(); }
-
     // Left clicks on either label go forward through the notations, right
     // clicks back.
     void labelClicksCycleTheNotation() {

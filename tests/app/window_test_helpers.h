@@ -4,6 +4,7 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include "fakes.h"
 #include "frm_main.h"
 
 namespace quillday::testing {
@@ -94,6 +95,17 @@ inline void ChooseLanguage(const QWidget& window, int index) {
     QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, entry.center());
     QTRY_VERIFY(!entries->window()->isVisible());
 }
+
+// A test class whose every test starts with fresh fakes.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  protected:
+    FakeServices fakes_;
+
+  private slots:
+    void init() { fakes_ = FakeServices(); }
+};
 
 }  // namespace quillday::testing
 
