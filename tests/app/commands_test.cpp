@@ -1,134 +1,56 @@
-// Moving the second date into the first, and quitting.
-#include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
+// Moving the second date into the first, and the Help, Calendars and
+// Credits windows.
 #include <QTimer>
 
-#include "fakes.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
 
-class CommandsTest : public QObject {
+namespace {
+
+// The first box holds "1" before the move; focus: where it ends.
+// clang-format off
+const struct { const char *name, *thousands, *secondKind, *second, *firstKind, *first, *focus, *message; } kMoveRows[] = {
+    {"JDN with ,", "optThousSepIsComma", "CE", "2001-01-01", "JDN", "2,451,911", "txbDateDiffDays", ""},
+    {"JDN with .", "optThousSepIsDot", "CE", "2001-01-01", "JDN", "2.451.911", "txbDateDiffDays", ""},
+    {"AN from JDN", "optThousSepIsComma", "JDN", "2451911", "AN", "10520-01-01", "txbDateDiffDays", ""},
+    {"yyyyddd from JC", "optThousSepIsComma", "JC", "2000-12-19", "DIY", "2001001", "txbDateDiffDays", ""},
+    {"empty second date", "optThousSepIsComma", "CE", "", "CE", "1", "txbFirstDate", ""},
+    {"not valid", "optThousSepIsComma", "CE", "2013-02-29", "CE", "1", "txbSecondDate", "Second date is not valid in calendar specified."},
+    {"not valid AN", "optThousSepIsComma", "AN", "10520-11-01", "CE", "1", "txbSecondDate", "Second date is not valid in the Annus Novus Calendar."},
+    {"out of range", "optThousSepIsComma", "JDN", "2100000001", "CE", "1", "txbSecondDate", "Second date is out of range."},
+    {"no yyyyddd form", "optThousSepIsComma", "CE", "10000-01-01", "DIY", "1", "txbSecondDate", "Result is out of range."},
+};
+// clang-format on
+
+}  // namespace
+
+class CommandsTest : public WindowTest {
     Q_OBJECT
 
-  private:
-    FakeServices fakes_;
-
   private slots:
-    void init() {
-        fakes_ = FakeServices();
-        fakes_.clock->now = {2012, 12, 30, 9, 0};
-    }
-
-    void moveWithAnEmptySecondDateOnlyFocusesTheFirst() {
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Find<QLineEdit>(window, "txbFirstDate")->setText("2001-01-01");
-        Find<QLineEdit>(window, "txbSecondDate")->setFocus();
-        Click(window, "cmdMoveSecondDateToFirst");
-        QCOMPARE(BoxText(window, "txbFirstDate"), QString("2001-01-01"));
-        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbFirstDate"));
-    }
-
-    void moveWritesTheDateInTheFirstNotation_data() {
-        QTest::addColumn<QString>("thousands");
-        QTest::addColumn<QString>("secondKind");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<QString>("firstKind");
-        QTest::addColumn<QString>("moved");
-        QTest::newRow("JDN with ,") << "optThousSepIsComma"
-                                    << "CE"
-                                    << "2001-01-01"
-                                    << "JDN"
-                                    << "2,451,911";
-        QTest::newRow("JDN with .") << "optThousSepIsDot"
-                                    << "CE"
-                                    << "2001-01-01"
-                                    << "JDN"
-                                    << "2.451.911";
-        QTest::newRow("JDN without") << "optThousSepNone"
-                                     << "CE"
-                                     << "2001-01-01"
-                                     << "JDN"
-                                     << "2451911";
-        QTest::newRow("JC") << "optThousSepIsComma"
-                            << "CE"
-                            << "2001-01-01"
-                            << "JC"
-                            << "2000-12-19";
-        QTest::newRow("AN from JDN") << "optThousSepIsComma"
-                                     << "JDN"
-                                     << "2451911"
-                                     << "AN"
-                                     << "10520-01-01";
-        QTest::newRow("yyyyddd from JC") << "optThousSepIsComma"
-                                         << "JC"
-                                         << "2000-12-19"
-                                         << "DIY"
-                                         << "2001001";
-    }
+    void moveWritesTheDateInTheFirstNotation_data() { AddTableRows(kMoveRows); }
 
     void moveWritesTheDateInTheFirstNotation() {
-        QFETCH(QString, thousands);
-        QFETCH(QString, secondKind);
-        QFETCH(QString, second);
-        QFETCH(QString, firstKind);
-        QFETCH(QString, moved);
+        const auto& row = TableRow(kMoveRows);
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Click(window, thousands);
-        Find<QRadioButton>(window, "optSecondDateIs" + secondKind)->setChecked(true);
-        Find<QRadioButton>(window, "optFirstDateIs" + firstKind)->setChecked(true);
-        Find<QLineEdit>(window, "txbSecondDate")->setText(second);
+        Click(window, row.thousands);
+        Click(window, QString("optFirstDateIs") + row.firstKind);
+        Click(window, QString("optSecondDateIs") + row.secondKind);
+        Type(window, "txbFirstDate", "1");
+        Type(window, "txbSecondDate", row.second);
         Click(window, "cmdMoveSecondDateToFirst");
-        QCOMPARE(BoxText(window, "txbFirstDate"), moved);
-        QCOMPARE(BoxText(window, "txbSecondDate"), QString());
-        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbDateDiffDays"));
+        const QString message = row.message;
+        QCOMPARE(BoxText(window, "txbFirstDate"), QString(row.first));
+        QCOMPARE(BoxText(window, "txbSecondDate"), QString(message.isEmpty() ? "" : row.second));
+        QCOMPARE(Focused(), Find<QWidget>(window, row.focus));
+        QCOMPARE(fakes_.messageBoxes->shown,
+                 message.isEmpty() ? QStringList() : QStringList{"Error!|" + message});
     }
 
-    void moveOfABadDateShowsItsMessageAndKeepsBothBoxes_data() {
-        QTest::addColumn<QString>("secondKind");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<QString>("firstKind");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("not valid") << "CE"
-                                   << "2013-02-29"
-                                   << "CE"
-                                   << "Error!|Second date is not valid in calendar specified.";
-        QTest::newRow("not valid AN")
-            << "AN"
-            << "10520-11-01"
-            << "CE"
-            << "Error!|Second date is not valid in the Annus Novus Calendar.";
-        QTest::newRow("out of range") << "JDN"
-                                      << "2100000001"
-                                      << "CE"
-                                      << "Error!|Second date is out of range.";
-        QTest::newRow("no yyyyddd form") << "CE"
-                                         << "10000-01-01"
-                                         << "DIY"
-                                         << "Error!|Result is out of range.";
-    }
-
-    void moveOfABadDateShowsItsMessageAndKeepsBothBoxes() {
-        QFETCH(QString, secondKind);
-        QFETCH(QString, second);
-        QFETCH(QString, firstKind);
-        QFETCH(QString, message);
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Click(window, "optFirstDateIs" + firstKind);
-        Click(window, "optSecondDateIs" + secondKind);
-        Find<QLineEdit>(window, "txbFirstDate")->setText("1");
-        Find<QLineEdit>(window, "txbSecondDate")->setText(second);
-        Click(window, "cmdMoveSecondDateToFirst");
-        QCOMPARE(fakes_.messageBoxes->shown, QStringList{message});
-        QCOMPARE(BoxText(window, "txbFirstDate"), QString("1"));
-        QCOMPARE(BoxText(window, "txbSecondDate"), second);
-        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbSecondDate"));
-    }
-
+    // Help and Calendars open once, beside the main window and not modal;
+    // Quit closes them.
     void helpAndCalendarsOpenOnceBesideTheMainWindow_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("windowClass");
@@ -144,74 +66,35 @@ class CommandsTest : public QObject {
         frmMain window(fakes_.ForWindow());
         window.move(40, 30);
         Click(window, button);
-        QWidget* opened = nullptr;
+        Click(window, button);
+        QWidgetList opened;
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top->isVisible() && windowClass == top->metaObject()->className()) {
-                QVERIFY(opened == nullptr);
-                opened = top;
+                opened << top;
             }
         }
-        QVERIFY(opened != nullptr);
-        QVERIFY(!opened->isModal());
-        QCOMPARE(opened->pos(), window.pos() + QPoint(2900 / 15, 3100 / 15));
-
-        opened->showMinimized();
-        window.move(100, 100);
-        Click(window, button);
-        QVERIFY(!opened->isMinimized());
-        QCOMPARE(opened->pos(), QPoint(40, 30) + QPoint(2900 / 15, 3100 / 15));
-        Click(window, button);
-        QCOMPARE(opened->pos(), QPoint(100, 100) + QPoint(2900 / 15, 3100 / 15));
-
-        QTest::mouseClick(Find<QPushButton>(*opened, "cmdClose"), Qt::LeftButton);
-        QVERIFY(!opened->isVisible());
-        Click(window, button);
-        QVERIFY(opened->isVisible());
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(!opened[0]->isModal());
+        QCOMPARE(opened[0]->pos(), window.pos() + QPoint(2900 / 15, 3100 / 15));
         Click(window, "cmdQuit");
-        QVERIFY(!opened->isVisible());
+        QVERIFY(!opened[0]->isVisible());
     }
 
+    // Credits are modal, 2200 twips high with the frame, and give the focus
+    // back when closed.
     void creditsAreModalSizedAndGiveTheFocusBack() {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QSize size;
-        int textHeight = 0;
-        bool modal = false;
+        int height = 0;
         QTimer::singleShot(0, [&] {
             QWidget* credits = QApplication::activeModalWidget();
             QVERIFY(credits != nullptr);
-            modal = true;
-            size = credits->frameGeometry().size();
-            textHeight = Find<QWidget>(*credits, "txbMsg")->height();
+            height = credits->frameGeometry().height();
             QTest::mouseClick(Find<QPushButton>(*credits, "cmdClose"), Qt::LeftButton);
         });
         Click(window, "cmdCredits");
-        QVERIFY(modal);
-        QCOMPARE(size.height(), 2200 / 15);
-        QCOMPARE(textHeight, 1200 / 15);
-        QTRY_COMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbFirstDate"));
-    }
-
-    void quitAndTheCloseBoxWriteTheSameSettings() {
-        QTemporaryDir folder;
-        QByteArray written[2];
-        for (int way = 0; way < 2; ++way) {
-            fakes_.settingsFilePath = folder.filePath(QString("qly5-%1.usr").arg(way));
-            frmMain window(fakes_.ForWindow());
-            Click(window, "optDateFormatIsDMY");
-            Click(window, "optSecondDateIsAN");
-            if (way == 0) {
-                Click(window, "cmdQuit");
-            } else {
-                window.close();
-            }
-            QVERIFY(!window.isVisible());
-            QFile file(fakes_.settingsFilePath);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            written[way] = file.readAll();
-        }
-        QCOMPARE(written[0], QByteArray("0\r\n1,45,44\r\n0,0,3\r\n"));
-        QCOMPARE(written[1], written[0]);
+        QCOMPARE(height, 2200 / 15);
+        QTRY_COMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
     }
 };
 

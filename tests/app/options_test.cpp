@@ -1,5 +1,4 @@
 // The display options: what each choice changes, and what it leaves alone.
-#include "fakes.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -16,94 +15,83 @@ const QList<QStringList> kOptionGroups = {
      "optSecondDateIsDIY"},
 };
 
-// The selected buttons of a group.
-QStringList Selected(const frmMain& window, const QStringList& group) {
-    QStringList selected;
-    for (const QString& name : group) {
-        if (Find<QRadioButton>(window, name)->isChecked()) {
-            selected << name;
-        }
-    }
-    return selected;
-}
+const QStringList kBoxes = {"txbFirstDate", "txbSecondDate", "txbDateDiffDays"};
+
+// samples: the captions of the three date separators afterwards.
+// clang-format off
+const struct { const char *name, *clicks, *samples, *today; } kOrderRows[] = {
+    {"day first", "optDateFormatIsDMY optSeparatorIsSlash", "31-12-2012 31/12/2012 31.12.2012", "Today is Monday,\n31/12/2012 CE (14:05)."},
+    {"month first", "optSeparatorIsDot optDateFormatIsMDY", "12-31-2012 12/31/2012 12.31.2012", "Today is Monday,\n12.31.2012 CE (14:05)."},
+    {"year first again", "optDateFormatIsMDY optDateFormatIsYMD", "2012-12-31 2012/12/31 2012.12.31", "Today is Monday,\n2012-12-31 CE (14:05)."},
+};
+// clang-format on
 
 }  // namespace
 
-class OptionsTest : public QObject {
+class OptionsTest : public WindowTest {
     Q_OBJECT
 
   private slots:
+    void orderAndSeparatorEmptyTheBoxesAndRedrawToday_data() { AddTableRows(kOrderRows); }
+
     void orderAndSeparatorEmptyTheBoxesAndRedrawToday() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        for (const char* option : {"optDateFormatIsDMY", "optSeparatorIsSlash"}) {
-            for (const char* box : {"txbFirstDate", "txbSecondDate", "txbDateDiffDays"}) {
-                Find<QLineEdit>(window, box)->setText("12");
+        const auto& row = TableRow(kOrderRows);
+        frmMain window(fakes_.ForWindow());
+        for (const QString& option : QString(row.clicks).split(' ')) {
+            for (const QString& box : kBoxes) {
+                Type(window, box, "12");
             }
             Click(window, option);
-            for (const char* box : {"txbFirstDate", "txbSecondDate", "txbDateDiffDays"}) {
+            for (const QString& box : kBoxes) {
                 QCOMPARE(BoxText(window, box), QString());
             }
         }
-        QCOMPARE(LabelText(window, "lblTodaysDate"),
-                 QString("Today is Monday,\n31/12/2012 CE (14:05)."));
-        QCOMPARE(Find<QRadioButton>(window, "optSeparatorIsDash")->text(), QString("31-12-2012"));
-        QCOMPARE(Find<QRadioButton>(window, "optSeparatorIsSlash")->text(), QString("31/12/2012"));
-        QCOMPARE(Find<QRadioButton>(window, "optSeparatorIsDot")->text(), QString("31.12.2012"));
-    }
-
-    void selectingAnOptionInCodeRunsItsHandler() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        Find<QRadioButton>(window, "optDateFormatIsMDY")->setChecked(true);
-        QCOMPARE(Find<QRadioButton>(window, "optSeparatorIsDot")->text(), QString("12.31.2012"));
-        Find<QRadioButton>(window, "optSeparatorIsDot")->setChecked(true);
-        QCOMPARE(datelib::dateSeparator, std::string("."));
+        QStringList captions;
+        for (const QString& option : kOptionGroups[1]) {
+            captions << Find<QRadioButton>(window, option)->text();
+        }
+        QCOMPARE(captions.join(' '), QString(row.samples));
+        QCOMPARE(LabelText(window, "lblTodaysDate"), QString(row.today));
     }
 
     void thousandsSeparatorKeepsTheBoxesAndShowsAtTheNextTick() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
+        frmMain window(fakes_.ForWindow());
         for (int i = 0; i < 3; ++i) {
             ClickLabel(window, "lblTodaysDate", Qt::LeftButton);  // to JDN
         }
-        Find<QLineEdit>(window, "txbDateDiffDays")->setText("1,000");
+        Type(window, "txbDateDiffDays", "1,000");
         Click(window, "optThousSepIsDot");
         QCOMPARE(BoxText(window, "txbDateDiffDays"), QString("1,000"));
         QCOMPARE(LabelText(window, "lblTodaysDate"),
                  QString("Today is Monday,\n2,456,293 JDN (14:05)."));
-        window.Clock_Timer();
-        QCOMPARE(LabelText(window, "lblTodaysDate"),
-                 QString("Today is Monday,\n2.456.293 JDN (14:05)."));
+        QTRY_COMPARE(LabelText(window, "lblTodaysDate"),
+                     QString("Today is Monday,\n2.456.293 JDN (14:05)."));
         Click(window, "optThousSepNone");
-        window.Clock_Timer();
+        ClickLabel(window, "lblTodaysDate", Qt::LeftButton);
+        ClickLabel(window, "lblTodaysDate", Qt::RightButton);  // back to JDN, redrawn
         QCOMPARE(LabelText(window, "lblWeekFromToday"),
                  QString("A week from today is\n2456300 JDN"));
     }
 
+    // Each button in turn, then the selected one again: its group has that
+    // one selected, and every group exactly one.
     void everyGroupKeepsExactlyOneSelectedButton() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
+        frmMain window(fakes_.ForWindow());
         for (const QStringList& group : kOptionGroups) {
-            // Each button in turn, then the selected one again.
             for (const QString& name : group + QStringList{group.last()}) {
                 Click(window, name);
-                QCOMPARE(Selected(window, group), QStringList{name});
                 for (const QStringList& other : kOptionGroups) {
-                    QCOMPARE(Selected(window, other).size(), 1);
+                    QStringList selected;
+                    for (const QString& button : other) {
+                        if (IsSelected(window, button)) {
+                            selected << button;
+                        }
+                    }
+                    QCOMPARE(selected.size(), 1);
+                    QVERIFY(&other != &group || selected.first() == name);
                 }
             }
         }
-        QCOMPARE(datelib::thousandsSeparator, std::string());
-    }
-
-    void dotMayServeAsBothSeparators() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        Click(window, "optSeparatorIsDot");
-        Click(window, "optThousSepIsDot");
-        QCOMPARE(datelib::dateSeparator, std::string("."));
-        QCOMPARE(datelib::thousandsSeparator, std::string("."));
     }
 };
 

@@ -1,20 +1,19 @@
 // The output window: clearing, copying whole or selected text, and the copy
 // button following the selection.
-#include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
 
-#include "fakes.h"
-#include "texts/gen_text.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
 
 namespace {
 
-constexpr int kTwips = 15;
+// The report of a conversion, and where its day number stands in it.
 const QString kReport = "2012-12-31 CE = 2,456,293 JDN, Monday";
+const QString kDayNumber = "2,456,293";
+constexpr int kDayNumberFrom = 16;
+constexpr int kDayNumberTo = 25;
 
 QPlainTextEdit* Output(const frmMain& window) {
     return Find<QPlainTextEdit>(window, "txbOutput");
@@ -23,75 +22,78 @@ QPushButton* CopyButton(const frmMain& window) {
     return Find<QPushButton>(window, "cmdCopyToClipboard");
 }
 
-// Selects characters of the output as a left-button drag does.
-void SelectInOutput(const frmMain& window, int from, int to, Qt::MouseButton button) {
+// Drags across the output from one character position to another.
+void DragInOutput(const frmMain& window, int from, int to) {
     QPlainTextEdit* output = Output(window);
-    output->setFocus();
     QTextCursor cursor = output->textCursor();
     cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    output->setTextCursor(cursor);
-    QTest::mouseRelease(output->viewport(), button, {}, QPoint(5, 5));
+    const QPoint start = output->cursorRect(cursor).center();
+    cursor.setPosition(to);
+    const QPoint end = output->cursorRect(cursor).center();
+    QTest::mousePress(output->viewport(), Qt::LeftButton, {}, start);
+    QTest::mouseMove(output->viewport(), end);
+    QTest::mouseRelease(output->viewport(), Qt::LeftButton, {}, end);
 }
 
-// The copy button's left edge in twips when centred between the maker's
-// label (ending at 3165) and the Quit button (at 8955).
-int CentredLeft(int widthTwips) {
-    return (3165 + (8955 - 3165 - widthTwips) / 2) / kTwips;
+// The copy button of that width, centred between the maker's label (ending
+// at 3165 twips) and the Quit button (at 8955), on its designed row.
+QRect Placed(int widthTwips) {
+    return QRect((3165 + (8955 - 3165 - widthTwips) / 2) / 15, 2050 / 15, widthTwips / 15,
+                 330 / 15);
 }
+
+// clang-format off
+const struct { const char* name; int entry; const char* selectedCaption; int selectedWidth; const char* caption; int width; } kCopyButtons[] = {
+    {"English", kEnglishEntry, "Copy selected text to clipboard", 3750, "Copy to clipboard", 2500},
+    {"German", kGermanEntry, "Kopieren ausgewählter Text in Zwischenablage", 5000, "Kopieren in Zwischenablage", 3500},
+    {"Spanish", kSpanishEntry, "Copie el texto seleccionado al sujetapapeles", 5000, "Copie al sujetapapeles", 3000},
+};
+// clang-format on
 
 }  // namespace
 
-class OutputTest : public QObject {
+class OutputTest : public WindowTest {
     Q_OBJECT
 
   private:
-    FakeServices fakes_;
+    std::unique_ptr<frmMain> window_;
 
   private slots:
+    // Each test starts with the report in the active window.
     void init() {
         fakes_ = FakeServices();
-        fakes_.clock->now = {2012, 12, 30, 9, 0};
+        window_ = std::make_unique<frmMain>(fakes_.ForWindow());
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        Click(*window_, "optSecondDateIsJDN");
+        Type(*window_, "txbFirstDate", "2012-12-31");
+        Click(*window_, "cmdCompute");
+        QVERIFY(OutputText(*window_).startsWith(kReport));
     }
-    void cleanup() { GEN_TEXT::currentLanguage = GEN_TEXT::English; }
 
+    void cleanup() { window_.reset(); }
+
+    // Clear focuses the first date at its end; copying the empty output
+    // empties the clipboard.
     void clearEmptiesTheOutputAndFocusesTheFirstDate() {
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Output(window)->setPlainText(kReport);
-        Find<QLineEdit>(window, "txbFirstDate")->setText("2012-12-31");
-        Click(window, "cmdClearOutputWindow");
-        QCOMPARE(OutputText(window), QString());
-        auto* first = Find<QLineEdit>(window, "txbFirstDate");
-        QCOMPARE(QApplication::focusWidget(), first);
+        Click(*window_, "cmdClearOutputWindow");
+        QCOMPARE(OutputText(*window_), QString());
+        auto* first = Find<QLineEdit>(*window_, "txbFirstDate");
+        QCOMPARE(Focused(), first);
         QCOMPARE(first->cursorPosition(), 10);
-    }
-
-    void copyPlacesTheWholeReportReplacingTheClipboard_data() {
-        QTest::addColumn<QString>("report");
-        QTest::newRow("a report") << kReport + "\n" + kReport;
-        QTest::newRow("an empty output") << QString();
-    }
-
-    void copyPlacesTheWholeReportReplacingTheClipboard() {
-        QFETCH(QString, report);
-        frmMain window(fakes_.ForWindow());
         QGuiApplication::clipboard()->setText("held before");
-        Output(window)->setPlainText(report);
-        Click(window, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), report);
+        Click(*window_, "cmdCopyToClipboard");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
     }
 
-    void copyTakesTheSelectionTheUserMade() {
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Output(window)->setPlainText(kReport);
-        SelectInOutput(window, 16, 25, Qt::LeftButton);
-        Click(window, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("2,456,293"));
-        QCOMPARE(CopyButton(window)->text(), QString("Copy to clipboard"));
-        Click(window, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), kReport);
+    // The selection the user dragged is copied by that click only.
+    void copyTakesTheSelectionThenTheWholeOutput() {
+        DragInOutput(*window_, kDayNumberFrom, kDayNumberTo);
+        Click(*window_, "cmdCopyToClipboard");
+        QCOMPARE(QGuiApplication::clipboard()->text(), kDayNumber);
+        QCOMPARE(CopyButton(*window_)->text(), QString("Copy to clipboard"));
+        QCOMPARE(Focused(), Find<QWidget>(*window_, "txbFirstDate"));
+        Click(*window_, "cmdCopyToClipboard");
+        QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(*window_));
     }
 
     // Pressing the copy button keeps the output's selection for that click
@@ -105,39 +107,32 @@ class OutputTest : public QObject {
 
     void anAbandonedPressKeepsNoSelection() {
         QFETCH(bool, clickElsewhereFirst);
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Output(window)->setPlainText(kReport);
-        SelectInOutput(window, 16, 25, Qt::LeftButton);
-        QPushButton* copy = CopyButton(window);
+        DragInOutput(*window_, kDayNumberFrom, kDayNumberTo);
+        QPushButton* copy = CopyButton(*window_);
         QTest::mousePress(copy, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseMove(copy, QPoint(-40, -40));
         QTest::mouseRelease(copy, Qt::LeftButton, {}, QPoint(-40, -40));
         QGuiApplication::clipboard()->setText("held before");
         QCoreApplication::processEvents();
         if (clickElsewhereFirst) {
-            QTest::mouseClick(Find<QLineEdit>(window, "txbSecondDate"), Qt::LeftButton);
+            QTest::mouseClick(Find<QLineEdit>(*window_, "txbSecondDate"), Qt::LeftButton);
         }
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("held before"));
-        Click(window, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), kReport);
+        Click(*window_, "cmdCopyToClipboard");
+        QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(*window_));
     }
 
     // The output's own context menu and a switch to another window take the
     // focus for a moment; the selection stays for the user to copy.
     void theSelectionOutlivesItsContextMenu() {
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Output(window)->setPlainText(kReport);
-        SelectInOutput(window, 16, 25, Qt::LeftButton);
+        DragInOutput(*window_, kDayNumberFrom, kDayNumberTo);
         QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-        QCoreApplication::sendEvent(Output(window), &deactivated);
-        QCOMPARE(CopyButton(window)->text(), QString("Copy selected text to clipboard"));
+        QCoreApplication::sendEvent(Output(*window_), &deactivated);
+        QCOMPARE(CopyButton(*window_)->text(), QString("Copy selected text to clipboard"));
         QGuiApplication::clipboard()->setText("held before");
-        QWidget* viewport = Output(window)->viewport();
-        const QPoint inside(20, 5);
-        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, inside,
-                                    viewport->mapToGlobal(inside));
+        QWidget* viewport = Output(*window_)->viewport();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, {20, 5},
+                                    viewport->mapToGlobal(QPoint(20, 5)));
         QCoreApplication::sendEvent(viewport, &menuEvent);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu != nullptr);
@@ -147,65 +142,36 @@ class OutputTest : public QObject {
             }
         }
         menu->close();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("2,456,293"));
-        QCOMPARE(CopyButton(window)->text(), QString("Copy selected text to clipboard"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), kDayNumber);
+        QCOMPARE(CopyButton(*window_)->text(), QString("Copy selected text to clipboard"));
     }
 
-    void theButtonFollowsTheSelection_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("selectedCaption");
-        QTest::addColumn<int>("selectedWidth");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("width");
-        QTest::newRow("English") << int(GEN_TEXT::English) << "Copy selected text to clipboard"
-                                 << 3750 << "Copy to clipboard" << 2500;
-        QTest::newRow("German") << int(GEN_TEXT::German)
-                                << "Kopieren ausgewählter Text in Zwischenablage" << 5000
-                                << "Kopieren in Zwischenablage" << 3500;
-        QTest::newRow("Spanish") << int(GEN_TEXT::Spanish)
-                                 << "Copie el texto seleccionado al sujetapapeles" << 5000
-                                 << "Copie al sujetapapeles" << 3000;
-        QTest::newRow("Portuguese")
-            << int(GEN_TEXT::Portuguese) << "" << 5000 << "Copiar para clipboard" << 3000;
-    }
+    void theButtonFollowsTheSelection_data() { AddTableRows(kCopyButtons); }
 
     void theButtonFollowsTheSelection() {
-        QFETCH(int, language);
-        QFETCH(QString, selectedCaption);
-        QFETCH(int, selectedWidth);
-        QFETCH(QString, caption);
-        QFETCH(int, width);
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        GEN_TEXT::currentLanguage = static_cast<GEN_TEXT::LanguageCode>(language);
-        Output(window)->setPlainText(kReport);
-        SelectInOutput(window, 0, 10, Qt::LeftButton);
-        QCOMPARE(CopyButton(window)->text(), selectedCaption);
-        QCOMPARE(CopyButton(window)->width(), selectedWidth / kTwips);
-        QCOMPARE(CopyButton(window)->x(), CentredLeft(selectedWidth));
-        Find<QLineEdit>(window, "txbSecondDate")->setFocus();
-        QCOMPARE(CopyButton(window)->text(), caption);
-        QCOMPARE(CopyButton(window)->width(), width / kTwips);
-        QCOMPARE(CopyButton(window)->x(), CentredLeft(width));
-        QVERIFY(!Output(window)->textCursor().hasSelection());
+        const auto& row = TableRow(kCopyButtons);
+        ChooseLanguage(*window_, row.entry);
+        DragInOutput(*window_, 0, 10);
+        QCOMPARE(CopyButton(*window_)->text(), QString(row.selectedCaption));
+        QCOMPARE(CopyButton(*window_)->geometry(), Placed(row.selectedWidth));
+        QTest::mouseClick(Find<QLineEdit>(*window_, "txbSecondDate"), Qt::LeftButton);
+        QCOMPARE(CopyButton(*window_)->text(), QString(row.caption));
+        QCOMPARE(CopyButton(*window_)->geometry(), Placed(row.width));
+        QVERIFY(!Output(*window_)->textCursor().hasSelection());
     }
 
-    void tabLeavesTheOutputUnchanged() {
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Output(window)->setPlainText(kReport);
-        Output(window)->setFocus();
-        QTest::keyClick(Output(window), Qt::Key_Tab);
-        QCOMPARE(OutputText(window), kReport);
-        QVERIFY(QApplication::focusWidget() != Output(window));
-    }
-
-    void aRightClickLeavesTheButtonAlone() {
-        frmMain window(fakes_.ForWindow());
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        Output(window)->setPlainText(kReport);
-        SelectInOutput(window, 0, 10, Qt::RightButton);
-        QCOMPARE(CopyButton(window)->text(), QString("Copy to clipboard"));
+    // A selection made with the keyboard is left to the copy button by a
+    // right-button release; Tab then leaves the output as it was.
+    void aRightButtonAndTabLeaveTheOutputAlone() {
+        const QString report = OutputText(*window_);
+        QTest::mouseClick(Output(*window_)->viewport(), Qt::LeftButton);
+        QTest::keyClick(Output(*window_), Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(Output(*window_)->textCursor().hasSelection());
+        QTest::mouseRelease(Output(*window_)->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(CopyButton(*window_)->text(), QString("Copy to clipboard"));
+        QTest::keyClick(Output(*window_), Qt::Key_Tab);
+        QCOMPARE(OutputText(*window_), report);
+        QVERIFY(Focused() != Output(*window_));
     }
 };
 

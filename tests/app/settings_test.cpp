@@ -1,13 +1,11 @@
 // Saved settings: the defaults, what a file restores, what a bad file
 // gives, and what closing the window writes.
 #include <unistd.h>
-#include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "fakes.h"
-#include "texts/gen_text.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -22,42 +20,28 @@ QByteArray ReadAll(const QString& path) {
 }
 
 void Write(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
 }
 
-// Forbids creating files in a folder for as long as it lives; root needs the
+// Forbids or again allows creating files in a folder; root needs the
 // immutable attribute for that, where a plain user needs only the mode.
-class LockedFolder {
-  public:
-    explicit LockedFolder(QString path) : path_(std::move(path)) {
-        locked_ = geteuid() == 0 ? QProcess::execute("chattr", {"+i", path_}) == 0
-                                 : QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner);
+bool SetLocked(const QString& folder, bool locked) {
+    if (geteuid() == 0) {
+        return QProcess::execute("chattr", {locked ? "+i" : "-i", folder}) == 0;
     }
-    ~LockedFolder() {
-        if (geteuid() == 0) {
-            QProcess::execute("chattr", {"-i", path_});
-        } else {
-            QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-    }
-    LockedFolder(const LockedFolder&) = delete;
-    LockedFolder& operator=(const LockedFolder&) = delete;
-    bool locked() const { return locked_; }
-
-  private:
-    QString path_;
-    bool locked_ = false;
-};
+    return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner |
+                                             (locked ? QFile::Permissions() : QFile::WriteOwner));
+}
 
 }  // namespace
 
-class SettingsTest : public QObject {
+class SettingsTest : public WindowTest {
     Q_OBJECT
 
   private:
-    FakeServices fakes_;
     std::unique_ptr<QTemporaryDir> folder_;
 
     // Starts a window on the settings file, closes it, returns what it wrote.
@@ -74,102 +58,83 @@ class SettingsTest : public QObject {
         fakes_.clock->now = {2012, 12, 30, 9, 0};
         fakes_.settingsFilePath = folder_->filePath("config/qly5.usr");
     }
-    void cleanup() { GEN_TEXT::currentLanguage = GEN_TEXT::English; }
-
-    void noFileGivesTheDefaultsAndClosingWritesThem() { QCOMPARE(RoundTrip(), kDefaultsFile); }
-
-    void aSavedFileRestoresEveryChoice() {
-        QDir().mkpath(folder_->filePath("config"));
-        Write(fakes_.settingsFilePath, "1\r\n1,46,46\r\n2,3,0\r\n");
-        frmMain window(fakes_.ForWindow());
-        QCOMPARE(GEN_TEXT::currentLanguage, GEN_TEXT::German);
-        QCOMPARE(Find<QComboBox>(window, "cboLanguage")->currentText(), QString("Deutsch"));
-        QCOMPARE(Find<QComboBox>(window, "cboLanguage")->itemText(0), QString("Englisch"));
-        QCOMPARE(window.GetDateOrder(), datelib::DateOrder::DMY);
-        QCOMPARE(datelib::dateSeparator, std::string("."));
-        QCOMPARE(datelib::thousandsSeparator, std::string("."));
-        QCOMPARE(window.todayNotation, datelib::CalendarKind::JDN);
-        QCOMPARE(window.GetInputKind(1), datelib::CalendarKind::AN);
-        QCOMPARE(window.GetInputKind(2), datelib::CalendarKind::CE);
-        QCOMPARE(window.firstDateNotation, datelib::CalendarKind::AN);
-        QCOMPARE(LabelText(window, "lblTodaysDate"),
-                 QString("Heute ist Sonntag,\nder 2.456.292 JDN (09:00)."));
-        QCOMPARE(LabelText(window, "lblFirstDate"), QString("Erstes Datum:"));
-        window.close();
-        QCOMPARE(ReadAll(fakes_.settingsFilePath), QByteArray("1\r\n1,46,46\r\n2,3,0\r\n"));
-    }
 
     // Choices that equal the defaults select no new button; the labels must
     // still show the restored language and notation before any clock tick.
-    void restoredLabelsShowBeforeTheFirstTick() {
-        QDir().mkpath(folder_->filePath("config"));
-        Write(fakes_.settingsFilePath, "1\r\n2,45,46\r\n2,0,0\r\n");
+    void aSavedFileRestoresItsChoices_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("selected");
+        // clang-format off
+        QTest::newRow("every choice changed") << QByteArray("1\r\n1,46,46\r\n2,3,0\r\n") << "optDateFormatIsDMY optSeparatorIsDot optThousSepIsDot optFirstDateIsAN optSecondDateIsCE";
+        QTest::newRow("defaults kept") << QByteArray("1\r\n2,45,46\r\n2,0,0\r\n") << "optDateFormatIsYMD optSeparatorIsDash optThousSepIsDot optFirstDateIsCE optSecondDateIsCE";
+        // clang-format on
+    }
+
+    void aSavedFileRestoresItsChoices() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, selected);
+        Write(fakes_.settingsFilePath, file);
         frmMain window(fakes_.ForWindow());
         QCOMPARE(LabelText(window, "lblTodaysDate"),
                  QString("Heute ist Sonntag,\nder 2.456.292 JDN (09:00)."));
-        QVERIFY(Find<QRadioButton>(window, "optThousSepIsDot")->isChecked());
-        QVERIFY(!Find<QRadioButton>(window, "optThousSepIsComma")->isChecked());
+        QCOMPARE(LabelText(window, "lblFirstDate"), QString("Erstes Datum:"));
+        QCOMPARE(Find<QComboBox>(window, "cboLanguage")->currentText(), QString("Deutsch"));
+        for (const QString& option : selected.split(' ')) {
+            QVERIFY2(IsSelected(window, option), qPrintable(option));
+        }
+        QVERIFY(!IsSelected(window, "optThousSepIsComma"));
+        window.close();
+        QCOMPARE(ReadAll(fakes_.settingsFilePath), file);
     }
 
     void oddFilesFallBack_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QByteArray>("written");
-        QTest::newRow("Portuguese gives English")
-            << QByteArray("3\r\n2,45,44\r\n0,0,0\r\n") << kDefaultsFile;
-        QTest::newRow("French gives English")
-            << QByteArray("2\r\n0,47,0\r\n1,1,1\r\n") << QByteArray("0\r\n0,47,0\r\n1,1,1\r\n");
-        QTest::newRow("odd separator codes")
-            << QByteArray("4\r\n7,99,7\r\n0,0,0\r\n") << QByteArray("4\r\n2,45,44\r\n0,0,0\r\n");
-        QTest::newRow("odd notation codes")
-            << QByteArray("0\r\n2,45,44\r\n9,-1,77\r\n") << kDefaultsFile;
-        QTest::newRow("LF and blanks")
-            << QByteArray(" 4 \n 0 , 47,0\n3,4,2\n") << QByteArray("4\r\n0,47,0\r\n3,4,2\r\n");
-        QTest::newRow("truncated") << QByteArray("1\r\n") << kDefaultsFile;
-        QTest::newRow("an eighth value")
-            << QByteArray("1\r\n1,46,46\r\n2,3,0,5\r\n") << kDefaultsFile;
-        QTest::newRow("beyond 16 bits")
-            << QByteArray("1\r\n1,46,70000\r\n2,3,0\r\n") << kDefaultsFile;
-        QTest::newRow("not numbers") << QByteArray("x\r\n1,46,46\r\n2,3,0\r\n") << kDefaultsFile;
-        QTest::newRow("oversized")
-            << QByteArray("1\r\n1,46,46\r\n2,3,0\r\n") + QByteArray(5000, ' ') << kDefaultsFile;
+        const auto row = [](const char* name, const QByteArray& content,
+                            const QByteArray& written) {
+            QTest::newRow(name) << content << written;
+        };
         QByteArray noise(3000, '\0');
         for (int i = 0; i < noise.size(); ++i) {
             noise[i] = static_cast<char>((i * 7919 + 13) % 256);
         }
-        QTest::newRow("random bytes") << noise << kDefaultsFile;
+        // clang-format off
+        row("Portuguese gives English", "3\r\n2,45,44\r\n0,0,0\r\n", kDefaultsFile);
+        row("odd separator codes", "4\r\n7,99,7\r\n0,0,0\r\n", "4\r\n2,45,44\r\n0,0,0\r\n");
+        row("LF and blanks", " 4 \n 0 , 47,0\n3,4,2\n", "4\r\n0,47,0\r\n3,4,2\r\n");
+        row("truncated", "1\r\n", kDefaultsFile);
+        row("an eighth value", "1\r\n1,46,46\r\n2,3,0,5\r\n", kDefaultsFile);
+        row("an empty value", "1\r\n1,,46\r\n2,3,0\r\n", kDefaultsFile);
+        row("beyond 16 bits", "1\r\n1,46,70000\r\n2,3,0\r\n", kDefaultsFile);
+        row("trailing text", "1\r\n1,46,46x\r\n2,3,0\r\n", kDefaultsFile);
+        row("oversized", "1\r\n1,46,46\r\n2,3,0\r\n" + QByteArray(5000, ' '), kDefaultsFile);
+        row("random bytes", noise, kDefaultsFile);
+        // clang-format on
     }
 
     void oddFilesFallBack() {
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, written);
-        QDir().mkpath(folder_->filePath("config"));
-        Write(fakes_.settingsFilePath, content);
+        if (!content.isNull()) {
+            Write(fakes_.settingsFilePath, content);
+        }
         QCOMPARE(RoundTrip(), written);
     }
 
-    void anUnwritableFolderIsSilent() {
-        fakes_.settingsFilePath = "/proc/quillday-cannot-be-here/qly5.usr";
-        frmMain window(fakes_.ForWindow());
-        window.close();
-        QVERIFY(fakes_.messageBoxes->shown.isEmpty());
-        QVERIFY(!QFile::exists(fakes_.settingsFilePath));
-    }
-
     void aWritableFileInALockedFolderIsWrittenInPlace() {
-        QDir().mkpath(folder_->filePath("config"));
         Write(fakes_.settingsFilePath, kDefaultsFile);
-        const LockedFolder lock(folder_->filePath("config"));
-        if (!lock.locked()) {
+        if (!SetLocked(folder_->filePath("config"), true)) {
             QSKIP("this file system cannot lock a folder against new files");
         }
         frmMain window(fakes_.ForWindow());
         Click(window, "optThousSepNone");
         window.close();
-        QCOMPARE(ReadAll(fakes_.settingsFilePath), QByteArray("0\r\n2,45,0\r\n0,0,0\r\n"));
+        const QByteArray written = ReadAll(fakes_.settingsFilePath);
+        QVERIFY(SetLocked(folder_->filePath("config"), false));
+        QCOMPARE(written, QByteArray("0\r\n2,45,0\r\n0,0,0\r\n"));
     }
 
     void savingRemovesTheTemporaryFilesOfKilledSaves() {
-        QDir().mkpath(folder_->filePath("config"));
         const QStringList left = {"qly5.usr.Ab3dE9", "qly5.usr.zzzzzz"};
         const QStringList kept = {"qly5.usr.bak", "qly5.usr.Ab3dE9x", "notes.txt"};
         for (const QString& name : left + kept) {
@@ -181,16 +146,23 @@ class SettingsTest : public QObject {
                  QSet<QString>({"qly5.usr", "qly5.usr.bak", "qly5.usr.Ab3dE9x", "notes.txt"}));
     }
 
-    void choicesMadeBeforeClosingAreWritten() {
+    void quitWritesTheChoicesMadeBefore() {
         frmMain window(fakes_.ForWindow());
-        ChooseLanguage(window, 2);
+        ChooseLanguage(window, kSpanishEntry);
         Click(window, "optDateFormatIsMDY");
         Click(window, "optSeparatorIsSlash");
         Click(window, "optThousSepNone");
         Click(window, "optSecondDateIsDIY");
         ClickLabel(window, "lblTodaysDate", Qt::RightButton);
-        window.close();
+        Click(window, "cmdQuit");
+        QVERIFY(!window.isVisible());
         QCOMPARE(ReadAll(fakes_.settingsFilePath), QByteArray("4\r\n0,47,0\r\n4,0,4\r\n"));
+    }
+
+    void anUnwritableFolderIsSilent() {
+        fakes_.settingsFilePath = "/proc/quillday-cannot-be-here/qly5.usr";
+        QCOMPARE(RoundTrip(), QByteArray("<missing>"));
+        QVERIFY(fakes_.messageBoxes->shown.isEmpty());
     }
 };
 

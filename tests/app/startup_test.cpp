@@ -1,110 +1,86 @@
-// Start-up: the window's controls, title, defaults and focus.
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QScrollBar>
-#include <QTimer>
-#include <QUrl>
-
-#include "fakes.h"
-#include "main_window_layout.h"
-#include "texts/gen_text.h"
+// Start-up: the engine check, the window's controls, title, defaults, focus
+// and link labels.
+#include "datelib/engine.h"
+#include "engine_check.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
 
-class StartupTest : public QObject {
+class StartupTest : public WindowTest {
     Q_OBJECT
 
   private slots:
-    void everyControlStandsWhereItsTableSays() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        QCOMPARE(window.size(), QSize(716, 522));
-        for (const ControlDesign& layout : MainWindowControls()) {
-            const QString name = QString::fromUtf8(layout.name);
+    // Without its engine the program stops with one clear message.
+    void aMissingEngineIsOneMessageAndNoStart() {
+        QVERIFY(!EngineIsUsable(*fakes_.messageBoxes, [] {
+            throw datelib::EngineLoadError("Cannot load the calendar engine libdaymath.so: gone");
+        }));
+        QCOMPARE(fakes_.messageBoxes->shown,
+                 QStringList{"Quillday|Cannot load the calendar engine libdaymath.so: gone"});
+        QVERIFY(EngineIsUsable(*fakes_.messageBoxes, [] { datelib::Engine(); }));
+        QCOMPARE(fakes_.messageBoxes->shown.size(), 1);
+    }
+
+    // Design positions in twips, as the window's designer placed them.
+    void controlsStandWhereTheyWereDesigned() {
+        frmMain window(fakes_.ForWindow());
+        QCOMPARE(window.size(), QSize(10740, 7830) / 15);
+        // clang-format off
+        const struct { const char *name, *container; QRect twips; } controls[] = {
+            {"cboLanguage", "frmMain", {8925, 140, 1695, 360}},
+            {"txbFirstDate", "Frame3", {0, 420, 2450, 360}},
+            {"cmdCompute", "Frame3", {8770, 3055, 1680, 330}},
+            {"optSeparatorIsDot", "frmDateSeparator", {1800, 0, 1590, 255}},
+            {"txbOutput", "Frame6", {60, 20, 10410, 1900}},
+        };
+        // clang-format on
+        for (const auto& [name, container, t] : controls) {
             const QWidget* control = Find<QWidget>(window, name);
-            const QRect designed(layout.left / 15, layout.top / 15, layout.width / 15,
-                                 layout.height / 15);
-            if (name == "cmdCopyToClipboard") {
-                // Its left edge and width follow its caption; its row stays.
-                QCOMPARE(control->y(), designed.y());
-                QCOMPARE(control->height(), designed.height());
-            } else {
-                QCOMPARE(control->geometry(), designed);
-            }
-            const QString container =
-                layout.container.empty() ? QString("frmMain") : QString::fromUtf8(layout.container);
-            QCOMPARE(control->parentWidget()->objectName(), container);
+            QCOMPARE(control->parentWidget()->objectName(), QString(container));
+            QCOMPARE(control->geometry(),
+                     QRect(t.x() / 15, t.y() / 15, t.width() / 15, t.height() / 15));
         }
     }
 
+    // Link labels are blue and underlined on the cyan window.
     void opensWithTheDefaultsAndTheFocusInTheFirstDateBox() {
-        FakeServices fakes;
-        fakes.clock->now = {2012, 12, 30, 9, 0};
-        frmMain window(fakes.ForWindow());
+        fakes_.clock->now = {2012, 12, 30, 9, 0};
+        frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(window.windowTitle(), QString("Quillday 7.3"));
-        QCOMPARE(GEN_TEXT::currentLanguage, GEN_TEXT::English);
-        QCOMPARE(window.GetDateOrder(), datelib::DateOrder::YMD);
-        QCOMPARE(datelib::dateSeparator, std::string("-"));
-        QCOMPARE(datelib::thousandsSeparator, std::string(","));
-        QVERIFY(Find<QRadioButton>(window, "optSeparatorIsDash")->isChecked());
-        QVERIFY(Find<QRadioButton>(window, "optThousSepIsComma")->isChecked());
-        QCOMPARE(window.GetInputKind(1), datelib::CalendarKind::CE);
-        QCOMPARE(window.GetInputKind(2), datelib::CalendarKind::CE);
-        QCOMPARE(window.todayNotation, datelib::CalendarKind::CE);
-        for (const char* box : {"txbFirstDate", "txbSecondDate", "txbDateDiffDays"}) {
-            QCOMPARE(BoxText(window, box), QString());
+        QCOMPARE(Find<QComboBox>(window, "cboLanguage")->currentText(), QString("English"));
+        for (const char* option : {"optDateFormatIsYMD", "optSeparatorIsDash", "optThousSepIsComma",
+                                   "optFirstDateIsCE", "optSecondDateIsCE"}) {
+            QVERIFY2(IsSelected(window, option), option);
         }
-        QCOMPARE(OutputText(window), QString());
-        QCOMPARE(window.maxInputLength, int16_t{18});
-        QCOMPARE(window.settingsFilePath, fakes.settingsFilePath);
-        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbFirstDate"));
+        QCOMPARE(LabelText(window, "lblTodaysDate"),
+                 QString("Today is Sunday,\n2012-12-30 CE (09:00)."));
+        QCOMPARE(Boxes(window) + OutputText(window), QString("||"));
+        QCOMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
+        QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 255, 255));
+        const QLabel* link = Find<QLabel>(window, "lblVarnholtWorks");
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(link->font().underline());
     }
 
-    void clockTicksEverySecond() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        const auto* clock = window.findChild<QTimer*>("Clock");
-        QVERIFY(clock != nullptr);
-        QVERIFY(clock->isActive());
-        QCOMPARE(clock->interval(), 1000);
-    }
-
+    // Only the left button opens the user guide; a failure is reported.
     void linkLabelsOpenTheUserGuide() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
+        frmMain window(fakes_.ForWindow());
         for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
             ClickLabel(window, "lblOnlineDocumentation", button);
             ClickLabel(window, "lblVarnholtWorks", button);
         }
-        QVERIFY(fakes.webOpener->opened.isEmpty());
+        QVERIFY(fakes_.webOpener->opened.isEmpty());
         ClickLabel(window, "lblOnlineDocumentation", Qt::LeftButton);
         ClickLabel(window, "lblVarnholtWorks", Qt::LeftButton);
-        QCOMPARE(fakes.webOpener->opened.size(), 2);
-        for (const QString& address : fakes.webOpener->opened) {
-            const QUrl url(address);
-            QVERIFY(url.isLocalFile());
-            QVERIFY(QFile::exists(url.toLocalFile()));
+        QCOMPARE(fakes_.webOpener->opened.size(), 2);
+        for (const QString& address : fakes_.webOpener->opened) {
+            QVERIFY(QFile::exists(QUrl(address).toLocalFile()));
         }
-        QVERIFY(fakes.messageBoxes->shown.isEmpty());
-        fakes.webOpener->succeeds = false;
+        QVERIFY(fakes_.messageBoxes->shown.isEmpty());
+        fakes_.webOpener->succeeds = false;
         ClickLabel(window, "lblOnlineDocumentation", Qt::LeftButton);
-        QCOMPARE(fakes.messageBoxes->shown.size(), 1);
-    }
-
-    void linkLabelsAreBlueAndUnderlinedOnCyan() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 255, 255));
-        for (const char* name : {"lblVarnholtWorks", "lblOnlineDocumentation"}) {
-            const QLabel* link = Find<QLabel>(window, name);
-            QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-            QVERIFY(link->font().underline());
-        }
-        QCOMPARE(Find<QLabel>(window, "lblFirstDate")->palette().color(QPalette::WindowText),
-                 QColor(0, 0, 0));
+        QCOMPARE(fakes_.messageBoxes->shown.size(), 1);
     }
 };
 

@@ -1,101 +1,77 @@
 // The today labels in every notation, the Today buttons and the greetings of
 // the special days, with the clock fixed at Monday 31 December 2012, 14:05.
-#include "datelib/date_values.h"
-#include "fakes.h"
-#include "texts/gen_text.h"
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "texts/line_end.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
 
-class TodayTest : public QObject {
+namespace {
+
+// Both labels, in the order of left clicks: CE, JC, AN, JDN, yyyyddd.
+const QString kCycle[] = {
+    "Today is Monday,\n2012-12-31 CE (14:05).|A week from today is\n2013-01-07 CE.",
+    "Today is Monday,\n2012-12-18 JC (14:05).|A week from today is\n2012-12-25 JC.",
+    "Today is Intercalarius,\n10531-11-01 AN (14:05).|A (5-day) week from today is\n10532-01-05 "
+    "AN.",
+    "Today is Monday,\n2,456,293 JDN (14:05).|A week from today is\n2,456,300 JDN",
+    "Today is Monday,\n2012366 (14:05).|A week from today is\n2013007",
+};
+
+// The greeting's title on a day of 2026; language: its code in the settings.
+// clang-format off
+const struct { const char* name; const char* language; int month, day; const char* title; } kGreetings[] = {
+    {"1 January", "0", 1, 1, "This is Calendar Day."},
+    {"2 June", "0", 6, 2, "This is Refundatio Day."},
+    {"27 November", "0", 11, 27, "This is Independence Day."},
+    {"in German", "1", 11, 27, "Dies ist der Unabhängigkeitstag."},
+    {"in Spanish", "4", 6, 2, "Este es el día de la Refundación."},
+    {"the day after", "0", 11, 28, ""},
+    {"the day before", "0", 6, 1, ""},
+};
+// clang-format on
+
+QString Labels(const frmMain& window) {
+    return LabelText(window, "lblTodaysDate") + "|" + LabelText(window, "lblWeekFromToday");
+}
+
+}  // namespace
+
+class TodayTest : public WindowTest {
     Q_OBJECT
 
   private slots:
-    void labelsCycleForwardOnLeftClicks_data() {
-        QTest::addColumn<QString>("clickedLabel");
-        QTest::addColumn<int>("clicks");
-        QTest::addColumn<QString>("today");
-        QTest::addColumn<QString>("weekAhead");
-        const struct {
-            const char* row;
-            int clicks;
-            const char* today;
-            const char* weekAhead;
-        } rows[] = {
-            {"CE", 0, "Today is Monday,\n2012-12-31 CE (14:05).",
-             "A week from today is\n2013-01-07 CE."},
-            {"JC", 1, "Today is Monday,\n2012-12-18 JC (14:05).",
-             "A week from today is\n2012-12-25 JC."},
-            {"AN", 2, "Today is Intercalarius,\n10531-11-01 AN (14:05).",
-             "A (5-day) week from today is\n10532-01-05 AN."},
-            {"JDN", 3, "Today is Monday,\n2,456,293 JDN (14:05).",
-             "A week from today is\n2,456,300 JDN"},
-            {"yyyyddd", 4, "Today is Monday,\n2012366 (14:05).", "A week from today is\n2013007"},
-            {"CE again", 5, "Today is Monday,\n2012-12-31 CE (14:05).",
-             "A week from today is\n2013-01-07 CE."},
-        };
-        for (const char* label : {"lblTodaysDate", "lblWeekFromToday"}) {
-            for (const auto& r : rows) {
-                QTest::addRow("%s on %s", r.row, label)
-                    << QString(label) << r.clicks << QString(r.today) << QString(r.weekAhead);
-            }
+    // Left clicks on either label go forward through the notations, right
+    // clicks back.
+    void labelClicksCycleTheNotation() {
+        frmMain window(fakes_.ForWindow());
+        QCOMPARE(Labels(window), kCycle[0]);
+        for (int i = 1; i <= 5; ++i) {
+            ClickLabel(window, i % 2 ? "lblTodaysDate" : "lblWeekFromToday", Qt::LeftButton);
+            QCOMPARE(Labels(window), kCycle[i % 5]);
         }
-    }
-
-    void labelsCycleForwardOnLeftClicks() {
-        QFETCH(QString, clickedLabel);
-        QFETCH(int, clicks);
-        QFETCH(QString, today);
-        QFETCH(QString, weekAhead);
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        for (int i = 0; i < clicks; ++i) {
-            ClickLabel(window, clickedLabel, Qt::LeftButton);
+        for (int i = 1; i <= 5; ++i) {
+            ClickLabel(window, i % 2 ? "lblWeekFromToday" : "lblTodaysDate", Qt::RightButton);
+            QCOMPARE(Labels(window), kCycle[5 - i]);
         }
-        QCOMPARE(LabelText(window, "lblTodaysDate"), today);
-        QCOMPARE(LabelText(window, "lblWeekFromToday"), weekAhead);
-    }
-
-    void rightClicksCycleBackward() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        const datelib::CalendarKind expected[] = {
-            datelib::CalendarKind::DIY, datelib::CalendarKind::JDN, datelib::CalendarKind::AN,
-            datelib::CalendarKind::JC, datelib::CalendarKind::CE};
-        for (const datelib::CalendarKind kind : expected) {
-            ClickLabel(window, "lblWeekFromToday", Qt::RightButton);
-            QCOMPARE(window.todayNotation, kind);
-        }
-        QCOMPARE(LabelText(window, "lblTodaysDate"),
-                 QString("Today is Monday,\n2012-12-31 CE (14:05)."));
-    }
-
-    void germanLabelsCarryTheArticle() {
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        GEN_TEXT::currentLanguage = GEN_TEXT::German;
-        window.RefreshTodayDisplay();
-        QCOMPARE(LabelText(window, "lblTodaysDate"),
-                 QString("Heute ist Montag,\nder 2012-12-31 CE (14:05)."));
-        QCOMPARE(LabelText(window, "lblWeekFromToday"),
-                 QString("Eine Woche weiter als heute ist\nder 2013-01-07 CE."));
-        GEN_TEXT::currentLanguage = GEN_TEXT::English;
+        ChooseLanguage(window, kGermanEntry);
+        QCOMPARE(Labels(window),
+                 "Heute ist Montag,\nder 2012-12-31 CE (14:05).|Eine Woche weiter "
+                 "als heute ist\nder 2013-01-07 CE.");
     }
 
     // The clock turns to the new day during the first tick's redraw: that
     // redraw still shows one whole reading, and the next tick the new day.
     void eachTickShowsOneReadingOfTheClock() {
-        FakeServices fakes;
-        fakes.clock->now = {2012, 12, 31, 23, 59};
-        frmMain window(fakes.ForWindow());
-        fakes.clock->coming = {{2012, 12, 31, 23, 59}};
-        fakes.clock->now = {2013, 1, 1, 0, 0};
-        QTRY_VERIFY(fakes.clock->coming.isEmpty());
-        QCOMPARE(LabelText(window, "lblTodaysDate"),
-                 QString("Today is Monday,\n2012-12-31 CE (23:59)."));
-        QCOMPARE(LabelText(window, "lblWeekFromToday"),
-                 QString("A week from today is\n2013-01-07 CE."));
+        fakes_.clock->now = {2012, 12, 31, 23, 59};
+        frmMain window(fakes_.ForWindow());
+        fakes_.clock->coming = {{2012, 12, 31, 23, 59}};
+        fakes_.clock->now = {2013, 1, 1, 0, 0};
+        QTRY_VERIFY(fakes_.clock->coming.isEmpty());
+        QCOMPARE(Labels(window),
+                 "Today is Monday,\n2012-12-31 CE (23:59).|A week from today is\n2013-01-07 CE.");
         QTRY_COMPARE(LabelText(window, "lblTodaysDate"),
                      QString("Today is Tuesday,\n2013-01-01 CE (00:00)."));
     }
@@ -103,65 +79,47 @@ class TodayTest : public QObject {
     void todayButtonWritesTodayInTheBoxNotation_data() {
         QTest::addColumn<QString>("notation");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("CE") << "CE"
-                            << "2012-12-31";
-        QTest::newRow("JC") << "JC"
-                            << "2012-12-18";
-        QTest::newRow("AN") << "AN"
-                            << "10531-11-01";
-        QTest::newRow("JDN") << "JDN"
-                             << "2,456,293";
-        QTest::newRow("yyyyddd") << "DIY"
-                                 << "2012366";
+        for (const auto& [notation, expected] :
+             {std::pair{"CE", "2012-12-31"}, {"JDN", "2,456,293"}, {"DIY", "2012366"}}) {
+            QTest::newRow(notation) << QString(notation) << QString(expected);
+        }
     }
 
     void todayButtonWritesTodayInTheBoxNotation() {
         QFETCH(QString, notation);
         QFETCH(QString, expected);
-        FakeServices fakes;
-        frmMain window(fakes.ForWindow());
-        for (const char* box : {"First", "Second"}) {
-            Find<QRadioButton>(window, QString("opt%1DateIs%2").arg(box, notation))
-                ->setChecked(true);
-        }
-        Find<QLineEdit>(window, "txbDateDiffDays")->setText("12");
+        frmMain window(fakes_.ForWindow());
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Click(window, "optFirstDateIs" + notation);
+        Click(window, "optSecondDateIs" + notation);
+        Type(window, "txbDateDiffDays", "12");
         Click(window, "cmdToday(1)");
         QCOMPARE(BoxText(window, "txbSecondDate"), expected);
         QCOMPARE(BoxText(window, "txbDateDiffDays"), QString());
+        QCOMPARE(Focused(), Find<QWidget>(window, "txbSecondDate"));
         Click(window, "cmdToday(0)");
         QCOMPARE(BoxText(window, "txbFirstDate"), expected);
     }
 
-    void specialDaysGreetAtStartUp_data() {
-        QTest::addColumn<int>("month");
-        QTest::addColumn<int>("day");
-        QTest::addColumn<QString>("greeting");
-        const QString le = QString::fromUtf8(kLineEnd);
-        QTest::newRow("1 January") << 1 << 1
-                                   << "This is Calendar Day." + le +
-                                          "The Annus Novus Decimal Calendar was introduced on "
-                                          "10520-01-01 AN (2001-01-01 CE)." +
-                                          le + le;
-        QTest::newRow("2 June") << 6 << 2
-                                << "This is Refundatio Day." + le +
-                                       "The Reformation and Refoundation of Velmora occurred on "
-                                       "10518-05-07 AN (1999-06-02 CE)." +
-                                       le + le;
-        QTest::newRow("27 November")
-            << 11 << 27
-            << "This is Independence Day." + le +
-                   "The Empire of Velmora was founded on 10500-10-03 AN (1981-11-27 CE)." + le + le;
-        QTest::newRow("another day") << 11 << 28 << QString();
-    }
+    // The greeting is its title, its text (naming the Common Era date of the day
+    // it marks), and an empty line; the settings file gives the language.
+    void specialDaysGreetAtStartUp_data() { AddTableRows(kGreetings); }
 
     void specialDaysGreetAtStartUp() {
-        QFETCH(int, month);
-        QFETCH(int, day);
-        QFETCH(QString, greeting);
-        FakeServices fakes;
-        fakes.clock->now = {2026, month, day, 8, 30};
-        frmMain window(fakes.ForWindow());
-        QCOMPARE(OutputText(window), greeting);
+        const auto& row = TableRow(kGreetings);
+        const QString title = row.title;
+        QTemporaryDir folder;
+        fakes_.clock->now = {2026, row.month, row.day, 8, 30};
+        fakes_.settingsFilePath = folder.filePath("qly5.usr");
+        QFile file(fakes_.settingsFilePath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(row.language + QByteArray("\r\n2,45,44\r\n0,0,0\r\n"));
+        file.close();
+        frmMain window(fakes_.ForWindow());
+        const QStringList lines = OutputText(window).split(QString::fromUtf8(kLineEnd));
+        QCOMPARE(lines.first(), title);
+        QCOMPARE(lines.size(), title.isEmpty() ? 1 : 4);
+        QCOMPARE(lines.value(1).contains(" CE)"), title.size() > 0);
     }
 };
 

@@ -1,15 +1,10 @@
 #ifndef TESTS_APP_WINDOW_TEST_HELPERS_H
 #define TESTS_APP_WINDOW_TEST_HELPERS_H
 
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
+#include <QtWidgets>
 
+#include "fakes.h"
 #include "frm_main.h"
 
 namespace quillday::testing {
@@ -32,8 +27,22 @@ inline QString BoxText(const QWidget& window, const QString& name) {
     return Find<QLineEdit>(window, name)->text();
 }
 
+// The first date, days and second date boxes as "first|days|second".
+inline QString Boxes(const QWidget& window) {
+    return BoxText(window, "txbFirstDate") + "|" + BoxText(window, "txbDateDiffDays") + "|" +
+           BoxText(window, "txbSecondDate");
+}
+
 inline QString OutputText(const QWidget& window) {
     return Find<QPlainTextEdit>(window, "txbOutput")->toPlainText();
+}
+
+inline bool IsSelected(const QWidget& window, const QString& name) {
+    return Find<QAbstractButton>(window, name)->isChecked();
+}
+
+inline QWidget* Focused() {
+    return QApplication::focusWidget();
 }
 
 // Clicks a button near its left edge, where an option button has its dot.
@@ -44,6 +53,35 @@ inline void Click(const QWidget& window, const QString& name) {
 
 inline void ClickLabel(const QWidget& window, const QString& name, Qt::MouseButton button) {
     QTest::mouseClick(Find<QLabel>(window, name), button);
+}
+
+// Types into a box key by key, through its key filter.
+inline void Type(const QWidget& window, const QString& box, const QString& text) {
+    QTest::keyClicks(Find<QLineEdit>(window, box), text);
+}
+
+// Pastes a text into a box with Ctrl+V, which passes the key filter whole.
+inline void Paste(const QWidget& window, const QString& box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(Find<QLineEdit>(window, box), Qt::Key_V, Qt::ControlModifier);
+}
+
+// The entries of the language list, in their fixed order.
+enum ListEntry { kEnglishEntry = 0, kGermanEntry = 1, kSpanishEntry = 2 };
+
+// Data rows from a table whose entries begin with their name: one row each,
+// fetched back in the test by TableRow.
+template <typename Row, std::size_t N>
+void AddTableRows(const Row (&table)[N]) {
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i) {
+        QTest::newRow(table[i].name) << static_cast<int>(i);
+    }
+}
+
+template <typename Row, std::size_t N>
+const Row& TableRow(const Row (&table)[N]) {
+    return table[*static_cast<int*>(QTest::qData("row", QMetaType::Int))];
 }
 
 // Chooses an entry of the language list as a user does: opens its popup and
@@ -57,6 +95,17 @@ inline void ChooseLanguage(const QWidget& window, int index) {
     QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, entry.center());
     QTRY_VERIFY(!entries->window()->isVisible());
 }
+
+// A test class whose every test starts with fresh fakes.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  protected:
+    FakeServices fakes_;
+
+  private slots:
+    void init() { fakes_ = FakeServices(); }
+};
 
 }  // namespace quillday::testing
 
