@@ -81,6 +81,9 @@ class StartupTest : public WindowTest {
         fakes_.webOpener->succeeds = false;
         ClickLabel(window, "lblOnlineDocumentation", Qt::LeftButton);
         QCOMPARE(fakes_.messageBoxes->shown.size(), 1);
+        QVERIFY(fakes_.messageBoxes->shown[0].endsWith(
+            "|Error launching web browser. Please make sure that your web browser is correctly "
+            "installed and configured"));
     }
 };
 

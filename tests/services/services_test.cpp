@@ -1,11 +1,9 @@
-// The drive lookup over fake drive tables, and the web-page opener's failure.
+// The drive lookup over fake drive tables.
 #include <QGuiApplication>
 #include <QTest>
 #include <map>
 
-#include "../app/fakes.h"
 #include "services/drives.h"
-#include "services/web_links.h"
 
 namespace quillday::testing {
 
@@ -42,29 +40,6 @@ class ServicesTest : public QObject {
             {{'A', DriveType::Removable}, {'N', DriveType::Network}, {'R', DriveType::RamDisk}},
         };
         QCOMPARE(QString::fromStdString(FirstFixedDrive(Machine(machines[machine]))), drive);
-    }
-
-    void firstFixedDriveAsksEachLetterOnce() {
-        QString asked;
-        FirstFixedDrive([&asked](char letter) -> std::optional<DriveType> {
-            asked += QChar(letter);
-            return std::nullopt;
-        });
-        QCOMPARE(asked, QString("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-    }
-
-    void aBrowserThatFailsIsReportedOnce() {
-        FakeWebOpener opener;
-        FakeMessageBoxes boxes;
-        OpenWebPage("https://example.org/", opener, boxes);
-        QVERIFY(boxes.shown.isEmpty());
-        opener.succeeds = false;
-        OpenWebPage("nohandler://nowhere", opener, boxes);
-        QCOMPARE(opener.opened, QStringList({"https://example.org/", "nohandler://nowhere"}));
-        QCOMPARE(boxes.shown.size(), 1);
-        QVERIFY(boxes.shown[0].endsWith(
-            "|Error launching web browser. Please make sure that your web browser is correctly "
-            "installed and configured"));
     }
 };
 

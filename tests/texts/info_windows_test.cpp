@@ -7,11 +7,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextCursor>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
-#include "texts/design.h"
 #include "texts/frm_calendars.h"
 #include "texts/frm_credits.h"
 #include "texts/frm_help.h"
@@ -137,38 +135,6 @@ class InfoWindowsTest : public QObject {
         QVERIFY(Activate(*window));  // still loaded, where it was
         QCOMPARE(window->pos(), position);
         QVERIFY(!ShownText(*window).isEmpty());
-    }
-
-    void CloseEndsModalCredits() {
-        frmCredits credits;
-        int calls = 0;
-        credits.SetAfterClose([&] { ++calls; });
-        QTimer::singleShot(0, &credits,
-                           [&] { QTest::mouseClick(credits.cmdClose, Qt::LeftButton); });
-        credits.exec();
-        QVERIFY(credits.isHidden());
-        QCOMPARE(calls, 1);
-    }
-
-    void ClientHeightIsWhatTheFrameLeaves() {
-        const struct {
-            int outer, frame, client;
-        } rows[] = {{146, 30, 116}, {146, 0, 146}, {20, 30, 0}};
-        for (const auto& r : rows) {
-            QCOMPARE(ClientHeight(r.outer, r.frame), r.client);
-        }
-    }
-
-    // The height the main window gives the Credits window includes its
-    // frame, as a classic form's Height does (offscreen windows have a thin
-    // frame too).
-    void CreditsOuterHeightIncludesTheFrame() {
-        constexpr int kOuterHeight = 2200 / kTwipsPerPixel;
-        frmCredits credits;
-        credits.SetOuterHeight(kOuterHeight);
-        QVERIFY(Activate(credits));
-        QVERIFY(credits.frameGeometry().height() > credits.height());
-        QCOMPARE(credits.frameGeometry().height(), kOuterHeight);
     }
 };
 
