@@ -73,8 +73,9 @@ class InfoTextsTest : public QObject {
             const QString shown = ShownText(*window);
             QCOMPARE(window->windowTitle(), QString(r.caption));
             QCOMPARE(window->cmdClose->text(), QString(r.close));
-            QVERIFY2(shown.startsWith(r.begin) && shown.contains(r.passage) && shown.endsWith(r.end),
-                     qPrintable(shown.left(80) + " ... " + shown.right(80)));
+            QVERIFY2(
+                shown.startsWith(r.begin) && shown.contains(r.passage) && shown.endsWith(r.end),
+                qPrintable(shown.left(80) + " ... " + shown.right(80)));
             QCOMPARE(shown.isEmpty(), r.language == GEN_TEXT::French);
         }
     }
@@ -112,9 +113,11 @@ class InfoTextsTest : public QObject {
         }
         const QUrl rules(AnnusNovusRulesAddress());
         QCOMPARE(rules.adjusted(QUrl::RemoveFragment), QUrl(UserGuideAddress()));
-        const QString section = text.mid(text.indexOf("id=\"" + rules.fragment() + "\"")).simplified();
-        QVERIFY(section.contains("(i) the year + 281 is divisible by 4 but not by 100 or (ii) the "
-                                 "year + 281 is divisible by 400."));
+        const QString section =
+            text.mid(text.indexOf("id=\"" + rules.fragment() + "\"")).simplified();
+        QVERIFY(
+            section.contains("(i) the year + 281 is divisible by 4 but not by 100 or (ii) the "
+                             "year + 281 is divisible by 400."));
         QVERIFY(section.contains("2000-12-19 JC = 2001-01-01 CE = 10520-01-01 AN"));
     }
 };
