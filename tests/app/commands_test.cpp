@@ -51,33 +51,25 @@ class CommandsTest : public WindowTest {
 
     // Help and Calendars open once, beside the main window and not modal;
     // Quit closes them.
-    void helpAndCalendarsOpenOnceBesideTheMainWindow_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("windowClass");
-        QTest::newRow("Help") << "cmdHelp"
-                              << "quillday::frmHelp";
-        QTest::newRow("Calendars") << "cmdCalendars"
-                                   << "quillday::frmCalendars";
-    }
-
     void helpAndCalendarsOpenOnceBesideTheMainWindow() {
-        QFETCH(QString, button);
-        QFETCH(QString, windowClass);
-        frmMain window(fakes_.ForWindow());
-        window.move(40, 30);
-        Click(window, button);
-        Click(window, button);
-        QWidgetList opened;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->isVisible() && windowClass == top->metaObject()->className()) {
-                opened << top;
+        for (const auto& [button, windowClass] : {std::pair{"cmdHelp", "quillday::frmHelp"},
+                                                  {"cmdCalendars", "quillday::frmCalendars"}}) {
+            frmMain window(fakes_.ForWindow());
+            window.move(40, 30);
+            Click(window, button);
+            Click(window, button);
+            QWidgetList opened;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->isVisible() && QString(windowClass) == top->metaObject()->className()) {
+                    opened << top;
+                }
             }
+            QCOMPARE(opened.size(), 1);
+            QVERIFY(!opened[0]->isModal());
+            QCOMPARE(opened[0]->pos(), window.pos() + QPoint(2900 / 15, 3100 / 15));
+            Click(window, "cmdQuit");
+            QVERIFY(!opened[0]->isVisible());
         }
-        QCOMPARE(opened.size(), 1);
-        QVERIFY(!opened[0]->isModal());
-        QCOMPARE(opened[0]->pos(), window.pos() + QPoint(2900 / 15, 3100 / 15));
-        Click(window, "cmdQuit");
-        QVERIFY(!opened[0]->isVisible());
     }
 
     // Credits are modal, 2200 twips high with the frame, and give the focus

@@ -80,22 +80,14 @@ class LanguageTest : public WindowTest {
         }
     }
 
-    void theUnitWordReadsTheDayCount_data() {
-        QTest::addColumn<QString>("days");
-        QTest::addColumn<QString>("word");
-        for (const auto& [days, word] : kUnitWords) {
-            QTest::newRow(days) << QString(days) << QString(word);
-        }
-    }
-
     void theUnitWordReadsTheDayCount() {
-        QFETCH(QString, days);
-        QFETCH(QString, word);
-        frmMain window(fakes_.ForWindow());
-        Paste(window, "txbDateDiffDays", days);
-        QCOMPARE(BoxText(window, "txbDateDiffDays"), days);
-        ChooseLanguage(window, kGermanEntry);
-        QCOMPARE(LabelText(window, "lblDayOrDays"), word);
+        for (const auto& [days, word] : kUnitWords) {
+            frmMain window(fakes_.ForWindow());
+            Paste(window, "txbDateDiffDays", days);
+            QCOMPARE(BoxText(window, "txbDateDiffDays"), QString(days));
+            ChooseLanguage(window, kGermanEntry);
+            QCOMPARE(LabelText(window, "lblDayOrDays"), QString(word));
+        }
     }
 
     void choosingTheSameLanguageOnlyMovesTheFocus() {

@@ -99,27 +99,22 @@ class OutputTest : public WindowTest {
     // Pressing the copy button keeps the output's selection for that click
     // only: a press that slides off and is released elsewhere copies nothing,
     // and the next copy takes the whole output, as its caption says.
-    void anAbandonedPressKeepsNoSelection_data() {
-        QTest::addColumn<bool>("clickElsewhereFirst");
-        QTest::newRow("copy again at once") << false;
-        QTest::newRow("click elsewhere, then copy") << true;
-    }
-
     void anAbandonedPressKeepsNoSelection() {
-        QFETCH(bool, clickElsewhereFirst);
-        DragInOutput(*window_, kDayNumberFrom, kDayNumberTo);
-        QPushButton* copy = CopyButton(*window_);
-        QTest::mousePress(copy, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseMove(copy, QPoint(-40, -40));
-        QTest::mouseRelease(copy, Qt::LeftButton, {}, QPoint(-40, -40));
-        QGuiApplication::clipboard()->setText("held before");
-        QCoreApplication::processEvents();
-        if (clickElsewhereFirst) {
-            QTest::mouseClick(Find<QLineEdit>(*window_, "txbSecondDate"), Qt::LeftButton);
+        for (const bool clickElsewhereFirst : {false, true}) {
+            DragInOutput(*window_, kDayNumberFrom, kDayNumberTo);
+            QPushButton* copy = CopyButton(*window_);
+            QTest::mousePress(copy, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseMove(copy, QPoint(-40, -40));
+            QTest::mouseRelease(copy, Qt::LeftButton, {}, QPoint(-40, -40));
+            QGuiApplication::clipboard()->setText("held before");
+            QCoreApplication::processEvents();
+            if (clickElsewhereFirst) {
+                QTest::mouseClick(Find<QLineEdit>(*window_, "txbSecondDate"), Qt::LeftButton);
+            }
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString("held before"));
+            Click(*window_, "cmdCopyToClipboard");
+            QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(*window_));
         }
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("held before"));
-        Click(*window_, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(*window_));
     }
 
     // The output's own context menu and a switch to another window take the

@@ -1,5 +1,5 @@
-// Start-up: the engine check, the window's controls, title, defaults, focus
-// and link labels.
+// Start-up: the engine check, the window's title, defaults, focus and link
+// labels.
 #include "datelib/engine.h"
 #include "engine_check.h"
 #include "window_test_helpers.h"
@@ -19,27 +19,6 @@ class StartupTest : public WindowTest {
                  QStringList{"Quillday|Cannot load the calendar engine libdaymath.so: gone"});
         QVERIFY(EngineIsUsable(*fakes_.messageBoxes, [] { datelib::Engine(); }));
         QCOMPARE(fakes_.messageBoxes->shown.size(), 1);
-    }
-
-    // Design positions in twips, as the window's designer placed them.
-    void controlsStandWhereTheyWereDesigned() {
-        frmMain window(fakes_.ForWindow());
-        QCOMPARE(window.size(), QSize(10740, 7830) / 15);
-        // clang-format off
-        const struct { const char *name, *container; QRect twips; } controls[] = {
-            {"cboLanguage", "frmMain", {8925, 140, 1695, 360}},
-            {"txbFirstDate", "Frame3", {0, 420, 2450, 360}},
-            {"cmdCompute", "Frame3", {8770, 3055, 1680, 330}},
-            {"optSeparatorIsDot", "frmDateSeparator", {1800, 0, 1590, 255}},
-            {"txbOutput", "Frame6", {60, 20, 10410, 1900}},
-        };
-        // clang-format on
-        for (const auto& [name, container, t] : controls) {
-            const QWidget* control = Find<QWidget>(window, name);
-            QCOMPARE(control->parentWidget()->objectName(), QString(container));
-            QCOMPARE(control->geometry(),
-                     QRect(t.x() / 15, t.y() / 15, t.width() / 15, t.height() / 15));
-        }
     }
 
     // Link labels are blue and underlined on the cyan window.

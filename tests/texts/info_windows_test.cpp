@@ -1,36 +1,83 @@
-// How the Help, Credits and Calendars windows behave: their design, a
-// language change taking effect on the next activation, the text shown from
-// its beginning, and every way of closing hiding the window and calling the
-// hook.
+// The Help, Credits and Calendars windows: the text each shows in each
+// language (English where a language has none of its own), the web addresses
+// in them, a language change taking effect on the next activation, the text
+// shown from its beginning, and every way of closing.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextCursor>
-#include <functional>
+#include <QUrl>
 #include <memory>
 
+#include "services/web_addresses.h"
 #include "texts/frm_calendars.h"
 #include "texts/frm_credits.h"
 #include "texts/frm_help.h"
-#include "window_helpers.h"
+#include "texts/info_texts.h"
+#include "texts/info_window.h"
 
 namespace quillday::test {
 namespace {
 
-using Factory = std::function<std::unique_ptr<InfoWindow>()>;
+enum class Window { Help, Credits, Calendars };
 
-template <typename Window>
-Factory FactoryOf() {
-    return [] { return std::make_unique<Window>(); };
+std::unique_ptr<InfoWindow> Make(Window window) {
+    if (window == Window::Help) {
+        return std::make_unique<frmHelp>();
+    }
+    if (window == Window::Credits) {
+        return std::make_unique<frmCredits>();
+    }
+    return std::make_unique<frmCalendars>();
+}
+
+// The window as it stands after activation in the language.
+std::unique_ptr<InfoWindow> Activated(Window window, GEN_TEXT::LanguageCode language) {
+    GEN_TEXT::currentLanguage = language;
+    auto shown = Make(window);
+    shown->Form_Activate();
+    return shown;
+}
+
+// Shows the window and waits until it is the active window.
+bool Activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+QString ShownText(const InfoWindow& window) {
+    return window.txbMsg->toPlainText();
+}
+
+// clang-format off
+// Blanks, quotes and spellings of the passages stand as written.
+const struct { Window window; GEN_TEXT::LanguageCode language; const char *caption, *close, *begin, *passage, *end; } kShownTexts[] = {
+    {Window::Help, GEN_TEXT::German, "QLY Hilfe", "Schliessen", "Ein Datum im (engl.) \"Common Era\" Kalender (CE)", "", "(brauchen Sie ein Rechtmausklick)."},
+    {Window::Help, GEN_TEXT::Portuguese, "QLY Ajuda", "Fechar", "A Common Era (CE) date is a date", "where New Year's Day  is day 001", "paste it into your browser (use a right mouse click)."},
+    {Window::Help, GEN_TEXT::English, "QLY Help", "Close", "A Common Era (CE) date is a date", "plus one day, \"Intercalarius\", at the end", "(use a right mouse click)."},
+    {Window::Credits, GEN_TEXT::Spanish, "Créditos", "Cerrar", "Diseño y programación (Mayo 2000 - Marzo 2001): los desarrolladores de Quillday\n", "\nTraducción al Alemán: los desarrolladores de Quillday\n", "Probadores de versiones beta: los desarrolladores de Quillday"},
+    {Window::Credits, GEN_TEXT::Portuguese, "???", "Fechar", "Design and programming (May 2000 - March 2001): the Quillday developers\n", "", "Beta testers: the Quillday developers\n\n"},
+    {Window::Calendars, GEN_TEXT::English, "QLY Calendars", "Close", "This software implements three calendars: the Common Era (CE)", "Intercalarius (1), in leap yars.\n\n", "paste them into your browser\n(highlight then right mouse click)."},
+    {Window::Calendars, GEN_TEXT::German, "QLY Kalender", "Schliessen", "", "Mittwoch, Donnerstag,Freitag, Samstag.", ""},
+    {Window::Calendars, GEN_TEXT::German, "QLY Kalender", "Schliessen", "", "Annus Nova Daten werden immer mit dem Datumstrennzeichen  \"-\" geschrieben.", ""},
+    {Window::Calendars, GEN_TEXT::Spanish, "QLY Calendarios", "Cerrar", "", "= 10520-1-1 AN\n\n", ""},
+    {Window::Calendars, GEN_TEXT::French, "QLY ", "???", "", "", ""},
+};
+// clang-format on
+
+QStringList AllAddresses() {
+    return {UserGuideAddress(), MakerHomePageAddress(), AnnusNovusRulesAddress(),
+            JulianGregorianCalendarsAddress(), JulianDayNumbersAddress()};
 }
 
 }  // namespace
-}  // namespace quillday::test
-
-Q_DECLARE_METATYPE(quillday::test::Factory)
-
-namespace quillday::test {
 
 class InfoWindowsTest : public QObject {
     Q_OBJECT
@@ -39,35 +86,63 @@ class InfoWindowsTest : public QObject {
     void init() { GEN_TEXT::InitTexts(); }
     void cleanup() { GEN_TEXT::InitTexts(); }
 
-    // The design values in twips, at 15 a pixel.
-    void ControlsSitWhereDesigned_data() {
-        QTest::addColumn<Factory>("make");
-        QTest::addColumn<QSize>("client");
-        QTest::addColumn<QRect>("text");
-        QTest::addColumn<QRect>("close");
-        QTest::newRow("help") << FactoryOf<frmHelp>() << QSize(568, 353) << QRect(7, 8, 547, 303)
-                              << QRect(238, 322, 81, 25);
-        QTest::newRow("credits") << FactoryOf<frmCredits>() << QSize(485, 183)
-                                 << QRect(8, 8, 463, 102) << QRect(196, 154, 81, 25);
-        QTest::newRow("calendars") << FactoryOf<frmCalendars>() << QSize(580, 387)
-                                   << QRect(8, 7, 562, 339) << QRect(245, 357, 81, 25);
+    void eachWindowShowsItsTextInTheLanguage() {
+        for (const auto& r : kShownTexts) {
+            const auto window = Activated(r.window, r.language);
+            const QString shown = ShownText(*window);
+            QCOMPARE(window->windowTitle(), QString(r.caption));
+            QCOMPARE(window->cmdClose->text(), QString(r.close));
+            QVERIFY2(
+                shown.startsWith(r.begin) && shown.contains(r.passage) && shown.endsWith(r.end),
+                qPrintable(shown.left(80) + " ... " + shown.right(80)));
+            QCOMPARE(shown.isEmpty(), r.language == GEN_TEXT::French);
+        }
     }
 
-    void ControlsSitWhereDesigned() {
-        QFETCH(Factory, make);
-        QFETCH(QSize, client);
-        QFETCH(QRect, text);
-        QFETCH(QRect, close);
-        const auto window = make();
-        QCOMPARE(window->size(), client);
-        QCOMPARE(window->txbMsg->geometry(), text);
-        QCOMPARE(window->cmdClose->geometry(), close);
-        QCOMPARE(window->txbMsg->focusPolicy(), Qt::ClickFocus);  // not a tab stop
+    void windowsShowOnlyTheProgramsAddresses() {
+        const QStringList known = AllAddresses();
+        const QRegularExpression address(R"((?:https?|file):\S+)");
+        QStringList shown;
+        for (const InfoTextSlots* table : {&HelpTexts(), &CreditsTexts(), &CalendarsTexts()}) {
+            for (const InfoText& text : *table) {
+                for (auto found = address.globalMatch(ComposeText(text)); found.hasNext();) {
+                    shown << found.next().captured();
+                }
+            }
+        }
+        for (const QString& each : known) {
+            QVERIFY2(shown.contains(each), qPrintable(each));
+        }
+        for (const QString& each : shown) {
+            QVERIFY2(known.contains(each), qPrintable(each));
+        }
+    }
+
+    // Opened as a local file beside the program, the guide reaches out for
+    // nothing, and the Annus Novus address leads to the calendar's rules.
+    void theUserGuideStandsAloneAndStatesTheRules() {
+        const QFileInfo guide(QUrl(UserGuideAddress()).toLocalFile());
+        QCOMPARE(guide.absoluteDir(), QDir(QCoreApplication::applicationDirPath()));
+        QFile file(guide.filePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.startsWith("<!DOCTYPE html>"));
+        for (const char* outside : {"src=", "<link", "http"}) {
+            QVERIFY2(!text.contains(outside), outside);
+        }
+        const QUrl rules(AnnusNovusRulesAddress());
+        QCOMPARE(rules.adjusted(QUrl::RemoveFragment), QUrl(UserGuideAddress()));
+        const QString section =
+            text.mid(text.indexOf("id=\"" + rules.fragment() + "\"")).simplified();
+        QVERIFY(
+            section.contains("(i) the year + 281 is divisible by 4 but not by 100 or (ii) the "
+                             "year + 281 is divisible by 400."));
+        QVERIFY(section.contains("2000-12-19 JC = 2001-01-01 CE = 10520-01-01 AN"));
     }
 
     // A language chosen while the window is open shows at its next
     // activation; credits typed over are shown as written again.
-    void LanguageChangeTakesEffectOnNextActivation() {
+    void aLanguageChangeTakesEffectOnTheNextActivation() {
         frmCredits window;
         QWidget mainWindow;
         QVERIFY(Activate(window));
@@ -81,60 +156,48 @@ class InfoWindowsTest : public QObject {
         QVERIFY(ShownText(window).startsWith("Entwicklung und Programmierung"));
     }
 
-    void ActivationShowsTheTextFromItsBeginning_data() {
-        QTest::addColumn<Factory>("make");
-        QTest::newRow("help") << FactoryOf<frmHelp>();
-        QTest::newRow("calendars") << FactoryOf<frmCalendars>();
-    }
-
-    void ActivationShowsTheTextFromItsBeginning() {
-        QFETCH(Factory, make);
-        const auto window = make();
-        QWidget mainWindow;
-        QVERIFY(Activate(*window));
-        QScrollBar* bar = window->txbMsg->verticalScrollBar();
-        QTRY_VERIFY(bar->maximum() > 0);  // the text is longer than the box
-        window->txbMsg->moveCursor(QTextCursor::End);
-        bar->setValue(bar->maximum());
-        QVERIFY(Activate(mainWindow));
-        QVERIFY(Activate(*window));
-        QCoreApplication::processEvents();
-        QCOMPARE(window->txbMsg->textCursor().position(), 0);
-        QCOMPARE(bar->value(), 0);
-    }
-
-    // Every way of closing, each tried on one of the windows.
-    void CloseHidesTheWindowAndCallsTheHook_data() {
-        QTest::addColumn<Factory>("make");
-        QTest::addColumn<int>("way");
-        QTest::newRow("help, button") << FactoryOf<frmHelp>() << 0;
-        QTest::newRow("credits, close box") << FactoryOf<frmCredits>() << 1;
-        QTest::newRow("calendars, Escape") << FactoryOf<frmCalendars>() << 2;
-    }
-
-    void CloseHidesTheWindowAndCallsTheHook() {
-        QFETCH(Factory, make);
-        QFETCH(int, way);
-        const auto window = make();
-        int calls = 0;
-        window->SetAfterClose([&] {
-            QVERIFY(window->isHidden());  // the hook runs after hiding
-            ++calls;
-        });
-        QVERIFY(Activate(*window));
-        const QPoint position = window->pos();
-        if (way == 0) {
-            QTest::mouseClick(window->cmdClose, Qt::LeftButton);
-        } else if (way == 1) {
-            window->close();
-        } else {
-            QTest::keyClick(window.get(), Qt::Key_Escape);
+    void activationShowsTheTextFromItsBeginning() {
+        for (const Window kind : {Window::Help, Window::Calendars}) {
+            const auto window = Make(kind);
+            QWidget mainWindow;
+            QVERIFY(Activate(*window));
+            QScrollBar* bar = window->txbMsg->verticalScrollBar();
+            QTRY_VERIFY(bar->maximum() > 0);  // the text is longer than the box
+            window->txbMsg->moveCursor(QTextCursor::End);
+            bar->setValue(bar->maximum());
+            QVERIFY(Activate(mainWindow));
+            QVERIFY(Activate(*window));
+            QCoreApplication::processEvents();
+            QCOMPARE(window->txbMsg->textCursor().position(), 0);
+            QCOMPARE(bar->value(), 0);
         }
-        QVERIFY(window->isHidden());
-        QCOMPARE(calls, 1);
-        QVERIFY(Activate(*window));  // still loaded, where it was
-        QCOMPARE(window->pos(), position);
-        QVERIFY(!ShownText(*window).isEmpty());
+    }
+
+    // The Close button, the close box and Escape, each tried on one window:
+    // each hides it, then calls the hook once; it stays loaded where it was.
+    void everyWayOfClosingHidesTheWindowAndCallsTheHook() {
+        for (const Window kind : {Window::Help, Window::Credits, Window::Calendars}) {
+            const auto window = Make(kind);
+            int calls = 0;
+            window->SetAfterClose([&] {
+                QVERIFY(window->isHidden());
+                ++calls;
+            });
+            QVERIFY(Activate(*window));
+            const QPoint position = window->pos();
+            if (kind == Window::Help) {
+                QTest::mouseClick(window->cmdClose, Qt::LeftButton);
+            } else if (kind == Window::Credits) {
+                window->close();
+            } else {
+                QTest::keyClick(window.get(), Qt::Key_Escape);
+            }
+            QVERIFY(window->isHidden());
+            QCOMPARE(calls, 1);
+            QVERIFY(Activate(*window));
+            QCOMPARE(window->pos(), position);
+            QVERIFY(!ShownText(*window).isEmpty());
+        }
     }
 };
 
