@@ -68,7 +68,12 @@ TEST(ParseDateText, ReadsEachNotationAndReportsItsStatus) {
             {".", JDN, YMD, kValid, 2451911, {"2.451.911", "2,451,911"}},
             {".", JDN, YMD, kValid, 245911, {"2.45\xC3\xA9.911"}},  // as "2.45x.911"
             {".", JDN, YMD, kValid, -1234567890, {"-1.234.567.890"}},
-            {".", JDN, YMD, kNotValid, 0, {"2451.911.1", "1.111.111.111.111", "245.1911"}},
+            {".",
+             JDN,
+             YMD,
+             kNotValid,
+             0,
+             {"2451.911.1", "1.111.111.111.111", "245.1911", ".451.911"}},
             {"-", JDN, YMD, kValid, -5, {"-5"}},
             {"-",
              JDN,
@@ -146,6 +151,7 @@ TEST(FormatDate, WritesPartsInOrderWithGroupingAndParentheses) {
         EXPECT_EQ(datelib::FormatDate(date, order, separator, thousands), text);
     }
     EXPECT_THROW(datelib::FormatDate(Date(10000, 1, 1), YMD, "-", ",,"), std::invalid_argument);
+    EXPECT_EQ(datelib::SeparateThousands("-123456789012345", ","), "-123,456,789,012,345");
     EXPECT_THROW(datelib::SeparateThousands("1234567890123456", ","), std::invalid_argument);
     EXPECT_THROW(datelib::SeparateThousands("12\xC3\xA9", ","), std::invalid_argument);
     EXPECT_THROW(datelib::FormatDate(Date(10000, 1, 1), YMD, "-", "\xC3"), std::invalid_argument);

@@ -35,6 +35,7 @@ TEST(EngineLoader, FailuresNameTheLibraryAndTheMissingOperation) {
     EXPECT_TRUE(noOperation.starts_with("The calendar engine " + lacking +
                                         " lacks the operation euro_date_to_jdn: "))
         << noOperation;
+    EXPECT_FALSE(noOperation.ends_with(": ")) << "no reason given";
 }
 
 }  // namespace
