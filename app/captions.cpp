@@ -51,6 +51,21 @@ constexpr std::array kCaptionRules = {
 };
 // clang-format on
 
+// The language list is described by its name too: Qt on Unix speaks a
+// drop-down list's current entry as its name, and there only the
+// description says what the list chooses.
+// clang-format off
+constexpr std::array kAccessibleRules = {
+    AccessibleRule{"cboLanguage", AccessibleField::Name, TextId::Language},
+    AccessibleRule{"cboLanguage", AccessibleField::Description, TextId::Language},
+    AccessibleRule{"VScroll(0)", AccessibleField::Name, TextId::StepFirstDate},
+    AccessibleRule{"VScroll(1)", AccessibleField::Name, TextId::StepSecondDate},
+    AccessibleRule{"txbOutput", AccessibleField::Name, TextId::OutputWindow},
+    AccessibleRule{"lblTodaysDate", AccessibleField::Description, TextId::ClickToChangeCalendar},
+    AccessibleRule{"lblWeekFromToday", AccessibleField::Description, TextId::ClickToChangeCalendar},
+};
+// clang-format on
+
 constexpr std::string_view kEnglishIntro =
     "This program converts Common Era (Gregorian) dates, Julian dates, "
     "Annus Novus dates, Julian day numbers and dates in the form yyyyddd.  "
@@ -88,6 +103,10 @@ constexpr int kHalfDigit = 5;
 
 std::span<const CaptionRule> CaptionRules() {
     return kCaptionRules;
+}
+
+std::span<const AccessibleRule> AccessibleRules() {
+    return kAccessibleRules;
 }
 
 std::string IntroText(GEN_TEXT::LanguageCode language) {

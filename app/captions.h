@@ -22,6 +22,21 @@ struct CaptionRule {
 // Every control captioned straight from the text table.
 std::span<const CaptionRule> CaptionRules();
 
+// What a screen reader reads for a control: its name, or the description
+// read after the name and the control's type.
+enum class AccessibleField { Name, Description };
+
+// A name or description for screen readers that is a text-table entry.
+struct AccessibleRule {
+    std::string_view control;
+    AccessibleField field;
+    GEN_TEXT::TextId text;
+};
+
+// Every control whose name or description comes straight from the text
+// table; the date boxes take theirs from the captions beside them.
+std::span<const AccessibleRule> AccessibleRules();
+
 // The introduction of the window in a language (0-5).
 std::string IntroText(GEN_TEXT::LanguageCode language);
 

@@ -133,6 +133,7 @@ void frmMain::BuildControls() {
         containers.insert(name, control);
     }
     GroupOptionButtons();
+    PairLabelsWithControls();
     Clock = new QTimer(this);
     Clock->setObjectName("Clock");
 }

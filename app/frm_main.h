@@ -83,6 +83,9 @@ class frmMain : public QWidget {
     int LanguageListIndex(int code) const;
     void BuildIntroTexts();
     void ApplyCaptions();
+    // Names and descriptions for screen readers of the controls that have no
+    // caption of their own, after the captions beside them.
+    void ApplyAccessibleTexts();
 
     // Output window and clipboard.
     void cmdClearOutputWindow_Click();
@@ -158,6 +161,9 @@ class frmMain : public QWidget {
     void FindControls();
     void ConnectHandlers();
     void GroupOptionButtons();
+    void PairLabelsWithControls();
+    void NameDaysBox();
+    void DescribeDateBox(int n, datelib::CalendarKind kind);
     void ConnectOption(QRadioButton* option, std::function<void()> handler);
     void SelectOption(QRadioButton* option);
     void Form_Load();

@@ -233,6 +233,7 @@ void frmMain::EndLine(int32_t days) {
         txbOutput->ensureCursorVisible();
     }
     lblDayOrDays->setText(DayWord(days));
+    NameDaysBox();
 }
 
 void frmMain::ReportResultOutOfRange() {

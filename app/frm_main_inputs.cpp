@@ -143,6 +143,7 @@ void frmMain::optDateIs_Click(int n, CalendarKind kind) {
         box->setText(convertedText);
     }
     DateNotation(n) = kind;
+    DescribeDateBox(n, kind);
 }
 
 bool frmMain::ConvertDateToNewKind() {

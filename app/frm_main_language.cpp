@@ -96,6 +96,7 @@ void frmMain::ApplyCaptions() {
     const QString tip = QString::fromUtf8(GEN_TEXT::Text(TextId::ClickToChangeCalendar));
     lblTodaysDate->setToolTip(tip);
     lblWeekFromToday->setToolTip(tip);
+    ApplyAccessibleTexts();
 }
 
 }  // namespace quillday

@@ -95,6 +95,10 @@ constexpr std::string_view kSecondDateNotations[] = {"optSecondDateIsCE", "optSe
 constexpr OptionGroup kOptionGroups[] = {kDateFormats, kDateSeparators, kThousandsSeparators,
                                          kFirstDateNotations, kSecondDateNotations};
 
+constexpr LabelBuddy kBuddies[] = {{"lblFirstDate", "txbFirstDate"},
+                                   {"lblDateDifference", "txbDateDiffDays"},
+                                   {"lblSecondDate", "txbSecondDate"}};
+
 }  // namespace
 
 std::span<const ControlDesign> MainWindowControls() {
@@ -103,6 +107,10 @@ std::span<const ControlDesign> MainWindowControls() {
 
 std::span<const OptionGroup> MainWindowOptionGroups() {
     return kOptionGroups;
+}
+
+std::span<const LabelBuddy> MainWindowBuddies() {
+    return kBuddies;
 }
 
 }  // namespace quillday

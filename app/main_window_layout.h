@@ -50,6 +50,16 @@ using OptionGroup = std::span<const std::string_view>;
 // Every choice of the window made with option buttons.
 std::span<const OptionGroup> MainWindowOptionGroups();
 
+// A label that names the control beside it; screen readers read the label's
+// caption as the control's name.
+struct LabelBuddy {
+    std::string_view label;
+    std::string_view control;
+};
+
+// Every control named by the label beside it.
+std::span<const LabelBuddy> MainWindowBuddies();
+
 }  // namespace quillday
 
 #endif

@@ -64,8 +64,10 @@ void InfoWindow::Form_Load() {
 }
 
 void InfoWindow::Form_Activate() {
-    setWindowTitle(QString::fromUtf8(design_.captionPrefix) +
-                   QString::fromUtf8(GEN_TEXT::Text(design_.caption)));
+    const QString caption = QString::fromUtf8(GEN_TEXT::Text(design_.caption));
+    setWindowTitle(QString::fromUtf8(design_.captionPrefix) + caption);
+    // Screen readers name the text box after the window: "Help", "Credits".
+    txbMsg->setAccessibleName(caption);
     cmdClose->setText(QString::fromUtf8(GEN_TEXT::Text(GEN_TEXT::TextId::Close)));
     ShowFromBeginning(MessageText(GEN_TEXT::currentLanguage));
 }

@@ -1,4 +1,10 @@
-// Language switching: the list, the captions, the unit word and the focus.
+// Language switching: the list, the captions, the unit word, the focus and
+// what screen readers read.
+#include <QAccessible>
+
+#include "texts/frm_calendars.h"
+#include "texts/frm_credits.h"
+#include "texts/frm_help.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -36,7 +42,19 @@ const char* const kUnitWords[][2] = {
     {"1,500", "Tag"}, {" +1 days", "Tag"}, {"1.4", "Tag"}, {"1.5", "Tage"},
     {"0.5", "Tage"}, {"0.51", "Tag"}, {"-0.6", "Tag"}, {"99999999999999999999", "Tage"},
 };
+
+// What screen readers read for controls without a caption, by entry of the list.
+const struct { const char* control; QAccessible::Text field; const char* byEntry[3]; } kSpoken[] = {
+    {"txbFirstDate", QAccessible::Name, {"First date:", "Erstes Datum:", "Primera fecha:"}},
+    {"txbDateDiffDays", QAccessible::Name, {"Date difference: day", "Datumsdifferenz: Tag", "Diferencia entre fechas: día"}},
+    {"txbSecondDate", QAccessible::Description, {"Julian Calendar date (JC)", "Julianisches Kalenderdatum (JC)", "Fecha del Calendario Juliano (JC)"}},
+    {"VScroll(1)", QAccessible::Name, {"Step the second date by a day", "Zweites Datum um einen Tag verstellen", "Cambiar la segunda fecha en un día"}},
+};
 // clang-format on
+
+QString Spoken(QWidget* control, QAccessible::Text field) {
+    return QAccessible::queryAccessibleInterface(control)->text(field);
+}
 
 }  // namespace
 
@@ -87,6 +105,33 @@ class LanguageTest : public WindowTest {
             QCOMPARE(BoxText(window, "txbDateDiffDays"), QString(days));
             ChooseLanguage(window, kGermanEntry);
             QCOMPARE(LabelText(window, "lblDayOrDays"), QString(word));
+        }
+    }
+
+    // Every focusable control of every window has a name for screen readers.
+    // The notation and the day count change in English, by their handlers;
+    // German and Spanish re-apply them with the captions.
+    void everyControlIsNamed() {
+        frmMain window(fakes_.ForWindow());
+        Click(window, "optSecondDateIsJC");
+        Type(window, "txbFirstDate", "2012-12-31");
+        Type(window, "txbDateDiffDays", "1\r");
+        for (const int entry : {kEnglishEntry, kGermanEntry, kSpanishEntry}) {
+            ChooseLanguage(window, entry);
+            frmHelp help;
+            frmCalendars calendars;
+            frmCredits credits;
+            for (QWidget* info : QWidgetList{&help, &calendars, &credits}) {
+                info->show();
+            }
+            for (QWidget* control : QApplication::allWidgets()) {
+                QVERIFY2(!control->isVisible() || control->focusPolicy() == Qt::NoFocus ||
+                             !Spoken(control, QAccessible::Name).isEmpty(),
+                         qPrintable(control->window()->objectName() + "." + control->objectName()));
+            }
+            for (const auto& [control, field, byEntry] : kSpoken) {
+                QCOMPARE(Spoken(Find<QWidget>(window, control), field), QString(byEntry[entry]));
+            }
         }
     }
 

@@ -30,9 +30,10 @@ class InfoWindow : public QDialog {
     // first date box there. An empty function does nothing.
     void SetAfterClose(std::function<void()> afterClose);
 
-    // Runs each time the window is shown or becomes active:
-    // caption, Close button and text in the current language, the text shown
-    // from its beginning with the caret at position 0.
+    // Runs each time the window is shown or becomes active: caption, Close
+    // button, the text box's name for screen readers and the text in the
+    // current language, the text shown from its beginning with the caret at
+    // position 0.
     void Form_Activate();
 
     // Hides the window (it stays loaded, keeping its texts and position),
