@@ -13,9 +13,9 @@
 #include <functional>
 #include <memory>
 
+#include "compute/input_messages.h"
+#include "compute/result_lines.h"
 #include "datelib/date_values.h"
-#include "input_messages.h"
-#include "result_lines.h"
 #include "services.h"
 #include "special_days.h"
 #include "texts/frm_calendars.h"

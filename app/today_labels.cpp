@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdio>
 
+#include "compute/result_lines.h"
 #include "datelib/checked_math.h"
 #include "datelib/date_text.h"
-#include "result_lines.h"
 #include "texts/gen_text.h"
 
 namespace quillday {

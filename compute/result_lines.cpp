@@ -1,4 +1,4 @@
-#include "result_lines.h"
+#include "compute/result_lines.h"
 
 #include "datelib/checked_math.h"
 #include "datelib/date_text.h"

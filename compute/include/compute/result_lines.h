@@ -1,8 +1,8 @@
 // The pieces of the Compute command's equation line, apart from the window:
 // the texts of the inputs, the operator, and the computed right-hand sides.
 // They read the date library's separators and the current language.
-#ifndef APP_RESULT_LINES_H
-#define APP_RESULT_LINES_H
+#ifndef COMPUTE_RESULT_LINES_H
+#define COMPUTE_RESULT_LINES_H
 
 #include <cstdint>
 #include <optional>
