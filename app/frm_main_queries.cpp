@@ -48,7 +48,7 @@ QString frmMain::DayWord(int32_t n) const {
 
 void frmMain::AppendWeekdayName(CalendarDate date, CalendarKind kind) {
     txbOutput->moveCursor(QTextCursor::End);
-    txbOutput->insertPlainText(", " + QString::fromStdString(WeekdayName(date, kind)));
+    txbOutput->insertPlainText(", " + QString::fromUtf8(WeekdayName(date, kind)));
 }
 
 }  // namespace quillday
