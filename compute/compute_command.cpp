@@ -11,6 +11,9 @@ using datelib::CalendarKind;
 using datelib::ParseStatus;
 using GEN_TEXT::TextId;
 
+// Room for the longest usual line, so that it is built without reallocating.
+constexpr std::size_t kLineCapacity = 96;
+
 // The working values of one command.
 struct Inputs {
     CalendarDate first{};
@@ -96,6 +99,7 @@ void OneDateLine(const ComputeRequest& request, const Inputs& inputs, ComputeAns
     const bool noDays = answer.fields.days.empty();
     const bool sameNotation = noDays && request.firstKind == request.secondKind;
 
+    answer.line.reserve(kLineCapacity);
     answer.line = forward ? inputs.firstText : inputs.secondText;
     if (!noDays) {
         answer.line += OperatorPart(direction, answer.fields.days, inputs.days);
@@ -113,7 +117,9 @@ void OneDateLine(const ComputeRequest& request, const Inputs& inputs, ComputeAns
     if (target->fieldText) {
         (forward ? answer.fields.secondDate : answer.fields.firstDate) = *target->fieldText;
     }
-    answer.line += target->lineText + ", " + WeekdayName(target->record, targetKind);
+    answer.line += target->lineText;
+    answer.line += ", ";
+    answer.line += WeekdayName(target->record, targetKind);
     answer.unitDays = inputs.days;
 }
 
@@ -145,8 +151,8 @@ bool DropsZeroDays(const ComputeFields& fields) {
     return !fields.firstDate.empty() && !fields.secondDate.empty() && fields.days == "0";
 }
 
-ComputeAnswer Compute(const ComputeRequest& request) {
-    ComputeFields fields = request.fields;
+ComputeAnswer Compute(ComputeRequest request) {
+    ComputeFields fields = std::move(request.fields);
     if (DropsZeroDays(fields)) {
         fields.days.clear();
     }
@@ -174,12 +180,12 @@ ComputeAnswer Compute(const ComputeRequest& request) {
     return answer;
 }
 
-std::string WeekdayName(CalendarDate date, CalendarKind kind) {
+std::string_view WeekdayName(CalendarDate date, CalendarKind kind) {
     if (kind == CalendarKind::AN) {
         const int16_t weekday = datelib::JdnToAnnusNovusDate(date);
-        return std::string(datelib::kAnnusNovusDayNames[static_cast<std::size_t>(weekday)]);
+        return datelib::kAnnusNovusDayNames[static_cast<std::size_t>(weekday)];
     }
-    return std::string(GEN_TEXT::DayName(datelib::DayOfWeek(date.jdn)));
+    return GEN_TEXT::DayName(datelib::DayOfWeek(date.jdn));
 }
 
 }  // namespace quillday

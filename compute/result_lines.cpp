@@ -116,10 +116,12 @@ std::optional<int32_t> MovedJdn(int32_t sourceJdn, int32_t days, Direction direc
 }
 
 std::string DateInLine(const std::string& fieldText, CalendarKind kind) {
-    if (kind == CalendarKind::DIY) {
-        return fieldText;
+    std::string text = fieldText;
+    if (kind != CalendarKind::DIY) {
+        text += ' ';
+        text += datelib::KindTextCode(kind);
     }
-    return fieldText + " " + std::string(datelib::KindTextCode(kind));
+    return text;
 }
 
 std::string OperatorPart(Direction direction, const std::string& daysText, int32_t days) {
@@ -139,15 +141,15 @@ std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days
     }
     TargetDate target{};
     target.record.jdn = *jdn;
-    const std::optional<std::string> text = DayNumberText(target.record, targetKind, order);
+    std::optional<std::string> text = DayNumberText(target.record, targetKind, order);
     if (!text) {
         return std::nullopt;
     }
-    if (!sameNotation || targetKind == CalendarKind::DIY) {
-        target.fieldText = text;
-    }
     if (!sameNotation) {
         target.lineText = DateInLine(*text, targetKind);
+    }
+    if (!sameNotation || targetKind == CalendarKind::DIY) {
+        target.fieldText = std::move(text);
     }
     return target;
 }

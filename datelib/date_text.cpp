@@ -62,6 +62,9 @@ bool IsContinuationByte(char c) {
 // one character, as they count an ASCII letter.
 std::string WithBlanksForNonAscii(std::string_view text) {
     constexpr char kBlank = ' ';
+    if (IsAscii(text)) {
+        return std::string(text);
+    }
     std::string ascii;
     ascii.reserve(text.size());
     bool inSequence = false;
@@ -356,11 +359,13 @@ std::string SeparateThousands(std::string_view number, std::string_view separato
                                     " is too long to group in thousands");
     }
     const std::string input(number);
-    std::string buffer(DAYMATH_GROUPED_SIZE, ' ');
+    // On the stack: the grouped text is built once per day number written.
+    std::array<char, DAYMATH_GROUPED_SIZE> buffer;
+    buffer.fill(' ');
     Engine().separateThousands(input.c_str(), static_cast<unsigned char>(separator[0]),
                                buffer.data());
-    CutAtNul(buffer);
-    return buffer;
+    const auto nul = std::find(buffer.begin(), buffer.end(), '\0');
+    return std::string(buffer.begin(), nul);
 }
 
 std::string GroupedNumber(int32_t value, std::string_view separator) {

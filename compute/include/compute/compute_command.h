@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "compute/input_messages.h"
 #include "datelib/date_values.h"
@@ -69,11 +70,11 @@ bool DropsZeroDays(const ComputeFields& fields);
 //   ResultOutOfRange with message ResultOutOfRange and the line
 //     "... = Out of Range" in the current language;
 //   TooManyInputs with message BothDatesNeedEmptyDifference.
-ComputeAnswer Compute(const ComputeRequest& request);
+ComputeAnswer Compute(ComputeRequest request);
 
 // The week-day name of date.jdn that ends a line: the Annus Novus name for
 // AN ("Primidi"), else the name in the current language ("Monday").
-std::string WeekdayName(CalendarDate date, datelib::CalendarKind kind);
+std::string_view WeekdayName(CalendarDate date, datelib::CalendarKind kind);
 
 }  // namespace quillday
 
