@@ -122,7 +122,9 @@ std::optional<CalendarKind> NotationNamed(std::string_view name) {
     return std::nullopt;
 }
 
-// A sign, a digit, then digits and thousands separators: +10, -1,000.
+// A sign, a digit, then digits and thousands separators: +10, -1,000. A
+// second date that begins with "-" goes in parentheses, which dates ignore:
+// (-43)-03-15.
 bool IsDayCount(std::string_view word) {
     return word.size() >= 2 && (word[0] == '+' || word[0] == '-') && IsDigit(word[1]) &&
            std::all_of(word.begin() + 2, word.end(),
