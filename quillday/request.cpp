@@ -4,6 +4,7 @@
 
 #include "compute/result_lines.h"
 #include "program_messages.h"
+#include "texts/line_end.h"
 
 namespace quillday::cli {
 
@@ -141,6 +142,16 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
+// The message with its lines joined by a blank: one line on standard error
+// for each failed request, whose line number leads it.
+std::string OnOneLine(std::string message) {
+    for (std::size_t at = message.find(kLineEnd); at != std::string::npos;
+         at = message.find(kLineEnd, at + 1)) {
+        message.replace(at, kLineEnd.size(), " ");
+    }
+    return message;
+}
+
 // Today's date in a notation, as the window's Today command writes it.
 std::string TodayText(CalendarKind kind, datelib::DateOrder order) {
     CalendarDate today{};
@@ -276,7 +287,7 @@ RequestAnswer AnswerRequest(ComputeRequest request) {
         result.line = std::move(answer.line);
     }
     if (answer.message) {
-        result.error = InputMessage(*answer.message, GEN_TEXT::currentLanguage);
+        result.error = OnOneLine(InputMessage(*answer.message, GEN_TEXT::currentLanguage));
     }
     return result;
 }

@@ -72,7 +72,8 @@ struct RequestAnswer {
 };
 
 // Computes a request with the date library's separators and the current
-// language. An invalid request has no line and the window's message; a
+// language. An invalid request has no line and the window's message (its
+// two lines, if it has two, joined by a blank); a
 // result out of range has the window's line, ending in Out of Range, and
 // its message. Two dates and a day count other than 0 are refused with the
 // window's message, as if its question had been answered No.

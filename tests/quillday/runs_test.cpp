@@ -41,7 +41,7 @@ const RunRow kRuns[] = {
     {"invalid date", "2013-02-29", "", "", "quillday: First date is not valid in calendar specified.\n", 1},
     {"German message", "--lang de 2013-02-29", "", "", "quillday: Erstes Datum ist in dem angegebenen Kalender nicht zulässig.\n", 1},
     {"out of range", "--from JDN 2100000000 +1", "", "2,100,000,000 JDN plus 1 day = Out of Range\n", "quillday: Result is out of range.\n", 1},
-    {"two dates and days", "2012-12-31 2013-01-01 +5", "", "", "quillday: If both the first date and the second date are specified\nthen the date difference window must be empty.\n", 1},
+    {"two dates and days", "2012-12-31 2013-01-01 +5", "", "", "quillday: If both the first date and the second date are specified then the date difference window must be empty.\n", 1},
     {"not UTF-8", "\"$(printf '\\377')\"", "", "", "quillday: the request is not UTF-8 text\n", 1},
     {"unknown option", "--tu AN 2012-12-31", "", "", "quillday: unknown option --tu (quillday --help lists the options)\n", 2},
     {"unknown order", "--order ydm 1", "", "", "quillday: unknown date order 'ydm' (ymd, dmy or mdy)", 2},
