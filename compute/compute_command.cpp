@@ -19,19 +19,12 @@ struct Inputs {
     CalendarDate first{};
     CalendarDate second{};
     int32_t days = 0;
-    std::string firstText;  // as it stands in the line, "2012-12-31 CE"
-    std::string secondText;
 };
-
-std::string Entry(TextId id) {
-    return std::string(GEN_TEXT::Text(id));
-}
 
 // Reads date field n (1 first, 2 second) and rewrites it in normalised form;
 // a yyyyddd text stays as typed. Returns the message of an invalid date.
 std::optional<InputMessageId> ValidateDate(int n, std::string& field, CalendarKind kind,
-                                           datelib::DateOrder order, CalendarDate& record,
-                                           std::string& lineText) {
+                                           datelib::DateOrder order, CalendarDate& record) {
     switch (datelib::ParseDateText(field, datelib::dateSeparator, kind, order, record)) {
         case ParseStatus::NotValid:
             return NotValidMessage(n, kind);
@@ -44,7 +37,6 @@ std::optional<InputMessageId> ValidateDate(int n, std::string& field, CalendarKi
         CalendarDate normalised = record;
         field = *DayNumberText(normalised, kind, order);
     }
-    lineText = DateInLine(field, kind);
     return std::nullopt;
 }
 
@@ -72,15 +64,14 @@ std::optional<InputMessageId> ValidateInputs(const ComputeRequest& request, Comp
                                              Inputs& inputs) {
     std::optional<InputMessageId> message;
     if (!fields.firstDate.empty()) {
-        message = ValidateDate(1, fields.firstDate, request.firstKind, request.order, inputs.first,
-                               inputs.firstText);
+        message = ValidateDate(1, fields.firstDate, request.firstKind, request.order, inputs.first);
     }
     if (!message) {
         message = ValidateDays(fields.days, inputs.days);
     }
     if (!message && !fields.secondDate.empty()) {
-        message = ValidateDate(2, fields.secondDate, request.secondKind, request.order,
-                               inputs.second, inputs.secondText);
+        message =
+            ValidateDate(2, fields.secondDate, request.secondKind, request.order, inputs.second);
     }
     return message;
 }
@@ -88,7 +79,7 @@ std::optional<InputMessageId> ValidateInputs(const ComputeRequest& request, Comp
 // Completes a line whose left-hand side is written but whose result is not.
 void EndOutOfRange(ComputeAnswer& answer) {
     answer.outcome = ComputeOutcome::ResultOutOfRange;
-    answer.line += Entry(TextId::OutOfRange);
+    answer.line += GEN_TEXT::Text(TextId::OutOfRange);
     answer.message = InputMessageId::ResultOutOfRange;
 }
 
@@ -100,7 +91,8 @@ void OneDateLine(const ComputeRequest& request, const Inputs& inputs, ComputeAns
     const bool sameNotation = noDays && request.firstKind == request.secondKind;
 
     answer.line.reserve(kLineCapacity);
-    answer.line = forward ? inputs.firstText : inputs.secondText;
+    AppendDateInLine(answer.line, forward ? answer.fields.firstDate : answer.fields.secondDate,
+                     forward ? request.firstKind : request.secondKind);
     if (!noDays) {
         answer.line += OperatorPart(direction, answer.fields.days, inputs.days);
     }
@@ -124,7 +116,13 @@ void OneDateLine(const ComputeRequest& request, const Inputs& inputs, ComputeAns
 }
 
 void DifferenceLine(const ComputeRequest& request, const Inputs& inputs, ComputeAnswer& answer) {
-    answer.line = inputs.secondText + " " + Entry(TextId::Minus) + " " + inputs.firstText + " = ";
+    answer.line.reserve(kLineCapacity);
+    AppendDateInLine(answer.line, answer.fields.secondDate, request.secondKind);
+    answer.line += ' ';
+    answer.line += GEN_TEXT::Text(TextId::Minus);
+    answer.line += ' ';
+    AppendDateInLine(answer.line, answer.fields.firstDate, request.firstKind);
+    answer.line += " = ";
     const std::optional<Difference> difference =
         ComputeDifference(inputs.first, inputs.second, request.firstKind, request.secondKind);
     if (!difference) {

@@ -115,12 +115,17 @@ std::optional<int32_t> MovedJdn(int32_t sourceJdn, int32_t days, Direction direc
     return std::nullopt;
 }
 
-std::string DateInLine(const std::string& fieldText, CalendarKind kind) {
-    std::string text = fieldText;
+void AppendDateInLine(std::string& line, std::string_view fieldText, CalendarKind kind) {
+    line += fieldText;
     if (kind != CalendarKind::DIY) {
-        text += ' ';
-        text += datelib::KindTextCode(kind);
+        line += ' ';
+        line += datelib::KindTextCode(kind);
     }
+}
+
+std::string DateInLine(const std::string& fieldText, CalendarKind kind) {
+    std::string text;
+    AppendDateInLine(text, fieldText, kind);
     return text;
 }
 

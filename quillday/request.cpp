@@ -55,7 +55,7 @@ constexpr unsigned char kContinuationMark = 0x80;
 
 // Blanks, tabs and line ends part the words of a request.
 bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+    return c == ' ' || (c >= '\t' && c <= '\r');  // tab, LF, VT, FF, CR
 }
 
 bool IsDigit(char c) {
