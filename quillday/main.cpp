@@ -43,7 +43,8 @@ Without a date, converts today's date.
   --help            show this help and end
   --version         show the version and end
 
-A later operand that is a signed whole number (+10, -10) is the day count.
+A later operand that is a signed whole number (+10, -10) is the day count;
+a second date that begins with - goes in parentheses: (-43)-03-15.
 Exit status: 0 all went well, 1 a request was invalid or out of range,
 2 usage error. See quillday(1).
 )";
