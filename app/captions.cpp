@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "result_lines.h"
+#include "compute/result_lines.h"
 #include "texts/line_end.h"
 
 namespace quillday {

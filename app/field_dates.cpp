@@ -1,7 +1,7 @@
 #include "field_dates.h"
 
+#include "compute/result_lines.h"
 #include "datelib/date_text.h"
-#include "result_lines.h"
 
 namespace quillday {
 

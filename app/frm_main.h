@@ -13,9 +13,10 @@
 #include <functional>
 #include <memory>
 
+#include "compute/compute_command.h"
+#include "compute/input_messages.h"
+#include "compute/result_lines.h"
 #include "datelib/date_values.h"
-#include "input_messages.h"
-#include "result_lines.h"
 #include "services.h"
 #include "special_days.h"
 #include "texts/frm_calendars.h"
@@ -148,15 +149,6 @@ class frmMain : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // The working values of one Compute command.
-    struct ComputeInputs {
-        CalendarDate first{};
-        CalendarDate second{};
-        int32_t days = 0;
-        std::string firstText;  // as it stands in the line, "2012-12-31 CE"
-        std::string secondText;
-    };
-
     void BuildControls();
     void FindControls();
     void ConnectHandlers();
@@ -186,24 +178,19 @@ class frmMain : public QWidget {
     void WriteTodayInto(QLineEdit* box, datelib::CalendarKind kind);
     void BuildInputErrorMessages();
     void ShowMessage(InputMessageId id);
-    void ShowInputError(InputMessageId id);
     QString ErrorTitle() const;
     QLineEdit* DateBox(int n) const;
     datelib::CalendarKind& DateNotation(int n);
     void TrimInputs();
     bool AllInputsFilled() const;
     bool UserClearsDays();
-    bool ValidateInputs(ComputeInputs& inputs);
+    ComputeFields Fields() const;
+    void WriteFields(const ComputeFields& fields);
     // Reads date box n in its notation; on failure shows its message and returns false.
     bool ReadDateBox(int n, CalendarDate& record);
-    void ValidateDate(int n, CalendarDate& record, std::string& lineText);
-    void ValidateDays(ComputeInputs& inputs);
-    void AppendEquationLine(const ComputeInputs& inputs);
-    void AppendOneDateLine(const ComputeInputs& inputs, Direction direction);
-    void AppendDifferenceLine(const ComputeInputs& inputs);
+    void ShowAnswer(const ComputeAnswer& answer);
     void AppendOutput(const std::string& text);
     void EndLine(int32_t days);
-    void ReportResultOutOfRange();
     bool FilterKey(QObject* box, QKeyEvent* event);
     bool DateKeyPress(char32_t key, QLineEdit* box);
 

@@ -1,5 +1,6 @@
-// The Compute command: tidy and validate the three inputs, then append one
-// equation line to the output window and fill in the field it answers.
+// The Compute command in the window: tidy the three inputs, fill in today or
+// ask about a surplus day count, then show the answer of the compute library:
+// the fields, the equation line and the message.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -33,18 +34,14 @@ void frmMain::cmdCompute_Click() {
         txbDateDiffDays->clear();
         cmdToday_Click(0);
     }
-    const bool twoDates = !txbFirstDate->text().isEmpty() && !txbSecondDate->text().isEmpty();
-    if (twoDates && txbDateDiffDays->text() == "0") {
+    if (DropsZeroDays(Fields())) {
         txbDateDiffDays->clear();
     }
     if (AllInputsFilled() && UserClearsDays()) {
         txbDateDiffDays->clear();
     }
     if (!AllInputsFilled()) {
-        ComputeInputs inputs;
-        if (ValidateInputs(inputs)) {
-            AppendEquationLine(inputs);
-        }
+        ShowAnswer(Compute({Fields(), GetInputKind(1), GetInputKind(2), GetDateOrder()}));
     }
     FocusInput(1);
 }
@@ -67,11 +64,6 @@ void frmMain::ShowMessage(InputMessageId id) {
     const auto language = static_cast<std::size_t>(GEN_TEXT::currentLanguage);
     services_.messageBoxes->Error(this, ErrorTitle(),
                                   inputErrorMessages[language][static_cast<std::size_t>(id)]);
-}
-
-void frmMain::ShowInputError(InputMessageId id) {
-    ShowMessage(id);
-    inputError = true;
 }
 
 QLineEdit* frmMain::DateBox(int n) const {
@@ -101,18 +93,23 @@ bool frmMain::UserClearsDays() {
            MessageBoxes::Answer::Yes;
 }
 
-bool frmMain::ValidateInputs(ComputeInputs& inputs) {
-    inputError = false;
-    if (!txbFirstDate->text().isEmpty()) {
-        ValidateDate(1, inputs.first, inputs.firstText);
+ComputeFields frmMain::Fields() const {
+    return {txbFirstDate->text().toStdString(), txbDateDiffDays->text().toStdString(),
+            txbSecondDate->text().toStdString()};
+}
+
+void frmMain::WriteFields(const ComputeFields& fields) {
+    const std::pair<QLineEdit*, const std::string*> boxes[] = {
+        {txbFirstDate, &fields.firstDate},
+        {txbDateDiffDays, &fields.days},
+        {txbSecondDate, &fields.secondDate},
+    };
+    for (const auto& [box, text] : boxes) {
+        const QString newText = FromStd(*text);
+        if (box->text() != newText) {
+            box->setText(newText);
+        }
     }
-    if (!inputError) {
-        ValidateDays(inputs);
-    }
-    if (!inputError && !txbSecondDate->text().isEmpty()) {
-        ValidateDate(2, inputs.second, inputs.secondText);
-    }
-    return !inputError;
 }
 
 bool frmMain::ReadDateBox(int n, CalendarDate& record) {
@@ -131,90 +128,27 @@ bool frmMain::ReadDateBox(int n, CalendarDate& record) {
     return true;
 }
 
-void frmMain::ValidateDate(int n, CalendarDate& record, std::string& lineText) {
-    if (!ReadDateBox(n, record)) {
-        inputError = true;
-        return;
+// Writes the fields and the line, then shows the message, as the command
+// did them one after the other.
+void frmMain::ShowAnswer(const ComputeAnswer& answer) {
+    inputError = answer.outcome == ComputeOutcome::InputError;
+    WriteFields(answer.fields);
+    switch (answer.outcome) {
+        case ComputeOutcome::Computed:
+            AppendOutput(answer.line);
+            EndLine(answer.unitDays);
+            break;
+        case ComputeOutcome::ResultOutOfRange:
+            AppendOutput(answer.line + std::string(kLineEnd));
+            txbOutput->moveCursor(QTextCursor::End);
+            break;
+        case ComputeOutcome::InputError:
+        case ComputeOutcome::TooManyInputs:
+            break;
     }
-    // A yyyyddd text is kept as typed; every other notation is rewritten.
-    QLineEdit* box = DateBox(n);
-    const CalendarKind kind = GetInputKind(n);
-    if (kind != CalendarKind::DIY) {
-        CalendarDate normalised = record;
-        box->setText(FromStd(*DayNumberText(normalised, kind, GetDateOrder())));
+    if (answer.message) {
+        ShowMessage(*answer.message);
     }
-    lineText = DateInLine(box->text().toStdString(), kind);
-}
-
-void frmMain::ValidateDays(ComputeInputs& inputs) {
-    if (txbDateDiffDays->text().isEmpty()) {
-        inputs.days = 0;
-        return;
-    }
-    ParseStatus status = ParseStatus::NotValid;
-    inputs.days = datelib::ParseJdnText(txbDateDiffDays->text().toStdString(), status);
-    switch (status) {
-        case ParseStatus::NotValid:
-            ShowInputError(InputMessageId::DifferenceNotValid);
-            return;
-        case ParseStatus::OutOfRange:
-            ShowInputError(InputMessageId::DifferenceOutOfRange);
-            return;
-        case ParseStatus::Valid:
-            txbDateDiffDays->setText(
-                FromStd(datelib::GroupedNumber(inputs.days, datelib::thousandsSeparator)));
-            return;
-    }
-}
-
-void frmMain::AppendEquationLine(const ComputeInputs& inputs) {
-    const bool hasFirst = !txbFirstDate->text().isEmpty();
-    const bool hasSecond = !txbSecondDate->text().isEmpty();
-    if (hasFirst && hasSecond) {
-        AppendDifferenceLine(inputs);
-    } else {
-        AppendOneDateLine(inputs, hasFirst ? Direction::Forward : Direction::Backward);
-    }
-}
-
-void frmMain::AppendOneDateLine(const ComputeInputs& inputs, Direction direction) {
-    const bool forward = direction == Direction::Forward;
-    const CalendarKind targetKind = GetInputKind(forward ? 2 : 1);
-    const bool noDays = txbDateDiffDays->text().isEmpty();
-    const bool sameNotation = noDays && GetInputKind(1) == GetInputKind(2);
-
-    std::string left = forward ? inputs.firstText : inputs.secondText;
-    if (!noDays) {
-        left += OperatorPart(direction, txbDateDiffDays->text().toStdString(), inputs.days);
-    }
-    AppendOutput(left + (sameNotation ? "" : " = "));
-
-    const std::optional<TargetDate> target =
-        ComputeTarget(forward ? inputs.first : inputs.second, inputs.days, direction, targetKind,
-                      sameNotation, GetDateOrder());
-    if (!target) {
-        ReportResultOutOfRange();
-        return;
-    }
-    if (target->fieldText) {
-        DateBox(forward ? 2 : 1)->setText(FromStd(*target->fieldText));
-    }
-    AppendOutput(target->lineText);
-    AppendWeekdayName(target->record, targetKind);
-    EndLine(inputs.days);
-}
-
-void frmMain::AppendDifferenceLine(const ComputeInputs& inputs) {
-    AppendOutput(inputs.secondText + " " + Entry(TextId::Minus) + " " + inputs.firstText + " = ");
-    const std::optional<Difference> difference =
-        ComputeDifference(inputs.first, inputs.second, GetInputKind(1), GetInputKind(2));
-    if (!difference) {
-        ReportResultOutOfRange();
-        return;
-    }
-    txbDateDiffDays->setText(FromStd(difference->daysText));
-    AppendOutput(difference->lineText);
-    EndLine(difference->days);
 }
 
 void frmMain::AppendOutput(const std::string& text) {
@@ -234,12 +168,6 @@ void frmMain::EndLine(int32_t days) {
     }
     lblDayOrDays->setText(DayWord(days));
     NameDaysBox();
-}
-
-void frmMain::ReportResultOutOfRange() {
-    AppendOutput(Entry(TextId::OutOfRange) + std::string(kLineEnd));
-    txbOutput->moveCursor(QTextCursor::End);
-    ShowMessage(InputMessageId::ResultOutOfRange);
 }
 
 }  // namespace quillday

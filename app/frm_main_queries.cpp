@@ -47,15 +47,8 @@ QString frmMain::DayWord(int32_t n) const {
 }
 
 void frmMain::AppendWeekdayName(CalendarDate date, CalendarKind kind) {
-    std::string_view name;
-    if (kind == CalendarKind::AN) {
-        const int16_t weekday = datelib::JdnToAnnusNovusDate(date);
-        name = datelib::kAnnusNovusDayNames[static_cast<std::size_t>(weekday)];
-    } else {
-        name = GEN_TEXT::DayName(datelib::DayOfWeek(date.jdn));
-    }
     txbOutput->moveCursor(QTextCursor::End);
-    txbOutput->insertPlainText(", " + QString::fromUtf8(name));
+    txbOutput->insertPlainText(", " + QString::fromUtf8(WeekdayName(date, kind)));
 }
 
 }  // namespace quillday

@@ -3,9 +3,10 @@
 #include <array>
 #include <cstdio>
 
+#include "compute/compute_command.h"
+#include "compute/result_lines.h"
 #include "datelib/checked_math.h"
 #include "datelib/date_text.h"
-#include "result_lines.h"
 #include "texts/gen_text.h"
 
 namespace quillday {
@@ -45,11 +46,7 @@ std::string Article() {
 std::string WeekdayName(int32_t jdn, CalendarKind notation) {
     CalendarDate date{};
     date.jdn = jdn;
-    if (notation == CalendarKind::AN) {
-        const int16_t weekday = datelib::JdnToAnnusNovusDate(date);
-        return std::string(datelib::kAnnusNovusDayNames[static_cast<std::size_t>(weekday)]);
-    }
-    return std::string(GEN_TEXT::DayName(datelib::DayOfWeek(jdn)));
+    return std::string(quillday::WeekdayName(date, notation));
 }
 
 // The date of a day number in the notation, with its code but no closing

@@ -31,6 +31,8 @@ constexpr int32_t kLastDdd = 366;
 constexpr int32_t kLargestUngroupedYear = 9999;
 constexpr std::size_t kGroupDigits = 3;
 constexpr std::size_t kGroupedLength = DAYMATH_GROUPED_SIZE - 1;
+// "-2147483648": the longest 32-bit number in decimal digits.
+constexpr std::size_t kInt32TextLength = 11;
 
 // Where the parts of a date stand, indexed by the DateOrder code.
 enum class DatePart { Year, Month, Day };
@@ -62,6 +64,9 @@ bool IsContinuationByte(char c) {
 // one character, as they count an ASCII letter.
 std::string WithBlanksForNonAscii(std::string_view text) {
     constexpr char kBlank = ' ';
+    if (IsAscii(text)) {
+        return std::string(text);
+    }
     std::string ascii;
     ascii.reserve(text.size());
     bool inSequence = false;
@@ -214,22 +219,36 @@ std::size_t GroupedLength(std::string_view number) {
     return number.size() + (body > 0 ? (body - 1) / kGroupDigits : 0);
 }
 
-// Day and month with at least two digits, as the pattern "00" writes them.
-std::string TwoDigits(int32_t value) {
-    constexpr int32_t kBase = 10;
-    if (value >= 0 && value < kBase) {
-        return {'0', static_cast<char>('0' + value)};
-    }
-    if (value < 0 && value > -kBase) {
-        return {'-', '0', static_cast<char>('0' - value)};
-    }
-    return std::to_string(value);
+// Appends a whole number in decimal digits, "-" in front when negative.
+void AppendNumber(std::string& text, int32_t value) {
+    std::array<char, kInt32TextLength> digits{};
+    char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    text.append(digits.data(), end);
 }
 
-std::string YearText(const CalendarDate& date, bool annusNovus, std::string_view thousands) {
-    std::string year = std::to_string(date.year);
+// Appends day or month with at least two digits, as the pattern "00" writes them.
+void AppendTwoDigits(std::string& text, int32_t value) {
+    constexpr int32_t kBase = 10;
+    if (value <= -kBase || value >= kBase) {
+        AppendNumber(text, value);
+        return;
+    }
+    if (value < 0) {
+        text += '-';
+    }
+    text += '0';
+    text += static_cast<char>('0' + (value < 0 ? -value : value));
+}
+
+// Appends the year; a Gregorian or Julian year beyond four digits is grouped.
+void AppendYear(std::string& text, const CalendarDate& date, bool annusNovus,
+                std::string_view thousands) {
     const bool large = date.year > kLargestUngroupedYear || date.year < -kLargestUngroupedYear;
-    return large && !annusNovus ? SeparateThousands(year, thousands) : year;
+    if (large && !annusNovus) {
+        text += SeparateThousands(std::to_string(date.year), thousands);
+    } else {
+        AppendNumber(text, date.year);
+    }
 }
 
 bool AcceptKey(char32_t key, std::size_t length, std::size_t limit, std::string_view fieldKeys,
@@ -327,16 +346,22 @@ std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_vi
         }
         switch (parts[i]) {
             case DatePart::Year: {
-                const std::string year = YearText(date, annusNovus, thousands);
                 // A negative year after a separator would read as a second separator.
-                text += i > 0 && date.year < 0 ? "(" + year + ")" : year;
+                const bool inParentheses = i > 0 && date.year < 0;
+                if (inParentheses) {
+                    text += '(';
+                }
+                AppendYear(text, date, annusNovus, thousands);
+                if (inParentheses) {
+                    text += ')';
+                }
                 break;
             }
             case DatePart::Month:
-                text += TwoDigits(date.month);
+                AppendTwoDigits(text, date.month);
                 break;
             case DatePart::Day:
-                text += TwoDigits(date.day);
+                AppendTwoDigits(text, date.day);
                 break;
         }
     }
@@ -355,12 +380,16 @@ std::string SeparateThousands(std::string_view number, std::string_view separato
         throw std::invalid_argument("The number " + std::string(number) +
                                     " is too long to group in thousands");
     }
-    const std::string input(number);
-    std::string buffer(DAYMATH_GROUPED_SIZE, ' ');
-    Engine().separateThousands(input.c_str(), static_cast<unsigned char>(separator[0]),
+    // On the stack: a day number is grouped for every line written. The
+    // input fits, as its grouped form is no longer than the buffer's text.
+    std::array<char, DAYMATH_GROUPED_SIZE> input{};
+    std::copy(number.begin(), number.end(), input.begin());
+    std::array<char, DAYMATH_GROUPED_SIZE> buffer;
+    buffer.fill(' ');
+    Engine().separateThousands(input.data(), static_cast<unsigned char>(separator[0]),
                                buffer.data());
-    CutAtNul(buffer);
-    return buffer;
+    const auto nul = std::find(buffer.begin(), buffer.end(), '\0');
+    return std::string(buffer.begin(), nul);
 }
 
 std::string GroupedNumber(int32_t value, std::string_view separator) {

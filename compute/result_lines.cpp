@@ -1,4 +1,4 @@
-#include "result_lines.h"
+#include "compute/result_lines.h"
 
 #include "datelib/checked_math.h"
 #include "datelib/date_text.h"
@@ -115,11 +115,18 @@ std::optional<int32_t> MovedJdn(int32_t sourceJdn, int32_t days, Direction direc
     return std::nullopt;
 }
 
-std::string DateInLine(const std::string& fieldText, CalendarKind kind) {
-    if (kind == CalendarKind::DIY) {
-        return fieldText;
+void AppendDateInLine(std::string& line, std::string_view fieldText, CalendarKind kind) {
+    line += fieldText;
+    if (kind != CalendarKind::DIY) {
+        line += ' ';
+        line += datelib::KindTextCode(kind);
     }
-    return fieldText + " " + std::string(datelib::KindTextCode(kind));
+}
+
+std::string DateInLine(const std::string& fieldText, CalendarKind kind) {
+    std::string text;
+    AppendDateInLine(text, fieldText, kind);
+    return text;
 }
 
 std::string OperatorPart(Direction direction, const std::string& daysText, int32_t days) {
@@ -139,15 +146,15 @@ std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days
     }
     TargetDate target{};
     target.record.jdn = *jdn;
-    const std::optional<std::string> text = DayNumberText(target.record, targetKind, order);
+    std::optional<std::string> text = DayNumberText(target.record, targetKind, order);
     if (!text) {
         return std::nullopt;
     }
-    if (!sameNotation || targetKind == CalendarKind::DIY) {
-        target.fieldText = text;
-    }
     if (!sameNotation) {
         target.lineText = DateInLine(*text, targetKind);
+    }
+    if (!sameNotation || targetKind == CalendarKind::DIY) {
+        target.fieldText = std::move(text);
     }
     return target;
 }

@@ -1,6 +1,6 @@
 // The messages of the Compute command and the spin steps, in every language.
-#ifndef APP_INPUT_MESSAGES_H
-#define APP_INPUT_MESSAGES_H
+#ifndef COMPUTE_INPUT_MESSAGES_H
+#define COMPUTE_INPUT_MESSAGES_H
 
 #include <array>
 #include <cstddef>

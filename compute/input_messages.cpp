@@ -1,4 +1,4 @@
-#include "input_messages.h"
+#include "compute/input_messages.h"
 
 #include "texts/line_end.h"
 

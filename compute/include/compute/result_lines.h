@@ -1,12 +1,13 @@
 // The pieces of the Compute command's equation line, apart from the window:
 // the texts of the inputs, the operator, and the computed right-hand sides.
 // They read the date library's separators and the current language.
-#ifndef APP_RESULT_LINES_H
-#define APP_RESULT_LINES_H
+#ifndef COMPUTE_RESULT_LINES_H
+#define COMPUTE_RESULT_LINES_H
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "datelib/date_values.h"
 #include "texts/gen_text.h"
@@ -43,6 +44,9 @@ std::optional<int32_t> MovedJdn(int32_t sourceJdn, int32_t days, Direction direc
 // A date input as it stands in the line: its normalised text, then a blank
 // and the kind's code unless the kind is DIY ("2012-12-31 CE", "2012366").
 std::string DateInLine(const std::string& fieldText, datelib::CalendarKind kind);
+
+// Appends DateInLine(fieldText, kind) to the line.
+void AppendDateInLine(std::string& line, std::string_view fieldText, datelib::CalendarKind kind);
 
 // The operator part after the source date: " plus 10 days", " minus 1 day";
 // a leading "-" of the days text turns the operator round.

@@ -1,0 +1,189 @@
+#include "compute/compute_command.h"
+
+#include "compute/result_lines.h"
+#include "datelib/date_text.h"
+
+namespace quillday {
+
+namespace {
+
+using datelib::CalendarKind;
+using datelib::ParseStatus;
+using GEN_TEXT::TextId;
+
+// Room for the longest usual line, so that it is built without reallocating.
+constexpr std::size_t kLineCapacity = 96;
+
+// The working values of one command.
+struct Inputs {
+    CalendarDate first{};
+    CalendarDate second{};
+    int32_t days = 0;
+};
+
+// Reads date field n (1 first, 2 second) and rewrites it in normalised form;
+// a yyyyddd text stays as typed. Returns the message of an invalid date.
+std::optional<InputMessageId> ValidateDate(int n, std::string& field, CalendarKind kind,
+                                           datelib::DateOrder order, CalendarDate& record) {
+    switch (datelib::ParseDateText(field, datelib::dateSeparator, kind, order, record)) {
+        case ParseStatus::NotValid:
+            return NotValidMessage(n, kind);
+        case ParseStatus::OutOfRange:
+            return OutOfRangeMessage(n);
+        case ParseStatus::Valid:
+            break;
+    }
+    if (kind != CalendarKind::DIY) {
+        CalendarDate normalised = record;
+        field = *DayNumberText(normalised, kind, order);
+    }
+    return std::nullopt;
+}
+
+// Reads the days field (0 when empty) and rewrites it grouped.
+std::optional<InputMessageId> ValidateDays(std::string& field, int32_t& days) {
+    days = 0;
+    if (field.empty()) {
+        return std::nullopt;
+    }
+    ParseStatus status = ParseStatus::NotValid;
+    days = datelib::ParseJdnText(field, status);
+    switch (status) {
+        case ParseStatus::NotValid:
+            return InputMessageId::DifferenceNotValid;
+        case ParseStatus::OutOfRange:
+            return InputMessageId::DifferenceOutOfRange;
+        case ParseStatus::Valid:
+            break;
+    }
+    field = datelib::GroupedNumber(days, datelib::thousandsSeparator);
+    return std::nullopt;
+}
+
+std::optional<InputMessageId> ValidateInputs(const ComputeRequest& request, ComputeFields& fields,
+                                             Inputs& inputs) {
+    std::optional<InputMessageId> message;
+    if (!fields.firstDate.empty()) {
+        message = ValidateDate(1, fields.firstDate, request.firstKind, request.order, inputs.first);
+    }
+    if (!message) {
+        message = ValidateDays(fields.days, inputs.days);
+    }
+    if (!message && !fields.secondDate.empty()) {
+        message =
+            ValidateDate(2, fields.secondDate, request.secondKind, request.order, inputs.second);
+    }
+    return message;
+}
+
+// Completes a line whose left-hand side is written but whose result is not.
+void EndOutOfRange(ComputeAnswer& answer) {
+    answer.outcome = ComputeOutcome::ResultOutOfRange;
+    answer.line += GEN_TEXT::Text(TextId::OutOfRange);
+    answer.message = InputMessageId::ResultOutOfRange;
+}
+
+void OneDateLine(const ComputeRequest& request, const Inputs& inputs, ComputeAnswer& answer) {
+    const bool forward = !answer.fields.firstDate.empty();
+    const Direction direction = forward ? Direction::Forward : Direction::Backward;
+    const CalendarKind targetKind = forward ? request.secondKind : request.firstKind;
+    const bool noDays = answer.fields.days.empty();
+    const bool sameNotation = noDays && request.firstKind == request.secondKind;
+
+    answer.line.reserve(kLineCapacity);
+    AppendDateInLine(answer.line, forward ? answer.fields.firstDate : answer.fields.secondDate,
+                     forward ? request.firstKind : request.secondKind);
+    if (!noDays) {
+        answer.line += OperatorPart(direction, answer.fields.days, inputs.days);
+    }
+    if (!sameNotation) {
+        answer.line += " = ";
+    }
+    const std::optional<TargetDate> target =
+        ComputeTarget(forward ? inputs.first : inputs.second, inputs.days, direction, targetKind,
+                      sameNotation, request.order);
+    if (!target) {
+        EndOutOfRange(answer);
+        return;
+    }
+    if (target->fieldText) {
+        (forward ? answer.fields.secondDate : answer.fields.firstDate) = *target->fieldText;
+    }
+    answer.line += target->lineText;
+    answer.line += ", ";
+    answer.line += WeekdayName(target->record, targetKind);
+    answer.unitDays = inputs.days;
+}
+
+void DifferenceLine(const ComputeRequest& request, const Inputs& inputs, ComputeAnswer& answer) {
+    answer.line.reserve(kLineCapacity);
+    AppendDateInLine(answer.line, answer.fields.secondDate, request.secondKind);
+    answer.line += ' ';
+    answer.line += GEN_TEXT::Text(TextId::Minus);
+    answer.line += ' ';
+    AppendDateInLine(answer.line, answer.fields.firstDate, request.firstKind);
+    answer.line += " = ";
+    const std::optional<Difference> difference =
+        ComputeDifference(inputs.first, inputs.second, request.firstKind, request.secondKind);
+    if (!difference) {
+        EndOutOfRange(answer);
+        return;
+    }
+    answer.fields.days = difference->daysText;
+    answer.line += difference->lineText;
+    answer.unitDays = difference->days;
+}
+
+// The command's answer when it stops before any line.
+ComputeAnswer Stopped(ComputeOutcome outcome, ComputeFields fields, InputMessageId message) {
+    ComputeAnswer answer;
+    answer.outcome = outcome;
+    answer.fields = std::move(fields);
+    answer.message = message;
+    return answer;
+}
+
+}  // namespace
+
+bool DropsZeroDays(const ComputeFields& fields) {
+    return !fields.firstDate.empty() && !fields.secondDate.empty() && fields.days == "0";
+}
+
+ComputeAnswer Compute(ComputeRequest request) {
+    ComputeFields fields = std::move(request.fields);
+    if (DropsZeroDays(fields)) {
+        fields.days.clear();
+    }
+    const bool hasFirst = !fields.firstDate.empty();
+    const bool hasSecond = !fields.secondDate.empty();
+    if (hasFirst && hasSecond && !fields.days.empty()) {
+        return Stopped(ComputeOutcome::TooManyInputs, std::move(fields),
+                       InputMessageId::BothDatesNeedEmptyDifference);
+    }
+    if (!hasFirst && !hasSecond) {
+        return Stopped(ComputeOutcome::InputError, std::move(fields),
+                       InputMessageId::FirstDateNotValid);
+    }
+    Inputs inputs;
+    if (const std::optional<InputMessageId> message = ValidateInputs(request, fields, inputs)) {
+        return Stopped(ComputeOutcome::InputError, std::move(fields), *message);
+    }
+    ComputeAnswer answer;
+    answer.fields = std::move(fields);
+    if (hasFirst && hasSecond) {
+        DifferenceLine(request, inputs, answer);
+    } else {
+        OneDateLine(request, inputs, answer);
+    }
+    return answer;
+}
+
+std::string_view WeekdayName(CalendarDate date, CalendarKind kind) {
+    if (kind == CalendarKind::AN) {
+        const int16_t weekday = datelib::JdnToAnnusNovusDate(date);
+        return datelib::kAnnusNovusDayNames[static_cast<std::size_t>(weekday)];
+    }
+    return GEN_TEXT::DayName(datelib::DayOfWeek(date.jdn));
+}
+
+}  // namespace quillday

@@ -1,0 +1,182 @@
+#include "batch.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <future>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "program_messages.h"
+
+namespace quillday::cli {
+
+namespace {
+
+constexpr std::string_view kLf = "\n";
+constexpr char kLfChar = '\n';
+
+// Lines are answered in chunks on worker threads. A chunk is large enough
+// that starting its thread costs little beside its work, and small enough
+// that the chunks in flight hold little memory.
+constexpr std::size_t kChunkLines = 4096;
+constexpr std::size_t kChunkBytes = 256 * 1024;
+
+// A run of input lines, each ended by LF; a line beyond the length limit
+// stands there empty and is listed.
+struct LineChunk {
+    std::size_t firstLine = 1;
+    std::size_t lines = 0;
+    std::string text;
+    std::vector<std::size_t> tooLongLines;
+
+    // The empty chunk whose first line follows this one's last.
+    LineChunk Following() const {
+        LineChunk next;
+        next.firstLine = firstLine + lines;
+        return next;
+    }
+};
+
+struct LineError {
+    std::size_t line;
+    std::string message;
+    std::size_t outputEnd;  // where the answer of the line ends in the output
+};
+
+struct ChunkAnswers {
+    std::string output;
+    std::vector<LineError> errors;
+};
+
+ChunkAnswers AnswerChunk(const LineChunk& chunk, const Options& options) {
+    ChunkAnswers answers;
+    std::vector<std::string_view> words;
+    auto tooLong = chunk.tooLongLines.begin();
+    std::size_t start = 0;
+    for (std::size_t number = chunk.firstLine; number < chunk.firstLine + chunk.lines; ++number) {
+        const std::size_t end = chunk.text.find(kLfChar, start);
+        const std::string_view line(chunk.text.data() + start, end - start);
+        start = end + 1;
+        const bool isTooLong = tooLong != chunk.tooLongLines.end() && *tooLong == number;
+        tooLong += isTooLong ? 1 : 0;
+        const RequestAnswer answer =
+            isTooLong ? TooLongAnswer()
+                      : AnswerText(line, options.notations, options.display.order, words);
+        answers.output += answer.line;
+        answers.output += kLf;
+        if (!answer.error.empty()) {
+            answers.errors.push_back({number, answer.error, answers.output.size()});
+        }
+    }
+    return answers;
+}
+
+// Answers chunks on worker threads and writes their answers in order, with
+// their errors; a strict run stops writing after the first error.
+class LinePipeline {
+  public:
+    LinePipeline(Output& output, const Options& options)
+        : output_(output),
+          options_(options),
+          maxPending_(std::max(1U, std::thread::hardware_concurrency())) {}
+
+    void Submit(LineChunk chunk) {
+        if (chunk.lines == 0 || stopped_) {
+            return;
+        }
+        if (pending_.size() == maxPending_) {
+            WriteOldest();
+        }
+        pending_.push_back(std::async(std::launch::async, [this, chunk = std::move(chunk)] {
+            return AnswerChunk(chunk, options_);
+        }));
+    }
+
+    void Finish() {
+        while (!pending_.empty()) {
+            WriteOldest();
+        }
+    }
+
+    bool AllWell() const { return allWell_; }
+    bool Stopped() const { return stopped_; }
+
+  private:
+    void WriteOldest() {
+        const ChunkAnswers answers = pending_.front().get();
+        pending_.pop_front();
+        if (stopped_) {
+            return;
+        }
+        std::size_t written = answers.output.size();
+        for (const LineError& error : answers.errors) {
+            ReportLineError(error.line, error.message);
+            allWell_ = false;
+            if (options_.strict) {
+                written = error.outputEnd;
+                stopped_ = true;
+                break;
+            }
+        }
+        output_.Write(std::string_view(answers.output).substr(0, written));
+    }
+
+    Output& output_;
+    const Options& options_;
+    const std::size_t maxPending_;
+    std::deque<std::future<ChunkAnswers>> pending_;
+    bool allWell_ = true;
+    bool stopped_ = false;
+};
+
+}  // namespace
+
+void ReportLineError(std::size_t line, std::string_view message) {
+    std::fprintf(stderr, "quillday: line %zu: %.*s\n", line, static_cast<int>(message.size()),
+                 message.data());
+}
+
+bool ReadWentWell(const Input& input) {
+    if (input.ReadError().empty()) {
+        return true;
+    }
+    std::fprintf(stderr, "quillday: %s\n",
+                 Say(ProgramMessage::CannotRead, input.ReadError()).c_str());
+    return false;
+}
+
+RequestAnswer TooLongAnswer() {
+    return {{}, Say(ProgramMessage::LineTooLong, std::to_string(kMaxRequestLength))};
+}
+
+bool RunLines(Input& input, Output& output, const Options& options) {
+    LinePipeline pipeline(output, options);
+    LineChunk chunk;
+    // Whatever is read is answered and written before the input is waited for.
+    input.BeforeWaiting([&] {
+        pipeline.Submit(std::exchange(chunk, chunk.Following()));
+        pipeline.Finish();
+        output.Flush();
+    });
+    std::string line;
+    Input::LineStatus status = Input::LineStatus::End;
+    while (!pipeline.Stopped() &&
+           (status = input.ReadLine(line, kMaxRequestLength)) != Input::LineStatus::End) {
+        const std::size_t number = chunk.firstLine + chunk.lines;
+        if (status == Input::LineStatus::TooLong) {
+            chunk.tooLongLines.push_back(number);
+        }
+        chunk.text += line;
+        chunk.text += kLf;
+        if (++chunk.lines == kChunkLines || chunk.text.size() >= kChunkBytes) {
+            pipeline.Submit(std::exchange(chunk, chunk.Following()));
+        }
+    }
+    pipeline.Submit(std::move(chunk));
+    pipeline.Finish();
+    return ReadWentWell(input) && pipeline.AllWell();
+}
+
+}  // namespace quillday::cli

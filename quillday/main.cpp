@@ -1,0 +1,160 @@
+// quillday: the window's conversions and differences from a terminal, one
+// request from the command line or one per line of an input.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch.h"
+#include "datelib/engine.h"
+#include "options.h"
+#include "program_messages.h"
+#include "request.h"
+
+namespace {
+
+using namespace quillday::cli;
+
+constexpr int kAllWell = 0;
+constexpr int kRequestFailed = 1;
+constexpr int kUsageError = 2;
+constexpr std::string_view kStandardInputName = "-";
+
+constexpr const char* kHelp = R"(Usage: quillday [OPTION]... [DATE [DATE | +DAYS | -DAYS]]
+       quillday --batch [OPTION]... [FILE]
+       quillday --csv N [OPTION]... [FILE]
+Converts a date into another notation, adds days to it, or gives the days,
+years, months and days between two dates: the lines of the Quillday window.
+Without a date, converts today's date.
+
+  --from NOTATION   notation of the first date; a second --from names the
+                    second date's (else both dates share the first)
+  --to NOTATION     notation of the answer for a single date
+                    NOTATION: CE, JC, AN, JDN or DIY (yyyyddd); default CE
+  --order ORDER     ymd (default), dmy or mdy
+  --separator SEP   date separator: - (default), . or /
+  --thousands SEP   thousands separator: , (default), . or none
+  --lang LANG       en (default), de or es
+  --batch           one request per line of FILE or standard input
+  --csv N           convert column N (from 1) of CSV input; the answer is
+                    appended as a new last column
+  --strict          stop at the first invalid request
+  --help            show this help and end
+  --version         show the version and end
+
+A later operand that is a signed whole number (+10, -10) is the day count;
+a second date that begins with - goes in parentheses: (-43)-03-15.
+Exit status: 0 all went well, 1 a request was invalid or out of range,
+2 usage error. See quillday(1).
+)";
+
+void Complain(const std::string& message) {
+    std::fprintf(stderr, "quillday: %s\n", message.c_str());
+}
+
+// Opens the input of a batch run: the named file, or standard input.
+int OpenInput(const Options& options) {
+    if (options.operands.empty() || options.operands.front() == kStandardInputName) {
+        return StandardInput();
+    }
+    const std::string path(options.operands.front());
+    std::string reason;
+    const int descriptor = OpenForReading(path, reason);
+    if (descriptor < 0) {
+        Complain(Say(ProgramMessage::CannotOpen, path + ": " + reason));
+    }
+    return descriptor;
+}
+
+void ComplainOfUsage(const std::string& message) {
+    Complain(message + " (quillday --help lists the options)");
+}
+
+int RunSingle(const Options& options, Output& output) {
+    for (const std::string_view operand : options.operands) {
+        if (const std::optional<std::string> fault = TextFault(operand)) {
+            Complain(*fault);
+            return kRequestFailed;
+        }
+    }
+    const ReadRequestResult read =
+        ReadRequest(options.operands, options.notations, options.display.order);
+    if (read.error) {
+        ComplainOfUsage(*read.error);
+        return kUsageError;
+    }
+    const RequestAnswer answer = AnswerRequest(read.request);
+    if (!answer.line.empty()) {
+        output.Write(answer.line);
+        output.Put('\n');
+    }
+    if (!answer.error.empty()) {
+        Complain(answer.error);
+        return kRequestFailed;
+    }
+    return kAllWell;
+}
+
+int RunBatch(const Options& options, Output& output) {
+    const int descriptor = OpenInput(options);
+    if (descriptor < 0) {
+        return kRequestFailed;
+    }
+    Input input(descriptor);
+    const bool allWell = options.mode == Mode::Csv ? RunCsv(input, output, options)
+                                                   : RunLines(input, output, options);
+    return allWell ? kAllWell : kRequestFailed;
+}
+
+// Loads the engine as the window does; says why when it cannot.
+bool EngineLoads() {
+    try {
+        datelib::Engine();
+        return true;
+    } catch (const datelib::EngineLoadError& error) {
+        Complain(error.what());
+        return false;
+    }
+}
+
+int Run(const Options& options) {
+    if (!EngineLoads()) {
+        return kRequestFailed;
+    }
+    Output output(stdout);
+    const int status =
+        options.mode == Mode::Single ? RunSingle(options, output) : RunBatch(options, output);
+    if (!output.Flush()) {
+        Complain(Say(ProgramMessage::CannotWrite));
+        return kRequestFailed;
+    }
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const ParsedOptions parsed = ParseOptions(arguments);
+    if (parsed.error) {
+        ComplainOfUsage(*parsed.error);
+        return kUsageError;
+    }
+    const Options& options = parsed.options;
+    if (options.help) {
+        std::fputs(kHelp, stdout);
+        return kAllWell;
+    }
+    if (options.version) {
+        std::printf("quillday %s\n", QUILLDAY_VERSION);
+        return kAllWell;
+    }
+    ApplyDisplay(options.display);
+    try {
+        return Run(options);
+    } catch (const std::exception& error) {
+        Complain(error.what());
+        return kRequestFailed;
+    }
+}

@@ -1,0 +1,153 @@
+#include "options.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+#include "program_messages.h"
+
+namespace quillday::cli {
+
+namespace {
+
+using datelib::DateOrder;
+using Error = std::optional<std::string>;
+
+constexpr std::string_view kOptionMark = "--";
+
+// A value an option takes, by its name on the command line.
+template <typename Value>
+struct Named {
+    std::string_view name;
+    Value value;
+};
+
+constexpr std::array<Named<DateOrder>, 3> kOrders{{
+    {"ymd", DateOrder::YMD},
+    {"dmy", DateOrder::DMY},
+    {"mdy", DateOrder::MDY},
+}};
+constexpr std::array<Named<std::string_view>, 3> kSeparators{{
+    {"-", "-"},
+    {".", "."},
+    {"/", "/"},
+}};
+constexpr std::array<Named<std::string_view>, 3> kThousands{{
+    {",", ","},
+    {".", "."},
+    {"none", ""},
+}};
+constexpr std::array<Named<GEN_TEXT::LanguageCode>, 3> kLanguages{{
+    {"en", GEN_TEXT::English},
+    {"de", GEN_TEXT::German},
+    {"es", GEN_TEXT::Spanish},
+}};
+
+template <typename Value, std::size_t N>
+std::optional<Value> Lookup(const std::array<Named<Value>, N>& table, std::string_view name) {
+    for (const Named<Value>& entry : table) {
+        if (entry.name == name) {
+            return entry.value;
+        }
+    }
+    return std::nullopt;
+}
+
+// Stores the looked-up value, or says that the name is none of the table's.
+template <typename Value, std::size_t N, typename Target>
+Error Choose(const std::array<Named<Value>, N>& table, std::string_view name, Target& target,
+             ProgramMessage unknown) {
+    const std::optional<Value> value = Lookup(table, name);
+    if (!value) {
+        return Say(unknown, name);
+    }
+    target = Target(*value);
+    return std::nullopt;
+}
+
+Error SetMode(Mode mode, Options& options) {
+    if (options.mode != Mode::Single && options.mode != mode) {
+        return Say(ProgramMessage::BatchAndCsv);
+    }
+    options.mode = mode;
+    return std::nullopt;
+}
+
+Error SetColumn(std::string_view text, Options& options) {
+    std::size_t column = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), column);
+    if (error != std::errc() || end != text.data() + text.size() || column == 0) {
+        return Say(ProgramMessage::BadColumn, text);
+    }
+    options.column = column;
+    return SetMode(Mode::Csv, options);
+}
+
+struct OptionSpec {
+    std::string_view name;
+    bool takesValue;
+    Error (*apply)(std::string_view value, std::string_view name, Options& options);
+};
+
+// clang-format off
+constexpr std::array<OptionSpec, 11> kOptionSpecs{{
+    {"--from", true, [](auto value, auto name, Options& o) { return SetNotation(name, value, o.notations); }},
+    {"--to", true, [](auto value, auto name, Options& o) { return SetNotation(name, value, o.notations); }},
+    {"--order", true, [](auto value, auto, Options& o) { return Choose(kOrders, value, o.display.order, ProgramMessage::BadOrder); }},
+    {"--separator", true, [](auto value, auto, Options& o) { return Choose(kSeparators, value, o.display.separator, ProgramMessage::BadSeparator); }},
+    {"--thousands", true, [](auto value, auto, Options& o) { return Choose(kThousands, value, o.display.thousands, ProgramMessage::BadThousands); }},
+    {"--lang", true, [](auto value, auto, Options& o) { return Choose(kLanguages, value, o.display.language, ProgramMessage::BadLanguage); }},
+    {"--batch", false, [](auto, auto, Options& o) { return SetMode(Mode::Batch, o); }},
+    {"--csv", true, [](auto value, auto, Options& o) { return SetColumn(value, o); }},
+    {"--strict", false, [](auto, auto, Options& o) { o.strict = true; return Error(); }},
+    {"--help", false, [](auto, auto, Options& o) { o.help = true; return Error(); }},
+    {"--version", false, [](auto, auto, Options& o) { o.version = true; return Error(); }},
+}};
+// clang-format on
+
+// Takes the option at arguments[i] and its value; i then stands on the last
+// argument taken.
+Error TakeOption(std::span<const std::string_view> arguments, std::size_t& i, Options& options) {
+    const OptionWord option = SplitOption(arguments[i]);
+    const auto* spec = std::find_if(kOptionSpecs.begin(), kOptionSpecs.end(),
+                                    [&option](const auto& s) { return s.name == option.name; });
+    if (spec == kOptionSpecs.end() || (!spec->takesValue && option.value)) {
+        return Say(ProgramMessage::UnknownOption, arguments[i]);
+    }
+    std::string_view value;
+    if (spec->takesValue) {
+        if (!option.value && i + 1 == arguments.size()) {
+            return Say(ProgramMessage::MissingValue, option.name);
+        }
+        value = option.value ? *option.value : arguments[++i];
+    }
+    return spec->apply(value, option.name, options);
+}
+
+}  // namespace
+
+ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
+    ParsedOptions parsed;
+    Options& options = parsed.options;
+    for (std::size_t i = 0; i < arguments.size() && !parsed.error; ++i) {
+        if (arguments[i].starts_with(kOptionMark)) {
+            parsed.error = TakeOption(arguments, i, options);
+        } else {
+            options.operands.push_back(arguments[i]);
+        }
+    }
+    if (!parsed.error && options.mode != Mode::Single && options.operands.size() > 1) {
+        parsed.error = Say(ProgramMessage::TooManyFiles, options.operands[1]);
+    }
+    return parsed;
+}
+
+void ApplyDisplay(const Display& display) {
+    datelib::InitDateProcs();
+    GEN_TEXT::InitTexts();
+    datelib::dateSeparator = display.separator;
+    datelib::thousandsSeparator = display.thousands;
+    GEN_TEXT::currentLanguage = display.language;
+}
+
+}  // namespace quillday::cli

@@ -1,0 +1,62 @@
+// The program's command line: its options, and the display settings they
+// choose for the date library and the text table.
+#ifndef QUILLDAY_OPTIONS_H
+#define QUILLDAY_OPTIONS_H
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "request.h"
+#include "texts/gen_text.h"
+
+namespace quillday::cli {
+
+enum class Mode {
+    Single,  // one request from the operands
+    Batch,   // one request per input line
+    Csv,     // one request per CSV record, from one column
+};
+
+// How dates and numbers are written and read, and the language of the
+// lines and messages; the window's defaults.
+struct Display {
+    datelib::DateOrder order = datelib::DateOrder::YMD;
+    std::string separator = "-";
+    std::string thousands = ",";
+    GEN_TEXT::LanguageCode language = GEN_TEXT::English;
+};
+
+struct Options {
+    Mode mode = Mode::Single;
+    bool help = false;
+    bool version = false;
+    bool strict = false;     // stop at the first invalid request
+    std::size_t column = 0;  // Csv: the column to convert, from 1
+    Display display;
+    Notations notations;
+    // Single: the request's operands; Batch and Csv: the input file, if any.
+    std::vector<std::string_view> operands;
+};
+
+struct ParsedOptions {
+    Options options;
+    std::optional<std::string> error;  // a usage error
+};
+
+// Reads the arguments after the program's name. Every argument that starts
+// with "--" is an option ("--to AN" or "--to=AN"); the others are operands.
+// Returns a usage error for an unknown option or value, a missing value,
+// --batch with --csv, or more than one input file.
+ParsedOptions ParseOptions(std::span<const std::string_view> arguments);
+
+// Puts the settings into the date library's separators and the text
+// table's current language.
+void ApplyDisplay(const Display& display);
+
+}  // namespace quillday::cli
+
+#endif

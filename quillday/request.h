@@ -1,0 +1,91 @@
+// One request of the program: its words (dates, a signed day count, --from
+// and --to), read into the window's three fields and notations, and its
+// answer: the window's line, or the window's message.
+#ifndef QUILLDAY_REQUEST_H
+#define QUILLDAY_REQUEST_H
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compute/compute_command.h"
+
+namespace quillday::cli {
+
+// The notations named by --from (first date, then second date) and --to
+// (the answer of a single date).
+struct Notations {
+    std::array<std::optional<datelib::CalendarKind>, 2> from;
+    std::size_t fromGiven = 0;
+    std::optional<datelib::CalendarKind> to;
+};
+
+// An option word split at its "=": "--to=AN" is {"--to", "AN"}; "--to" has
+// no value.
+struct OptionWord {
+    std::string_view name;
+    std::optional<std::string_view> value;
+};
+OptionWord SplitOption(std::string_view word);
+
+// True for the words --from and --to.
+bool IsNotationOption(std::string_view name);
+
+// Takes the value of --from or --to into the notations. Returns an error
+// message when the value is not CE, JC, AN, JDN or DIY (any case), or for a
+// third --from.
+std::optional<std::string> SetNotation(std::string_view name, std::string_view value,
+                                       Notations& notations);
+
+// The words of a text: its runs of characters other than blanks, tabs and
+// line ends. Replaces the contents of words; the views point into text.
+void SplitWords(std::string_view text, std::vector<std::string_view>& words);
+
+// An error message for text that no request may hold: a NUL byte, or bytes
+// that are not UTF-8.
+std::optional<std::string> TextFault(std::string_view text);
+
+// The request of its words, or an error message for words that make none.
+struct ReadRequestResult {
+    ComputeRequest request;
+    std::optional<std::string> error;
+};
+
+// Reads a request. The first operand is the first date; a later operand that
+// is a signed whole number (+10, -10, +1,000) is the day count, written to
+// the days field without a "+"; any other later operand is the second date.
+// --from and --to among the words replace those of base. Notations: first
+// date the first --from; second date the second --from, else the first; the
+// answer of a single date --to; CE when not named. Without operands the
+// first date is today's, as the window's Compute fills it in.
+ReadRequestResult ReadRequest(std::span<const std::string_view> words, const Notations& base,
+                              datelib::DateOrder order);
+
+// What the program writes for a request.
+struct RequestAnswer {
+    std::string line;   // for standard output: the window's line, or empty
+    std::string error;  // for standard error: empty when all went well
+};
+
+// Computes a request with the date library's separators and the current
+// language. An invalid request has no line and the window's message (its
+// two lines, if it has two, joined by a blank); a
+// result out of range has the window's line, ending in Out of Range, and
+// its message. Two dates and a day count other than 0 are refused with the
+// window's message, as if its question had been answered No.
+RequestAnswer AnswerRequest(ComputeRequest request);
+
+// Reads and computes the request of a text's words: a blank text has an
+// empty answer; a text with a NUL byte or bytes that are not UTF-8, and
+// words that make no request, have the program's message. words is room for
+// the words, which a caller of many requests keeps from one to the next.
+RequestAnswer AnswerText(std::string_view text, const Notations& base, datelib::DateOrder order,
+                         std::vector<std::string_view>& words);
+
+}  // namespace quillday::cli
+
+#endif
