@@ -343,6 +343,7 @@ void frmMain::Form_Load() {
 
 void frmMain::InitSettingsAndInputs() {
     settingsFilePath = services_.settingsFilePath;
+    settingsFallbackPath = services_.settingsFallbackPath;
     txbSecondDate->clear();
     txbDateDiffDays->clear();
     txbOutput->clear();

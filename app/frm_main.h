@@ -129,6 +129,7 @@ class frmMain : public QWidget {
     datelib::CalendarKind secondDateNotation = datelib::CalendarKind::CE;
     int16_t maxInputLength = kMaxInputLength;
     QString settingsFilePath;
+    QString settingsFallbackPath;  // used where settingsFilePath cannot be written
     std::array<QString, GEN_TEXT::kLanguageSlots> introTexts;
     std::span<const SpecialDay> specialDayMessages;
     std::array<std::array<QString, kInputMessageCount>, GEN_TEXT::kLanguageSlots>

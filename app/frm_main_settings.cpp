@@ -55,25 +55,46 @@ void RemoveStraySaveFiles(const QFileInfo& settingsFile) {
 }
 
 // For a folder that allows no new files but holds a writable file (a
-// locked-down profile); only an existing file is replaced.
-void WriteInPlace(const QString& path, const QByteArray& text) {
+// locked-down profile, the root of a Windows drive); only an existing file
+// is replaced.
+bool WriteInPlace(const QString& path, const QByteArray& text) {
     QFile file(path);
-    if (file.exists() && file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        file.write(text);
-    }
+    return file.exists() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(text) == text.size() && file.flush();
 }
 
 // Writes a temporary file beside the target and renames it over the target,
 // so a failed write leaves the old file whole. Only when the temporary file
-// cannot be created is the file written in place.
-void WriteSettingsText(const QString& path, const QByteArray& text) {
+// cannot be created is the file written in place. False when it was not
+// written.
+bool WriteSettingsText(const QString& path, const QByteArray& text) {
+    const QFileInfo settingsFile(path);
+    QDir().mkpath(settingsFile.absolutePath());
+    RemoveStraySaveFiles(settingsFile);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        WriteInPlace(path, text);
-        return;
+        return WriteInPlace(path, text);
     }
     file.write(text);
-    file.commit();
+    return file.commit();
+}
+
+// Where the settings are read from and written to. The file's own place
+// holds them wherever it can be written; where it cannot, the fallback file
+// does, so a fallback file that exists is the newer one and is read first.
+// Writing tries the own place first; once that works again, the fallback
+// file is stale and goes.
+struct SettingsFiles {
+    QString read;
+    QString write;
+    QString fallback;  // empty when there is none
+};
+
+SettingsFiles ChooseSettingsFiles(const QString& own, const QString& fallback) {
+    if (fallback.isEmpty() || fallback == own) {
+        return {own, own, {}};
+    }
+    return {QFileInfo::exists(fallback) ? fallback : own, own, fallback};
 }
 
 int16_t CharacterCode(const std::string& separator) {
@@ -93,7 +114,8 @@ void frmMain::ApplyDefaultOptions() {
 }
 
 void frmMain::LoadSettings() {
-    const std::optional<SavedSettings> saved = ReadSettingsFile(settingsFilePath);
+    const std::optional<SavedSettings> saved =
+        ReadSettingsFile(ChooseSettingsFiles(settingsFilePath, settingsFallbackPath).read);
     if (!saved) {
         ApplyDefaultOptions();
         return;
@@ -141,7 +163,8 @@ void frmMain::LoadSettings() {
     SelectOption(optSecondDateIs[notation(saved->secondNotation)]);
 }
 
-// Failures are not reported: the settings are a convenience.
+// Failures are not reported: the settings are a convenience. Where the own
+// place cannot be written, the fallback file keeps them.
 void frmMain::SaveSettings() {
     const SavedSettings settings{
         static_cast<int16_t>(GEN_TEXT::currentLanguage),
@@ -152,11 +175,15 @@ void frmMain::SaveSettings() {
         static_cast<int16_t>(GetInputKind(1)),
         static_cast<int16_t>(GetInputKind(2)),
     };
-    const QFileInfo settingsFile(settingsFilePath);
-    QDir().mkpath(settingsFile.absolutePath());
-    RemoveStraySaveFiles(settingsFile);
     const QByteArray text = QByteArray::fromStdString(FormatSettings(settings));
-    WriteSettingsText(settingsFilePath, text);
+    const SettingsFiles files = ChooseSettingsFiles(settingsFilePath, settingsFallbackPath);
+    if (WriteSettingsText(files.write, text)) {
+        if (!files.fallback.isEmpty()) {
+            QFile::remove(files.fallback);
+        }
+    } else if (!files.fallback.isEmpty()) {
+        WriteSettingsText(files.fallback, text);
+    }
 }
 
 }  // namespace quillday

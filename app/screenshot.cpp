@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     quillday::Services services = quillday::Services::Real();
     services.clock = std::make_shared<FixedClock>();
     services.settingsFilePath = folder.filePath("qly734-screenshot-settings.usr");
+    services.settingsFallbackPath.clear();  // the user's own settings stay untouched
     quillday::frmMain window(services);
     const char* const languages[] = {"English", "German", "Spanish"};
     auto* list = window.findChild<QComboBox*>("cboLanguage");

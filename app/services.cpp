@@ -59,23 +59,35 @@ class DesktopWebOpener final : public WebOpener {
 
 constexpr const char* kSettingsFileName = "qly5.usr";
 
-// Windows keeps the file on the root of the first fixed disk; other systems
-// in the user's configuration folder for the program.
-QString DefaultSettingsFilePath() {
-#if defined(_WIN32)
-    const std::string drive = FirstFixedDrive();
-    return QString::fromStdString(drive.empty() ? "C:" : drive) + "\\" + kSettingsFileName;
-#else
+QString ApplicationDataSettingsPath() {
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/" +
            kSettingsFileName;
+}
+
+// Windows keeps the file on the root of the first fixed disk, where a
+// standard user often may not write: then it goes to the user's
+// application-data folder. Other systems keep it in that folder alone.
+void SetSettingsPaths(Services& services) {
+#if defined(_WIN32)
+    const std::string drive = FirstFixedDrive();
+    services.settingsFilePath =
+        QString::fromStdString(drive.empty() ? "C:" : drive) + "\\" + kSettingsFileName;
+    services.settingsFallbackPath = ApplicationDataSettingsPath();
+#else
+    services.settingsFilePath = ApplicationDataSettingsPath();
 #endif
 }
 
 }  // namespace
 
 Services Services::Real() {
-    return {std::make_shared<SystemClock>(), std::make_shared<QtMessageBoxes>(),
-            std::make_shared<DesktopWebOpener>(), DefaultSettingsFilePath()};
+    Services services{std::make_shared<SystemClock>(),
+                      std::make_shared<QtMessageBoxes>(),
+                      std::make_shared<DesktopWebOpener>(),
+                      {},
+                      {}};
+    SetSettingsPaths(services);
+    return services;
 }
 
 }  // namespace quillday

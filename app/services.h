@@ -16,6 +16,9 @@ struct Services {
     std::shared_ptr<MessageBoxes> messageBoxes;
     std::shared_ptr<WebOpener> webOpener;
     QString settingsFilePath;
+    // Where the settings go when settingsFilePath cannot be written: a file
+    // in the user's application-data folder; empty for none.
+    QString settingsFallbackPath;
 
     // The system's clock, Qt's message boxes, the desktop's browser and the
     // user's settings file.

@@ -14,11 +14,16 @@ namespace datelib::platform {
 #if defined(_WIN32)
 
 namespace {
+// The system's text for the last error, without the line break that ends
+// every such text, so that it reads well inside a sentence.
 std::string LastErrorText() {
+    const DWORD code = GetLastError();
     char text[512] = {};
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   GetLastError(), 0, text, sizeof text, nullptr);
-    return text;
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, text, sizeof text, nullptr);
+    std::string message(text, length);
+    message.erase(message.find_last_not_of(" \r\n") + 1);
+    return message.empty() ? "error " + std::to_string(code) : message;
 }
 
 // LoadLibraryA would also search the current folder, where anyone may

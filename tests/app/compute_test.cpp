@@ -7,7 +7,7 @@ namespace quillday::testing {
 
 namespace {
 
-const QString kEnd = QString::fromUtf8(kLineEnd);
+const QString kEnd = QString::fromUtf8(kLineEnd);  // in messages; OutputText gives "\n"
 using Answer = MessageBoxes::Answer;
 
 constexpr int en = kEnglishEntry;
@@ -104,7 +104,7 @@ class ComputeTest : public WindowTest {
         fakes_.messageBoxes->answer = row.answer;
         frmMain window(fakes_.ForWindow());
         Compute(window, row.language, row.clicks, row.typed);
-        QCOMPARE(OutputText(window), *row.line ? row.line + kEnd : QString());
+        QCOMPARE(OutputText(window), *row.line ? row.line + QString("\n") : QString());
         QCOMPARE(Boxes(window), QString(row.fields));
         QCOMPARE(LabelText(window, "lblDayOrDays"), QString(row.unit));
         QCOMPARE(
@@ -125,8 +125,8 @@ class ComputeTest : public WindowTest {
         QCOMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
         Click(window, "cmdClearInputWindows");
         Compute(window, en, "optSecondDateIsJDN", "2013-01-01||");
-        QCOMPARE(OutputText(window), "2013-01-01 CE minus 2012-12-31 CE = 1 day" + kEnd +
-                                         "2013-01-01 CE = 2,456,294 JDN, Tuesday" + kEnd);
+        QCOMPARE(OutputText(window), QString("2013-01-01 CE minus 2012-12-31 CE = 1 day\n"
+                                             "2013-01-01 CE = 2,456,294 JDN, Tuesday\n"));
     }
 };
 

@@ -2,6 +2,7 @@
 #ifndef TESTS_APP_FAKES_H
 #define TESTS_APP_FAKES_H
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QList>
 #include <QStringList>
@@ -61,9 +62,14 @@ struct FakeServices {
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
     std::shared_ptr<FakeMessageBoxes> messageBoxes = std::make_shared<FakeMessageBoxes>();
     std::shared_ptr<FakeWebOpener> webOpener = std::make_shared<FakeWebOpener>();
-    QString settingsFilePath = "/nonexistent/qly5.usr";
+    // Beneath a file, where no system lets anyone make a folder: windows
+    // read no settings and write none.
+    QString settingsFilePath = QCoreApplication::applicationFilePath() + "/qly5.usr";
+    QString settingsFallbackPath;
 
-    Services ForWindow() const { return {clock, messageBoxes, webOpener, settingsFilePath}; }
+    Services ForWindow() const {
+        return {clock, messageBoxes, webOpener, settingsFilePath, settingsFallbackPath};
+    }
 };
 
 }  // namespace quillday::testing

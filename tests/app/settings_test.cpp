@@ -1,6 +1,5 @@
 // Saved settings: the defaults, what a file restores, what a bad file
 // gives, and what closing the window writes.
-#include <unistd.h>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -13,10 +12,12 @@ namespace quillday::testing {
 namespace {
 
 const QByteArray kDefaultsFile = "0\r\n2,45,44\r\n0,0,0\r\n";
+const QByteArray kGermanFile = "1\r\n1,46,46\r\n2,3,0\r\n";
+const QByteArray kMissing = "<missing>";
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : kMissing;
 }
 
 void Write(const QString& path, const QByteArray& content) {
@@ -26,10 +27,13 @@ void Write(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
-// Forbids or again allows creating files in a folder; root needs the
-// immutable attribute for that, where a plain user needs only the mode.
+// Forbids or again allows creating files in a folder that this process
+// made; root (its owner then) needs the immutable attribute for that, where
+// a plain user needs only the mode. Windows ignores the mode of a folder:
+// there the file is saved as usual.
 bool SetLocked(const QString& folder, bool locked) {
-    if (geteuid() == 0) {
+    constexpr uint kRoot = 0;
+    if (QFileInfo(folder).ownerId() == kRoot) {
         return QProcess::execute("chattr", {locked ? "+i" : "-i", folder}) == 0;
     }
     return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner |
@@ -159,9 +163,36 @@ class SettingsTest : public WindowTest {
         QCOMPARE(ReadAll(fakes_.settingsFilePath), QByteArray("4\r\n0,47,0\r\n4,0,4\r\n"));
     }
 
-    void anUnwritableFolderIsSilent() {
-        fakes_.settingsFilePath = "/proc/quillday-cannot-be-here/qly5.usr";
-        QCOMPARE(RoundTrip(), QByteArray("<missing>"));
+    // Where the own place cannot be written (the fakes' own path lies beneath
+    // a file), the application-data file keeps the settings, and is read
+    // first; once the own place takes them again, that file goes. Silently.
+    void anUnwritablePlaceFallsBackToApplicationData_data() {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QByteArray>("fallbackBefore");
+        QTest::addColumn<QByteArray>("ownAfter");
+        QTest::addColumn<QByteArray>("fallbackAfter");
+        // clang-format off
+        QTest::newRow("unwritable, first run") << false << kMissing << kMissing << kDefaultsFile;
+        QTest::newRow("unwritable, fallback read") << false << kGermanFile << kMissing << kGermanFile;
+        QTest::newRow("writable again") << true << kGermanFile << kGermanFile << kMissing;
+        QTest::newRow("writable, no fallback") << true << kMissing << kDefaultsFile << kMissing;
+        // clang-format on
+    }
+
+    void anUnwritablePlaceFallsBackToApplicationData() {
+        QFETCH(bool, writable);
+        QFETCH(QByteArray, fallbackBefore);
+        QFETCH(QByteArray, ownAfter);
+        QFETCH(QByteArray, fallbackAfter);
+        fakes_.settingsFallbackPath = folder_->filePath("appdata/qly5.usr");
+        if (!writable) {
+            fakes_.settingsFilePath = FakeServices().settingsFilePath;
+        }
+        if (fallbackBefore != kMissing) {
+            Write(fakes_.settingsFallbackPath, fallbackBefore);
+        }
+        QCOMPARE(RoundTrip(), ownAfter);
+        QCOMPARE(ReadAll(fakes_.settingsFallbackPath), fallbackAfter);
         QVERIFY(fakes_.messageBoxes->shown.isEmpty());
     }
 };

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "texts/line_end.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -107,7 +106,7 @@ class TodayTest : public WindowTest {
         file.write(row.language + QByteArray("\r\n2,45,44\r\n0,0,0\r\n"));
         file.close();
         frmMain window(fakes_.ForWindow());
-        const QStringList lines = OutputText(window).split(QString::fromUtf8(kLineEnd));
+        const QStringList lines = OutputText(window).split('\n');
         QCOMPARE(lines.first(), title);
         QCOMPARE(lines.size(), title.isEmpty() ? 1 : 4);
         QCOMPARE(lines.value(1).contains(" CE)"), title.size() > 0);

@@ -6,6 +6,7 @@
 
 #include "fakes.h"
 #include "frm_main.h"
+#include "texts/line_end.h"
 
 namespace quillday::testing {
 
@@ -33,8 +34,13 @@ inline QString Boxes(const QWidget& window) {
            BoxText(window, "txbSecondDate");
 }
 
+// The output window's text with "\n" ending each line, on every system:
+// the box gives back "\n" where the program wrote its line end, which is
+// CR LF on Windows.
 inline QString OutputText(const QWidget& window) {
-    return Find<QPlainTextEdit>(window, "txbOutput")->toPlainText();
+    return Find<QPlainTextEdit>(window, "txbOutput")
+        ->toPlainText()
+        .replace(QString::fromUtf8(kLineEnd), "\n");
 }
 
 inline bool IsSelected(const QWidget& window, const QString& name) {

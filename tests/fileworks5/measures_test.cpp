@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <iterator>
 #include <numeric>
 #include <string>
 #include <tuple>
@@ -45,13 +43,8 @@ Bytes With(Bytes bytes, std::size_t offset, uint8_t value) {
     return bytes;
 }
 
-std::ptrdiff_t OpenDescriptors() {
-    const std::filesystem::directory_iterator descriptors("/proc/self/fd");
-    return std::distance(begin(descriptors), end(descriptors));
-}
-
 TEST(CompareFiles, GivesFirstDifferingOffsetOrCodeAndClosesTheFiles) {
-    const std::ptrdiff_t open_before = OpenDescriptors();
+    const std::ptrdiff_t open_before = fw5test::OpenHandleCount();
     constexpr std::size_t kSize = 40000;  // between two and three blocks
     const Bytes base = fw5test::NoiseBytes(kSize);
     const std::tuple<const char*, Bytes, Bytes, int32_t> cases[] = {
@@ -83,7 +76,7 @@ TEST(CompareFiles, GivesFirstDifferingOffsetOrCodeAndClosesTheFiles) {
     EXPECT_EQ(compare_files(folder.c_str(), first.c_str()), FW5_ERR_OPEN);
     EXPECT_EQ(compare_files(first.c_str(), missing.c_str()), FW5_ERR_OPEN_SECOND);
     EXPECT_EQ(compare_files(first.c_str(), folder.c_str()), FW5_ERR_OPEN_SECOND);
-    EXPECT_EQ(OpenDescriptors(), open_before);
+    EXPECT_EQ(fw5test::OpenHandleCount(), open_before);
 }
 
 TEST(NumDifferentBytes, CountsDistinctValuesWithinLength) {
@@ -134,8 +127,8 @@ TEST(RandomnessMeasure, BufferAndFileGiveFigureOrCode) {
     EXPECT_EQ(randomness_measure(std::get<1>(cases[0]).data(), -2, 0), FW5_ERR_NO_DATA);
     EXPECT_EQ(file_randomness(dir.Path("missing").c_str(), 0), FW5_ERR_OPEN);
     EXPECT_EQ(file_randomness(dir.Path("").c_str(), 0), FW5_ERR_OPEN);
-    // A process's own memory reads as a file whose first bytes cannot be read.
-    EXPECT_EQ(file_randomness("/proc/self/mem", 0), FW5_ERR_READ);
+    const fw5test::UnreadableFile unreadable;
+    EXPECT_EQ(file_randomness(unreadable.Path().c_str(), 0), FW5_ERR_READ);
 }
 
 }  // namespace

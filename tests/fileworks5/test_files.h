@@ -1,15 +1,18 @@
-// Scratch folders, file contents and test data for the fileworks5 tests.
+// Scratch folders, file contents and test data for the fileworks5 tests,
+// and the few things the tests need from the system (test_platform.cpp).
 #ifndef FILEWORKS5_TEST_FILES_H
 #define FILEWORKS5_TEST_FILES_H
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace fw5test {
@@ -23,15 +26,24 @@ inline constexpr std::size_t kBlock = 16384;
 class TempDir {
   public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "fw5test.XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            ADD_FAILURE() << "cannot create a scratch folder";
+        std::random_device random;
+        std::error_code error;
+        for (int attempt = 0; attempt < kAttempts && root_.empty(); ++attempt) {
+            const std::filesystem::path candidate =
+                std::filesystem::temp_directory_path() / ("fw5test." + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate, error)) {
+                root_ = candidate;
+            }
         }
-        root_ = pattern;
+        if (root_.empty()) {
+            ADD_FAILURE() << "cannot create a scratch folder: " << error.message();
+        }
     }
     ~TempDir() {
         std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
+        if (!root_.empty()) {
+            std::filesystem::remove_all(root_, ignored);
+        }
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -39,7 +51,40 @@ class TempDir {
     std::string Path(const std::string& name) const { return (root_ / name).string(); }
 
   private:
+    static constexpr int kAttempts = 100;  // names taken by other runs are skipped
     std::filesystem::path root_;
+};
+
+// The files and other handles this process holds open.
+std::ptrdiff_t OpenHandleCount();
+
+// While it lives, file permissions bind this process: root, which ignores
+// them, acts as the user nobody. Windows binds every user already.
+class PermissionsBind {
+  public:
+    PermissionsBind();
+    ~PermissionsBind();
+    PermissionsBind(const PermissionsBind&) = delete;
+    PermissionsBind& operator=(const PermissionsBind&) = delete;
+
+  private:
+    bool was_root_ = false;
+};
+
+// While it lives, a file that opens for reading but cannot be read: a
+// process's own memory on Linux, a pipe whose writer hangs up on Windows.
+class UnreadableFile {
+  public:
+    UnreadableFile();
+    ~UnreadableFile();
+    UnreadableFile(const UnreadableFile&) = delete;
+    UnreadableFile& operator=(const UnreadableFile&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+    intptr_t hang_up_ = -1;  // the thread that hangs up, on Windows
 };
 
 inline void WriteFile(const std::string& path, const Bytes& bytes) {
