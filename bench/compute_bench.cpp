@@ -33,7 +33,7 @@ class NoBrowser final : public quillday::WebOpener {
 quillday::frmMain& Window() {
     static quillday::frmMain window({std::make_shared<FixedClock>(),
                                      std::make_shared<SilentMessageBoxes>(),
-                                     std::make_shared<NoBrowser>(), "/nonexistent/qly5.usr"});
+                                     std::make_shared<NoBrowser>(), "/nonexistent/qly5.usr", ""});
     return window;
 }
 
