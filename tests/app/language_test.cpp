@@ -40,7 +40,7 @@ const struct { const char* name; int entry; const char *list, *intro, *tooltip, 
 const char* const kUnitWords[][2] = {
     {"1", "Tag"}, {"-1", "Tag"}, {"0", "Tage"}, {"2", "Tage"}, {"", "Tage"},
     {"1,500", "Tag"}, {" +1 days", "Tag"}, {"1.4", "Tag"}, {"1.5", "Tage"},
-    {"0.5", "Tage"}, {"0.51", "Tag"}, {"-0.6", "Tag"}, {"99999999999999999999", "Tage"},
+    {"0.5", "Tage"}, {"0.50", "Tage"}, {"0.51", "Tag"}, {"-0.6", "Tag"}, {"11", "Tage"}, {"19", "Tage"}, {"99999999999999999999", "Tage"},
 };
 
 // What screen readers read for controls without a caption, by entry of the list.
