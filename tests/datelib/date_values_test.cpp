@@ -22,18 +22,6 @@ constexpr int32_t kMax32 = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin32 = std::numeric_limits<int32_t>::min();
 constexpr int32_t kJdn2001Jan1 = 2451911;
 
-TEST(DayOfYear, CountsFromTheFirstOfTheYearInEachCalendar) {
-    const std::tuple<int32_t, CalendarKind, int16_t> cases[] = {
-        {kJdn2001Jan1, CalendarKind::CE, 1},       {kJdn2001Jan1 - 1, CalendarKind::CE, 366},
-        {kJdn2001Jan1, CalendarKind::JC, 354},     {kJdn2001Jan1, CalendarKind::AN, 1},
-        {kJdn2001Jan1 - 1, CalendarKind::AN, 366},  // Intercalarius of 10519
-    };
-    for (const auto& [jdn, kind, day] : cases) {
-        EXPECT_EQ(datelib::DayOfYear(jdn, kind), day) << jdn;
-    }
-    EXPECT_THROW(datelib::DayOfYear(kJdn2001Jan1, CalendarKind::JDN), std::invalid_argument);
-}
-
 TEST(FormatYyyyddd, PadsYearAndDayAndRefusesDaysOutsideItsRange) {
     EXPECT_EQ(datelib::FormatYyyyddd(datelib::kFirstYyyydddDayNumber), "0001001");
     EXPECT_THROW(datelib::FormatYyyyddd(datelib::kFirstYyyydddDayNumber - 1), OverflowError);
