@@ -20,7 +20,6 @@ using datelib::OverflowError;
 
 constexpr int32_t kMax32 = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin32 = std::numeric_limits<int32_t>::min();
-constexpr int32_t kJdn2001Jan1 = 2451911;
 
 TEST(FormatYyyyddd, PadsYearAndDayAndRefusesDaysOutsideItsRange) {
     EXPECT_EQ(datelib::FormatYyyyddd(datelib::kFirstYyyydddDayNumber), "0001001");
