@@ -141,7 +141,7 @@ TEST(StrToDate, RejectsEachCaseAndLeavesTheRecordAlone) {
 // The last day of every month is a date, and the day after it none.
 TEST(StrToDate, MonthLengthsFollowTheCalendarRules) {
     for (const int32_t calendar : {G, J, A}) {
-        for (const int32_t year : {1900, 2000, 2003, 10519, 10520}) {
+        for (const int32_t year : {1900, 2000, 2003, 2005, 10519, 10520}) {
             const int32_t months = oracle::MonthsInYear(calendar, year);
             for (int32_t month = 1; month <= months + 1; ++month) {
                 const int32_t length =
