@@ -35,7 +35,8 @@ EngineApi BindAll(void* library, const std::string& path) {
     return api;
 }
 
-// The copy beside the program wins over one on the system's library path.
+// The copy beside the program wins over the installed one and one on the
+// system's library path, which the bare name finds.
 std::string EnginePath() {
     const std::string folder = platform::ProgramFolder();
     if (!folder.empty()) {

@@ -7,8 +7,9 @@
 namespace datelib::platform {
 
 // Opens a library, never to be closed; returns nullptr and sets error on
-// failure. A bare file name is looked for beside the program and in the
-// system's library folders, never in the current folder.
+// failure. A bare file name is looked for in the calling program's RUNPATH
+// (Linux) or beside the program (Windows), then in the system's library
+// folders, never in the current folder.
 void* OpenLibrary(const std::string& path, std::string& error);
 
 // Looks up an exported name; returns nullptr and sets error on failure.

@@ -4,6 +4,10 @@
 BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
                 qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation)
 
+# Building the Debian packages (cpack's DEB generator runs dpkg-shlibdeps and
+# file) and checking them, the desktop data and the installed libraries.
+PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream pkgconf)
+
 ensure_packages() {
     local missing=()
     local package

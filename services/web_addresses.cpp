@@ -12,9 +12,21 @@ constexpr const char* kJulianGregorianArticle =
     "https://en.wikipedia.org/wiki/Conversion_between_Julian_and_Gregorian_calendars";
 constexpr const char* kJulianDayArticle = "https://en.wikipedia.org/wiki/Julian_day";
 
+// The guide beside the program (the build tree, Windows) wins; else the
+// installed one in the documentation folder, even when missing, so that the
+// address names where it belongs.
+QString UserGuidePath() {
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString name = QString::fromLatin1(kUserGuideFileName);
+    if (programFolder.exists(name)) {
+        return programFolder.filePath(name);
+    }
+    const QDir guideFolder(programFolder.filePath(QStringLiteral(QUILLDAY_GUIDE_FROM_PROGRAMS)));
+    return QDir::cleanPath(guideFolder.filePath(name));
+}
+
 QUrl UserGuideUrl() {
-    const QDir folder(QCoreApplication::applicationDirPath());
-    return QUrl::fromLocalFile(folder.filePath(QString::fromLatin1(kUserGuideFileName)));
+    return QUrl::fromLocalFile(UserGuidePath());
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
-# cmake -DREADELF=<readelf> -P runpath_check.cmake <binary>...
+# cmake -DREADELF=<readelf> -DPROGRAM_RUNPATH=<path> -P runpath_check.cmake <binary>...
 # Fails when a binary's RPATH or RUNPATH holds an empty or relative entry:
 # the dynamic loader resolves those against the current folder, so a library
 # planted there would be loaded in place of ours. Allowed entries are
 # absolute folders and those starting with $ORIGIN (the binary's own folder).
+# Also fails when a program's RUNPATH is not PROGRAM_RUNPATH, the installed
+# engine's folder, or when a shared library (a name with ".so") has one: an
+# installed library must not search beside itself.
 
 # The binaries are the arguments after "-P" and the script's path.
 set(binaries "")
@@ -27,6 +30,16 @@ foreach(binary IN LISTS binaries)
         message(FATAL_ERROR "${READELF} -d ${binary} failed: ${error}")
     endif()
     string(REGEX MATCHALL "Library (rpath|runpath): \\[[^]\n]*\\]" paths "${dynamic}")
+    set(runpath "")
+    if(dynamic MATCHES "Library runpath: \\[([^]\n]*)\\]")
+        set(runpath "${CMAKE_MATCH_1}")
+    endif()
+    get_filename_component(name "${binary}" NAME)
+    if(name MATCHES "\\.so" AND NOT runpath STREQUAL "")
+        list(APPEND failures "${binary}: a library with the RUNPATH \"${runpath}\"")
+    elseif(NOT name MATCHES "\\.so" AND NOT runpath STREQUAL PROGRAM_RUNPATH)
+        list(APPEND failures "${binary}: RUNPATH \"${runpath}\", not \"${PROGRAM_RUNPATH}\"")
+    endif()
     foreach(path IN LISTS paths)
         string(REGEX REPLACE "^Library [a-z]+: \\[(.*)\\]$" "\\1" joined "${path}")
         if(joined STREQUAL "")
@@ -45,6 +58,6 @@ endforeach()
 
 if(failures)
     list(JOIN failures "\n" report)
-    message(FATAL_ERROR "Library search paths with an empty or relative entry, which "
-                        "reach the current folder:\n${report}")
+    message(FATAL_ERROR "Library search paths that reach the current folder or miss "
+                        "the engine's:\n${report}")
 endif()

@@ -38,8 +38,10 @@ std::string EngineFileName();
 EngineApi LoadEngine(const std::string& path);
 
 // The engine, loaded on the first call: EngineFileName() from the program's
-// own folder, else from the system's library path. Throws EngineLoadError,
-// and tries again on the next call.
+// own folder (the build tree, Windows), else by its bare name, which the
+// dynamic loader looks up in the program's RUNPATH (the installed engine's
+// private folder, $ORIGIN/../lib/quillday) and then in the system's library
+// path. Throws EngineLoadError, and tries again on the next call.
 const EngineApi& Engine();
 
 }  // namespace datelib

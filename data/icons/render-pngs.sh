@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Renders the scalable icon into the fixed sizes that are committed beside it
+# (hicolor/NxN/apps/), for desktops that want bitmaps and for the program's
+# own window icon. Run it again after editing the SVG.
+set -euo pipefail
+cd "$(dirname "$0")"
+source ../../scripts/deps.sh
+ensure_packages librsvg2-bin
+
+icon=org.example.Quillday
+for size in 16 32 48 64 128 256; do
+    folder="hicolor/${size}x${size}/apps"
+    mkdir -p "$folder"
+    rsvg-convert --width "$size" --height "$size" "$icon.svg" --output "$folder/$icon.png"
+done

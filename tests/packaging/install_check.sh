@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# install_check.sh BUILD_DIR VERSION PROBE CONSUMER_SOURCE WINDOW_PNG
+# Installs the build into a temporary prefix (cmake --install) and checks it
+# from another folder, as a user and another program's developer would:
+# - qly734 answers --version and --help without a display, and a bad option
+#   with a usage error;
+# - qly734 and quillday start and find their engine in its private folder;
+# - the start-up probe, placed beside qly734, finds the engine there and the
+#   user guide in share/doc/quillday, and saves the window in WINDOW_PNG;
+# - a C program builds against fileworks5 and daymath through pkg-config and
+#   through find_package, and runs.
+set -euo pipefail
+build=$(realpath "$1") version=$2 probe=$(realpath "$3") consumer=$(realpath "$4")
+window_png=$(realpath -m "$5")
+source "$(dirname "$0")/check_helpers.sh"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >"$work/install.log"
+mkdir "$work/elsewhere"
+cd "$work/elsewhere"
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
+
+engine=$(find "$prefix/lib" -path '*/quillday/libdaymath.so')
+[[ -n $engine ]] || fail "no engine in a lib*/quillday folder: $(cat "$work/install.log")"
+guide=$prefix/share/doc/quillday/quillday-guide.html
+[[ -f $guide ]] || fail "no user guide at $guide"
+[[ ! -e $prefix/bin/libdaymath.so && ! -e $prefix/bin/quillday-guide.html ]] ||
+    fail "the engine or the guide is still installed beside the program"
+
+check_command_line "$prefix/bin/qly734" "$version"
+check_starts "$prefix/bin/qly734"
+check_terminal_program "$prefix/bin/quillday"
+
+cp "$probe" "$prefix/bin/"
+probe_output=$("$prefix/bin/$(basename "$probe")" "$window_png") || fail "start-up probe: $probe_output"
+[[ $probe_output == "engine $engine"$'\n'"guide $guide" ]] ||
+    fail "the probe found the engine or the guide elsewhere: $probe_output"
+echo "window with its icon: $window_png"
+
+# Another program's build, first through pkg-config, then through CMake.
+pc_folder=$(dirname "$(find "$prefix/lib" -name fileworks5.pc)")
+libraries=$(PKG_CONFIG_PATH=$pc_folder pkg-config --cflags --libs fileworks5 daymath)
+# shellcheck disable=SC2086 # the flags are words
+cc "$consumer/consumer.c" $libraries -o consumer-pc
+LD_LIBRARY_PATH=$(dirname "$pc_folder") ./consumer-pc || fail "the pkg-config build does not run"
+cmake -S "$consumer" -B consumer-cmake -DCMAKE_PREFIX_PATH="$prefix" >consumer.log 2>&1 ||
+    fail "find_package: $(cat consumer.log)"
+cmake --build consumer-cmake >>consumer.log 2>&1 || fail "the find_package build: $(cat consumer.log)"
+consumer-cmake/consumer || fail "the find_package build does not run"
+echo "install check passed"
