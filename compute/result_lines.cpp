@@ -86,19 +86,31 @@ std::string UnitWord(int64_t n, TextId singular, TextId plural) {
 
 std::optional<std::string> DayNumberText(CalendarDate& record, CalendarKind kind,
                                          datelib::DateOrder order) {
+    std::string text;
+    if (!AppendDayNumberText(text, record, kind, order)) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool AppendDayNumberText(std::string& text, CalendarDate& record, CalendarKind kind,
+                         datelib::DateOrder order) {
     switch (kind) {
         case CalendarKind::JDN:
-            return datelib::GroupedNumber(record.jdn, datelib::thousandsSeparator);
+            datelib::AppendGroupedNumber(text, record.jdn, datelib::thousandsSeparator);
+            return true;
         case CalendarKind::DIY:
             if (!HasYyyydddForm(record.jdn)) {
-                return std::nullopt;
+                return false;
             }
-            return datelib::FormatYyyyddd(record.jdn);
+            text += datelib::FormatYyyyddd(record.jdn);
+            return true;
         default:
             datelib::SetCalendarLetter(kind, record);
             datelib::JdnToDate(record);
-            return datelib::FormatDate(record, order, datelib::dateSeparator,
-                                       datelib::thousandsSeparator);
+            datelib::AppendDate(text, record, order, datelib::dateSeparator,
+                                datelib::thousandsSeparator);
+            return true;
     }
 }
 
@@ -139,22 +151,15 @@ std::string OperatorPart(Direction direction, const std::string& daysText, int32
 
 std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days,
                                         Direction direction, CalendarKind targetKind,
-                                        bool sameNotation, datelib::DateOrder order) {
+                                        datelib::DateOrder order) {
     const std::optional<int32_t> jdn = MovedJdn(source.jdn, days, direction);
     if (!jdn) {
         return std::nullopt;
     }
     TargetDate target{};
     target.record.jdn = *jdn;
-    std::optional<std::string> text = DayNumberText(target.record, targetKind, order);
-    if (!text) {
+    if (!AppendDayNumberText(target.text, target.record, targetKind, order)) {
         return std::nullopt;
-    }
-    if (!sameNotation) {
-        target.lineText = DateInLine(*text, targetKind);
-    }
-    if (!sameNotation || targetKind == CalendarKind::DIY) {
-        target.fieldText = std::move(text);
     }
     return target;
 }
