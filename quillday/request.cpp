@@ -195,19 +195,45 @@ std::optional<std::string> TakeNotationOption(std::span<const std::string_view> 
     return SetNotation(option.name, option.value ? *option.value : words[++i], notations);
 }
 
-ComputeRequest RequestOf(const Operands& operands, const Notations& notations,
-                         datelib::DateOrder order) {
+// Fills the request in place, so that its fields keep their capacity.
+void FillRequest(const Operands& operands, const Notations& notations, datelib::DateOrder order,
+                 ComputeRequest& request) {
     const CalendarKind first = notations.from[0].value_or(CalendarKind::CE);
-    ComputeRequest request;
     request.order = order;
     request.firstKind = first;
     request.secondKind = operands.dateCount == kMaxDates ? notations.from[1].value_or(first)
                                                          : notations.to.value_or(CalendarKind::CE);
-    request.fields.firstDate =
-        operands.dateCount > 0 ? std::string(Trimmed(operands.dates[0])) : TodayText(first, order);
-    request.fields.secondDate = std::string(Trimmed(operands.dates[1]));
-    request.fields.days = std::string(operands.days.value_or(std::string_view()));
-    return request;
+    if (operands.dateCount > 0) {
+        request.fields.firstDate.assign(Trimmed(operands.dates[0]));
+    } else {
+        request.fields.firstDate = TodayText(first, order);
+    }
+    request.fields.secondDate.assign(Trimmed(operands.dates[1]));
+    request.fields.days.assign(operands.days.value_or(std::string_view()));
+}
+
+// Computes room.request into room.answer.
+const RequestAnswer& AnswerRoomRequest(RequestRoom& room) {
+    Compute(room.request, room.computed);
+    const ComputeAnswer& computed = room.computed;
+    RequestAnswer& answer = room.answer;
+    answer.line.clear();
+    answer.error.clear();
+    if (computed.outcome == ComputeOutcome::Computed ||
+        computed.outcome == ComputeOutcome::ResultOutOfRange) {
+        answer.line = computed.line;
+    }
+    if (computed.message) {
+        answer.error = OnOneLine(InputMessage(*computed.message, GEN_TEXT::currentLanguage));
+    }
+    return answer;
+}
+
+// An answer without a line: only the error, if any.
+const RequestAnswer& AnswerWithoutLine(std::string error, RequestRoom& room) {
+    room.answer.line.clear();
+    room.answer.error = std::move(error);
+    return room.answer;
 }
 
 }  // namespace
@@ -264,6 +290,14 @@ std::optional<std::string> TextFault(std::string_view text) {
 
 ReadRequestResult ReadRequest(std::span<const std::string_view> words, const Notations& base,
                               datelib::DateOrder order) {
+    ReadRequestResult read;
+    read.error = ReadRequest(words, base, order, read.request);
+    return read;
+}
+
+std::optional<std::string> ReadRequest(std::span<const std::string_view> words,
+                                       const Notations& base, datelib::DateOrder order,
+                                       ComputeRequest& request) {
     Notations own;
     Operands operands;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -271,41 +305,35 @@ ReadRequestResult ReadRequest(std::span<const std::string_view> words, const Not
                                                ? TakeNotationOption(words, i, own)
                                                : TakeOperand(words[i], operands);
         if (error) {
-            return {{}, std::move(error)};
+            return error;
         }
     }
     Notations notations = own.fromGiven > 0 ? own : base;
     notations.to = own.to ? own.to : base.to;
-    return {RequestOf(operands, notations, order), std::nullopt};
+    FillRequest(operands, notations, order, request);
+    return std::nullopt;
 }
 
 RequestAnswer AnswerRequest(ComputeRequest request) {
-    ComputeAnswer answer = Compute(std::move(request));
-    RequestAnswer result;
-    if (answer.outcome == ComputeOutcome::Computed ||
-        answer.outcome == ComputeOutcome::ResultOutOfRange) {
-        result.line = std::move(answer.line);
-    }
-    if (answer.message) {
-        result.error = OnOneLine(InputMessage(*answer.message, GEN_TEXT::currentLanguage));
-    }
-    return result;
+    RequestRoom room;
+    room.request = std::move(request);
+    AnswerRoomRequest(room);
+    return std::move(room.answer);
 }
 
-RequestAnswer AnswerText(std::string_view text, const Notations& base, datelib::DateOrder order,
-                         std::vector<std::string_view>& words) {
+const RequestAnswer& AnswerText(std::string_view text, const Notations& base,
+                                datelib::DateOrder order, RequestRoom& room) {
     if (std::optional<std::string> fault = TextFault(text)) {
-        return {{}, std::move(*fault)};
+        return AnswerWithoutLine(std::move(*fault), room);
     }
-    SplitWords(text, words);
-    if (words.empty()) {
-        return {};
+    SplitWords(text, room.words);
+    if (room.words.empty()) {
+        return AnswerWithoutLine({}, room);
     }
-    ReadRequestResult read = ReadRequest(words, base, order);
-    if (read.error) {
-        return {{}, std::move(*read.error)};
+    if (std::optional<std::string> error = ReadRequest(room.words, base, order, room.request)) {
+        return AnswerWithoutLine(std::move(*error), room);
     }
-    return AnswerRequest(std::move(read.request));
+    return AnswerRoomRequest(room);
 }
 
 }  // namespace quillday::cli

@@ -73,8 +73,8 @@ bool Input::Refill() {
     return true;
 }
 
-Input::LineStatus Input::ReadLine(std::string& line, std::size_t maxLength) {
-    line.clear();
+Input::LineStatus Input::AppendLine(std::string& text, std::size_t maxLength) {
+    const std::size_t lineStart = text.size();
     bool tooLong = false;
     bool readAny = false;
     while (position_ < size_ || Refill()) {
@@ -85,9 +85,9 @@ Input::LineStatus Input::ReadLine(std::string& line, std::size_t maxLength) {
         const auto piece =
             lineEnd != nullptr ? static_cast<std::size_t>(lineEnd - start) : available;
         // A line beyond the limit is read to its end but not kept.
-        tooLong = tooLong || line.size() + piece > maxLength;
+        tooLong = tooLong || text.size() - lineStart + piece > maxLength;
         if (!tooLong) {
-            line.append(start, piece);
+            text.append(start, piece);
         }
         position_ += piece;
         if (lineEnd != nullptr) {
@@ -99,7 +99,7 @@ Input::LineStatus Input::ReadLine(std::string& line, std::size_t maxLength) {
         return LineStatus::End;
     }
     if (tooLong) {
-        line.clear();
+        text.resize(lineStart);
         return LineStatus::TooLong;
     }
     return LineStatus::Line;

@@ -57,14 +57,14 @@ class Input {
     }
 
     enum class LineStatus {
-        Line,     // line holds the line, without its LF
-        TooLong,  // the line (consumed) is longer than the limit; line is empty
+        Line,     // the line, without its LF, is appended to the text
+        TooLong,  // the line (consumed) is longer than the limit; nothing is appended
         End,      // no more input
     };
 
     // Reads up to and including the next LF, or to the end of the input,
-    // keeping at most maxLength bytes in line.
-    LineStatus ReadLine(std::string& line, std::size_t maxLength);
+    // and appends the line to text unless it is longer than maxLength bytes.
+    LineStatus AppendLine(std::string& text, std::size_t maxLength);
 
     // The system's reason for a read error; empty when there was none.
     const std::string& ReadError() const { return readError_; }
