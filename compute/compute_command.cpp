@@ -34,9 +34,10 @@ std::optional<InputMessageId> ValidateDate(int n, std::string& field, CalendarKi
             break;
     }
     if (kind != CalendarKind::DIY) {
-        CalendarDate normalised = record;
+        // The record holds the date as read, in the kind's calendar: written
+        // out again, it is the normalised text.
         field.clear();
-        AppendDayNumberText(field, normalised, kind, order);
+        AppendDateText(field, record, kind, order);
     }
     return std::nullopt;
 }

@@ -95,6 +95,15 @@ std::optional<std::string> DayNumberText(CalendarDate& record, CalendarKind kind
 
 bool AppendDayNumberText(std::string& text, CalendarDate& record, CalendarKind kind,
                          datelib::DateOrder order) {
+    if (kind != CalendarKind::JDN && kind != CalendarKind::DIY) {
+        datelib::SetCalendarLetter(kind, record);
+        datelib::JdnToDate(record);
+    }
+    return AppendDateText(text, record, kind, order);
+}
+
+bool AppendDateText(std::string& text, const CalendarDate& record, CalendarKind kind,
+                    datelib::DateOrder order) {
     switch (kind) {
         case CalendarKind::JDN:
             datelib::AppendGroupedNumber(text, record.jdn, datelib::thousandsSeparator);
@@ -106,8 +115,6 @@ bool AppendDayNumberText(std::string& text, CalendarDate& record, CalendarKind k
             text += datelib::FormatYyyyddd(record.jdn);
             return true;
         default:
-            datelib::SetCalendarLetter(kind, record);
-            datelib::JdnToDate(record);
             datelib::AppendDate(text, record, order, datelib::dateSeparator,
                                 datelib::thousandsSeparator);
             return true;
@@ -156,10 +163,11 @@ std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days
     if (!jdn) {
         return std::nullopt;
     }
-    TargetDate target{};
-    target.record.jdn = *jdn;
-    if (!AppendDayNumberText(target.text, target.record, targetKind, order)) {
-        return std::nullopt;
+    // Built where it is returned: the text is not moved on the way out.
+    std::optional<TargetDate> target(std::in_place);
+    target->record.jdn = *jdn;
+    if (!AppendDayNumberText(target->text, target->record, targetKind, order)) {
+        target.reset();
     }
     return target;
 }

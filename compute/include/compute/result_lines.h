@@ -37,6 +37,11 @@ std::optional<std::string> DayNumberText(CalendarDate& record, datelib::Calendar
 bool AppendDayNumberText(std::string& text, CalendarDate& record, datelib::CalendarKind kind,
                          datelib::DateOrder order);
 
+// As AppendDayNumberText for a record that already holds the date in the
+// kind's calendar (only its jdn for JDN and DIY), as a date just read does.
+bool AppendDateText(std::string& text, const CalendarDate& record, datelib::CalendarKind kind,
+                    datelib::DateOrder order);
+
 enum class Direction {
     Forward,   // second date = first date + days
     Backward,  // first date = second date - days
