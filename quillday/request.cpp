@@ -62,9 +62,11 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) <= kLastAscii; });
+// ASCII without a NUL byte: what nearly every request is.
+bool IsPlainAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return c != '\0' && static_cast<unsigned char>(c) <= kLastAscii;
+    });
 }
 
 unsigned char Byte(std::string_view text, std::size_t i) {
@@ -93,9 +95,6 @@ std::size_t Utf8Length(std::string_view text, std::size_t i) {
 }
 
 bool IsUtf8(std::string_view text) {
-    if (IsAscii(text)) {
-        return true;
-    }
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = Utf8Length(text, i);
         if (length == 0) {
@@ -195,6 +194,16 @@ std::optional<std::string> TakeNotationOption(std::span<const std::string_view> 
     return SetNotation(option.name, option.value ? *option.value : words[++i], notations);
 }
 
+// Most requests leave two of the three fields empty, which clear() makes
+// cheaper than an assignment of nothing.
+void SetField(std::string& field, std::string_view text) {
+    if (text.empty()) {
+        field.clear();
+    } else {
+        field.assign(text);
+    }
+}
+
 // Fills the request in place, so that its fields keep their capacity.
 void FillRequest(const Operands& operands, const Notations& notations, datelib::DateOrder order,
                  ComputeRequest& request) {
@@ -204,24 +213,26 @@ void FillRequest(const Operands& operands, const Notations& notations, datelib::
     request.secondKind = operands.dateCount == kMaxDates ? notations.from[1].value_or(first)
                                                          : notations.to.value_or(CalendarKind::CE);
     if (operands.dateCount > 0) {
-        request.fields.firstDate.assign(Trimmed(operands.dates[0]));
+        SetField(request.fields.firstDate, Trimmed(operands.dates[0]));
     } else {
         request.fields.firstDate = TodayText(first, order);
     }
-    request.fields.secondDate.assign(Trimmed(operands.dates[1]));
-    request.fields.days.assign(operands.days.value_or(std::string_view()));
+    SetField(request.fields.secondDate, Trimmed(operands.dates[1]));
+    SetField(request.fields.days, operands.days.value_or(std::string_view()));
 }
 
 // Computes room.request into room.answer.
 const RequestAnswer& AnswerRoomRequest(RequestRoom& room) {
     Compute(room.request, room.computed);
-    const ComputeAnswer& computed = room.computed;
+    ComputeAnswer& computed = room.computed;
     RequestAnswer& answer = room.answer;
     answer.line.clear();
     answer.error.clear();
     if (computed.outcome == ComputeOutcome::Computed ||
         computed.outcome == ComputeOutcome::ResultOutOfRange) {
-        answer.line = computed.line;
+        // Moved, not copied: the strings trade their buffers, and Compute
+        // clears the line before it writes the next.
+        answer.line = std::move(computed.line);
     }
     if (computed.message) {
         answer.error = OnOneLine(InputMessage(*computed.message, GEN_TEXT::currentLanguage));
@@ -269,16 +280,26 @@ std::optional<std::string> SetNotation(std::string_view name, std::string_view v
 
 void SplitWords(std::string_view text, std::vector<std::string_view>& words) {
     words.clear();
-    const auto end = text.end();
-    auto start = std::find_if_not(text.begin(), end, IsBlank);
-    while (start != end) {
-        const auto stop = std::find_if(start, end, IsBlank);
-        words.emplace_back(start, stop);
-        start = std::find_if_not(stop, end, IsBlank);
+    std::size_t at = 0;
+    while (true) {
+        while (at < text.size() && IsBlank(text[at])) {
+            ++at;
+        }
+        if (at == text.size()) {
+            return;
+        }
+        const std::size_t start = at;
+        while (at < text.size() && !IsBlank(text[at])) {
+            ++at;
+        }
+        words.push_back(text.substr(start, at - start));
     }
 }
 
 std::optional<std::string> TextFault(std::string_view text) {
+    if (IsPlainAscii(text)) {
+        return std::nullopt;
+    }
     if (text.find('\0') != std::string_view::npos) {
         return Say(ProgramMessage::NulByte);
     }
