@@ -19,7 +19,9 @@ constexpr char kLfChar = '\n';
 
 // Lines are answered in chunks on worker threads. A chunk is large enough
 // that starting its thread costs little beside its work, and small enough
-// that the chunks in flight hold little memory.
+// that the chunks in flight hold little memory. A chunk is handed on once
+// it reaches either limit, which the lines taken from the input's buffer
+// at once may pass by one buffer's worth.
 constexpr std::size_t kChunkLines = 4096;
 constexpr std::size_t kChunkBytes = 256 * 1024;
 // Room for a chunk's answers at the start, enough for most lines
@@ -171,17 +173,29 @@ bool RunLines(Input& input, Output& output, const Options& options) {
         pipeline.Finish();
         output.Flush();
     });
-    Input::LineStatus status = Input::LineStatus::End;
-    while (!pipeline.Stopped() &&
-           (status = input.AppendLine(chunk.text, kMaxRequestLength)) != Input::LineStatus::End) {
-        const std::size_t number = chunk.firstLine + chunk.lines;
-        if (status == Input::LineStatus::TooLong) {
-            chunk.tooLongLines.push_back(number);
-        }
-        chunk.text += kLf;
-        if (++chunk.lines == kChunkLines || chunk.text.size() >= kChunkBytes) {
+    const auto submitWhenFull = [&] {
+        if (chunk.lines >= kChunkLines || chunk.text.size() >= kChunkBytes) {
             pipeline.Submit(std::exchange(chunk, chunk.Following()));
         }
+    };
+    std::string line;
+    while (!pipeline.Stopped()) {
+        // The whole lines already read go into the chunk at once; only the
+        // line that a read completes is taken on its own, as the hook above
+        // may submit the chunk while that read waits.
+        chunk.lines += input.TakeBufferedLines(chunk.text);
+        submitWhenFull();
+        const Input::LineStatus status = input.ReadLine(line, kMaxRequestLength);
+        if (status == Input::LineStatus::End) {
+            break;
+        }
+        if (status == Input::LineStatus::TooLong) {
+            chunk.tooLongLines.push_back(chunk.firstLine + chunk.lines);
+        }
+        chunk.text += line;
+        chunk.text += kLf;
+        ++chunk.lines;
+        submitWhenFull();
     }
     pipeline.Submit(std::move(chunk));
     pipeline.Finish();

@@ -1,6 +1,7 @@
 #include "stream_io.h"
 
 #include <fcntl.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -38,11 +39,14 @@ bool ReadWouldWait(int descriptor) {
 
 }  // namespace
 
-bool Output::Flush() {
-    if (!buffer_.empty() &&
-        std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+void Output::WriteOut(std::string_view text) {
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
         failed_ = true;
     }
+}
+
+bool Output::Flush() {
+    WriteOut(buffer_);
     buffer_.clear();
     if (std::fflush(file_) != 0) {
         failed_ = true;
@@ -73,8 +77,8 @@ bool Input::Refill() {
     return true;
 }
 
-Input::LineStatus Input::AppendLine(std::string& text, std::size_t maxLength) {
-    const std::size_t lineStart = text.size();
+Input::LineStatus Input::ReadLine(std::string& line, std::size_t maxLength) {
+    line.clear();
     bool tooLong = false;
     bool readAny = false;
     while (position_ < size_ || Refill()) {
@@ -85,9 +89,9 @@ Input::LineStatus Input::AppendLine(std::string& text, std::size_t maxLength) {
         const auto piece =
             lineEnd != nullptr ? static_cast<std::size_t>(lineEnd - start) : available;
         // A line beyond the limit is read to its end but not kept.
-        tooLong = tooLong || text.size() - lineStart + piece > maxLength;
+        tooLong = tooLong || line.size() + piece > maxLength;
         if (!tooLong) {
-            text.append(start, piece);
+            line.append(start, piece);
         }
         position_ += piece;
         if (lineEnd != nullptr) {
@@ -99,10 +103,23 @@ Input::LineStatus Input::AppendLine(std::string& text, std::size_t maxLength) {
         return LineStatus::End;
     }
     if (tooLong) {
-        text.resize(lineStart);
+        line.clear();
         return LineStatus::TooLong;
     }
     return LineStatus::Line;
+}
+
+std::size_t Input::TakeBufferedLines(std::string& text) {
+    const char* start = buffer_.data() + position_;
+    const std::string_view buffered(start, size_ - position_);
+    const std::size_t end = buffered.rfind('\n');
+    if (end == std::string_view::npos) {
+        return 0;
+    }
+    const std::string_view lines = buffered.substr(0, end + 1);
+    text += lines;
+    position_ += lines.size();
+    return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
 }
 
 int OpenForReading(const std::string& path, std::string& error) {

@@ -18,6 +18,13 @@ class Output {
     explicit Output(std::FILE* file) : file_(file) {}
 
     void Write(std::string_view text) {
+        if (text.size() >= kFlushSize) {
+            // A batch's answers come in large pieces: written as they
+            // stand, not copied.
+            Flush();
+            WriteOut(text);
+            return;
+        }
         buffer_.append(text);
         if (buffer_.size() >= kFlushSize) {
             Flush();
@@ -30,6 +37,9 @@ class Output {
 
   private:
     static constexpr std::size_t kFlushSize = 64 * 1024;
+
+    void WriteOut(std::string_view text);
+
     std::FILE* file_;
     std::string buffer_;
     bool failed_ = false;
@@ -57,21 +67,26 @@ class Input {
     }
 
     enum class LineStatus {
-        Line,     // the line, without its LF, is appended to the text
-        TooLong,  // the line (consumed) is longer than the limit; nothing is appended
+        Line,     // line holds the line, without its LF
+        TooLong,  // the line (consumed) is longer than the limit; line is empty
         End,      // no more input
     };
 
     // Reads up to and including the next LF, or to the end of the input,
-    // and appends the line to text unless it is longer than maxLength bytes.
-    LineStatus AppendLine(std::string& text, std::size_t maxLength);
+    // keeping at most maxLength bytes in line.
+    LineStatus ReadLine(std::string& line, std::size_t maxLength);
+
+    // Appends to text, each with its LF, the whole lines that the buffer
+    // already holds, without reading or waiting; returns how many. None is
+    // longer than kBufferSize - 1 bytes.
+    std::size_t TakeBufferedLines(std::string& text);
+
+    static constexpr std::size_t kBufferSize = 64 * 1024;
 
     // The system's reason for a read error; empty when there was none.
     const std::string& ReadError() const { return readError_; }
 
   private:
-    static constexpr std::size_t kBufferSize = 64 * 1024;
-
     bool Refill();
 
     int descriptor_;
