@@ -179,29 +179,59 @@ ParseStatus ParseJdnDate(std::string_view text, char separator, CalendarDate& da
     return status;
 }
 
-// The engine reads the cleaned text: digits, "-" and exactly two
-// separators, with at most a sign of each number besides.
-bool HasDateShape(std::string_view cleaned, char separator) {
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The text that the engine reads: the digits, "-" and the separators of a
+// date text in their order, with how many "-" and other separators it holds.
+struct CleanedDate {
+    std::string text;
+    std::size_t dashes = 0;
+    std::size_t separators = 0;  // other than "-"
+};
+
+// One pass keeps what the engine reads and counts what decides the date's
+// shape; the rest (blanks, parentheses, bytes outside ASCII) is dropped.
+CleanedDate CleanDate(std::string_view text, char separator) {
+    CleanedDate cleaned;
+    cleaned.text.resize(text.size());
+    std::size_t kept = 0;
+    for (const char c : text) {
+        if (c == '-') {
+            ++cleaned.dashes;
+        } else if (c == separator) {
+            ++cleaned.separators;
+        } else if (!IsDigit(c)) {
+            continue;
+        }
+        cleaned.text[kept++] = c;
+    }
+    cleaned.text.resize(kept);
+    return cleaned;
+}
+
+// The engine reads digits, "-" and exactly two separators, with at most a
+// sign of each number besides.
+bool HasDateShape(const CleanedDate& cleaned, char separator) {
     constexpr std::size_t kSeparatorsPerDate = 2;
     constexpr std::size_t kMaxDashesWithDash = 3;
-    const std::size_t dashes = CountChar(cleaned, '-');
     if (separator == '-') {
-        return dashes == kSeparatorsPerDate || dashes == kMaxDashesWithDash;
+        return cleaned.dashes == kSeparatorsPerDate || cleaned.dashes == kMaxDashesWithDash;
     }
-    return dashes <= 1 && CountChar(cleaned, separator) == kSeparatorsPerDate;
+    return cleaned.dashes <= 1 && cleaned.separators == kSeparatorsPerDate;
 }
 
 ParseStatus ParseCalendarDate(std::string_view text, char separator, int32_t letter,
                               DateOrder order, CalendarDate& date) {
-    std::string cleaned(text);
-    KeepChars(cleaned, std::string_view(&separator, 1));
+    const CleanedDate cleaned = CleanDate(text, separator);
     if (!HasDateShape(cleaned, separator)) {
         return ParseStatus::NotValid;
     }
     const EngineApi& engine = Engine();
     CalendarDate parsed{};
     const int32_t result =
-        engine.strToDate(cleaned.c_str(), static_cast<int32_t>(order), &parsed, letter);
+        engine.strToDate(cleaned.text.c_str(), static_cast<int32_t>(order), &parsed, letter);
     if (result == DAYMATH_ERR_RANGE) {
         return ParseStatus::OutOfRange;
     }
@@ -339,16 +369,17 @@ ParseStatus ParseDateText(std::string_view text, std::string_view separator, Cal
         return ParseStatus::NotValid;
     }
     std::string storage;
-    const std::string_view ascii = WithBlanksForNonAscii(text, storage);
     switch (kind) {
         case CalendarKind::DIY:
-            return ParseYyyyddd(ascii, date);
+            return ParseYyyyddd(WithBlanksForNonAscii(text, storage), date);
         case CalendarKind::JDN:
-            return ParseJdnDate(ascii, separator[0], date);
+            return ParseJdnDate(WithBlanksForNonAscii(text, storage), separator[0], date);
         case CalendarKind::CE:
         case CalendarKind::JC:
         case CalendarKind::AN:
-            return ParseCalendarDate(ascii, separator[0], KindCalendarLetter(kind), order, date);
+            // Cleaning drops the bytes outside ASCII as it would drop the
+            // blanks standing for them.
+            return ParseCalendarDate(text, separator[0], KindCalendarLetter(kind), order, date);
     }
     return ParseStatus::NotValid;
 }
