@@ -285,11 +285,12 @@ EngineNumber EngineNumberOf(int32_t value) {
 // text stands in grouped.
 std::string_view GroupedByEngine(const EngineNumber& number, char separator,
                                  GroupedBuffer& grouped) {
-    grouped.fill(' ');
-    Engine().separateThousands(number.data(), static_cast<unsigned char>(separator),
-                               grouped.data());
-    const auto nul = std::find(grouped.begin(), grouped.end(), '\0');
-    return {grouped.data(), static_cast<std::size_t>(nul - grouped.begin())};
+    grouped.fill('\0');
+    const int32_t length = Engine().separateThousands(
+        number.data(), static_cast<unsigned char>(separator), grouped.data());
+    // The length it wrote, kept within the buffer whatever the engine says.
+    return {grouped.data(), static_cast<std::size_t>(std::clamp<int32_t>(
+                                length, 0, static_cast<int32_t>(kGroupedLength)))};
 }
 
 // Appends the number text grouped as SeparateThousands describes; throws as

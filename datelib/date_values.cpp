@@ -13,31 +13,12 @@ namespace {
 constexpr std::string_view kDefaultDateSeparator = "-";
 constexpr std::string_view kDefaultThousandsSeparator = ",";
 
-// What each kind writes after a date and which calendar letter it uses
-// (0: none), indexed by the kind's code.
-struct KindInfo {
-    std::string_view textCode;
-    int32_t calendarLetter;
-};
-constexpr std::array<KindInfo, 5> kKinds{{
-    {"CE", DAYMATH_GREGORIAN},
-    {"JC", DAYMATH_JULIAN},
-    {"JDN", 0},
-    {"AN", DAYMATH_ANNUS_NOVUS},
-    {"", 0},
-}};
-
 constexpr int32_t kMonthsPerEuroYear = 12;
 constexpr int32_t kMonthsPerAnnusNovusYear = 10;  // Intercalarius is no month of its own here
 constexpr int32_t kIntercalaryMonth = 11;
 constexpr int32_t kLastAnnusNovusMonthLength = 37;
 constexpr int kYyyyWidth = 4;
 constexpr int kDddWidth = 3;
-
-const KindInfo* FindKind(CalendarKind kind) {
-    const auto code = static_cast<std::size_t>(kind);
-    return code < kKinds.size() ? &kKinds[code] : nullptr;
-}
 
 // The kind's calendar letter; JDN and DIY have none.
 int32_t RequireCalendarLetter(CalendarKind kind) {
@@ -107,20 +88,6 @@ std::string thousandsSeparator{kDefaultThousandsSeparator};
 void InitDateProcs() {
     dateSeparator = std::string(kDefaultDateSeparator);
     thousandsSeparator = std::string(kDefaultThousandsSeparator);
-}
-
-std::string_view KindTextCode(CalendarKind kind) {
-    const KindInfo* info = FindKind(kind);
-    return info != nullptr ? info->textCode : std::string_view{};
-}
-
-int32_t KindCalendarLetter(CalendarKind kind) {
-    const KindInfo* info = FindKind(kind);
-    return info != nullptr ? info->calendarLetter : 0;
-}
-
-bool IsAcceptedDayNumber(int64_t n) {
-    return n >= kSmallestDayNumber && n <= kLargestDayNumber;
 }
 
 bool SetCalendarLetter(CalendarKind kind, CalendarDate& date) {
