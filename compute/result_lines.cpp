@@ -112,7 +112,7 @@ bool AppendDateText(std::string& text, const CalendarDate& record, CalendarKind 
             if (!HasYyyydddForm(record.jdn)) {
                 return false;
             }
-            text += datelib::FormatYyyyddd(record.jdn);
+            datelib::AppendYyyyddd(text, record.jdn);
             return true;
         default:
             datelib::AppendDate(text, record, order, datelib::dateSeparator,

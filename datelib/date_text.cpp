@@ -88,7 +88,8 @@ std::string_view WithBlanksForNonAscii(std::string_view text, std::string& stora
 }
 
 bool IsDateSeparator(std::string_view separator) {
-    return separator.size() == 1 && kDateSeparators.find(separator[0]) != std::string_view::npos;
+    return separator.size() == 1 && std::find(kDateSeparators.begin(), kDateSeparators.end(),
+                                              separator[0]) != kDateSeparators.end();
 }
 
 // Reads an optionally "+"-signed run of digits that fits in 32 bits.

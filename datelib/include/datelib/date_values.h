@@ -138,6 +138,9 @@ int16_t GregorianDayOfYear(CalendarDate& date);
 // OverflowError outside kFirstYyyydddDayNumber .. kLastYyyydddDayNumber.
 std::string FormatYyyyddd(int32_t jdn);
 
+// Appends FormatYyyyddd(jdn) to text; throws as it does, before appending.
+void AppendYyyyddd(std::string& text, int32_t jdn);
+
 // Today's local calendar date.
 struct LocalDate {
     int32_t year;
