@@ -78,7 +78,7 @@ ChunkAnswers AnswerChunk(const LineChunk& chunk, const Options& options) {
         tooLong += isTooLong ? 1 : 0;
         const RequestAnswer& answer = AnswerLine(line, isTooLong, options, room);
         answers.output += answer.line;
-        answers.output += kLf;
+        answers.output += kLfChar;
         if (!answer.error.empty()) {
             answers.errors.push_back({number, answer.error, answers.output.size()});
         }
@@ -193,7 +193,7 @@ bool RunLines(Input& input, Output& output, const Options& options) {
             chunk.tooLongLines.push_back(chunk.firstLine + chunk.lines);
         }
         chunk.text += line;
-        chunk.text += kLf;
+        chunk.text += kLfChar;
         ++chunk.lines;
         submitWhenFull();
     }

@@ -53,9 +53,11 @@ constexpr unsigned char kLastAscii = 0x7F;
 constexpr unsigned char kContinuationMask = 0xC0;
 constexpr unsigned char kContinuationMark = 0x80;
 
-// Blanks, tabs and line ends part the words of a request.
+// Blanks, tabs and line ends part the words of a request. They all lie at
+// or below the blank, which most characters of a request settle at once.
 bool IsBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');  // tab, LF, VT, FF, CR
+    const auto code = static_cast<unsigned char>(c);
+    return code <= ' ' && (code == ' ' || (code >= '\t' && code <= '\r'));  // tab, LF, VT, FF, CR
 }
 
 bool IsDigit(char c) {
