@@ -134,14 +134,6 @@ std::optional<int32_t> MovedJdn(int32_t sourceJdn, int32_t days, Direction direc
     return std::nullopt;
 }
 
-void AppendDateInLine(std::string& line, std::string_view fieldText, CalendarKind kind) {
-    line += fieldText;
-    if (kind != CalendarKind::DIY) {
-        line += ' ';
-        line += datelib::KindTextCode(kind);
-    }
-}
-
 std::string DateInLine(const std::string& fieldText, CalendarKind kind) {
     std::string text;
     AppendDateInLine(text, fieldText, kind);

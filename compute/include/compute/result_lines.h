@@ -55,8 +55,16 @@ std::optional<int32_t> MovedJdn(int32_t sourceJdn, int32_t days, Direction direc
 // and the kind's code unless the kind is DIY ("2012-12-31 CE", "2012366").
 std::string DateInLine(const std::string& fieldText, datelib::CalendarKind kind);
 
-// Appends DateInLine(fieldText, kind) to the line.
-void AppendDateInLine(std::string& line, std::string_view fieldText, datelib::CalendarKind kind);
+// Appends DateInLine(fieldText, kind) to the line. Inline: a line is built
+// of a few such short pieces, and a call for each would cost as much.
+inline void AppendDateInLine(std::string& line, std::string_view fieldText,
+                             datelib::CalendarKind kind) {
+    line += fieldText;
+    if (kind != datelib::CalendarKind::DIY) {
+        line += ' ';
+        line += datelib::KindTextCode(kind);
+    }
+}
 
 // The operator part after the source date: " plus 10 days", " minus 1 day";
 // a leading "-" of the days text turns the operator round.
