@@ -232,8 +232,7 @@ const RequestAnswer& AnswerRoomRequest(RequestRoom& room) {
     answer.error.clear();
     if (computed.outcome == ComputeOutcome::Computed ||
         computed.outcome == ComputeOutcome::ResultOutOfRange) {
-        // Moved, not copied: the strings trade their buffers, and Compute
-        // clears the line before it writes the next.
+        // Moved, not copied: Compute clears the line before it writes the next.
         answer.line = std::move(computed.line);
     }
     if (computed.message) {
