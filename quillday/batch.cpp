@@ -20,8 +20,8 @@ constexpr char kLfChar = '\n';
 // Lines are answered in chunks on worker threads. A chunk is large enough
 // that starting its thread costs little beside its work, and small enough
 // that the chunks in flight hold little memory. A chunk is handed on once
-// it reaches either limit, which the lines taken from the input's buffer
-// at once may pass by one buffer's worth.
+// it reaches either limit; the lines taken from the input's buffer at once
+// may pass the byte limit by one buffer's worth.
 constexpr std::size_t kChunkLines = 4096;
 constexpr std::size_t kChunkBytes = 256 * 1024;
 // Room for a chunk's answers at the start, enough for most lines
@@ -183,7 +183,7 @@ bool RunLines(Input& input, Output& output, const Options& options) {
         // The whole lines already read go into the chunk at once; only the
         // line that a read completes is taken on its own, as the hook above
         // may submit the chunk while that read waits.
-        chunk.lines += input.TakeBufferedLines(chunk.text);
+        chunk.lines += input.TakeBufferedLines(chunk.text, kChunkLines - chunk.lines);
         submitWhenFull();
         const Input::LineStatus status = input.ReadLine(line, kMaxRequestLength);
         if (status == Input::LineStatus::End) {

@@ -1,7 +1,6 @@
 #include "stream_io.h"
 
 #include <fcntl.h>
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -109,17 +108,23 @@ Input::LineStatus Input::ReadLine(std::string& line, std::size_t maxLength) {
     return LineStatus::Line;
 }
 
-std::size_t Input::TakeBufferedLines(std::string& text) {
-    const char* start = buffer_.data() + position_;
-    const std::string_view buffered(start, size_ - position_);
-    const std::size_t end = buffered.rfind('\n');
-    if (end == std::string_view::npos) {
-        return 0;
+std::size_t Input::TakeBufferedLines(std::string& text, std::size_t maxLines) {
+    const char* const start = buffer_.data() + position_;
+    const char* const end = buffer_.data() + size_;
+    const char* taken = start;  // just after the last whole line taken
+    std::size_t lines = 0;
+    for (; lines < maxLines; ++lines) {
+        const auto* lineEnd = static_cast<const char*>(
+            std::memchr(taken, '\n', static_cast<std::size_t>(end - taken)));
+        if (lineEnd == nullptr) {
+            break;
+        }
+        taken = lineEnd + 1;
     }
-    const std::string_view lines = buffered.substr(0, end + 1);
-    text += lines;
-    position_ += lines.size();
-    return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
+    const auto length = static_cast<std::size_t>(taken - start);
+    text.append(start, length);
+    position_ += length;
+    return lines;
 }
 
 int OpenForReading(const std::string& path, std::string& error) {

@@ -76,10 +76,10 @@ class Input {
     // keeping at most maxLength bytes in line.
     LineStatus ReadLine(std::string& line, std::size_t maxLength);
 
-    // Appends to text, each with its LF, the whole lines that the buffer
-    // already holds, without reading or waiting; returns how many. None is
-    // longer than kBufferSize - 1 bytes.
-    std::size_t TakeBufferedLines(std::string& text);
+    // Appends to text, each with its LF, up to maxLines of the whole lines
+    // that the buffer already holds, without reading or waiting; returns how
+    // many. None is longer than kBufferSize - 1 bytes.
+    std::size_t TakeBufferedLines(std::string& text, std::size_t maxLines);
 
     static constexpr std::size_t kBufferSize = 64 * 1024;
 
