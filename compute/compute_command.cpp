@@ -34,8 +34,10 @@ std::optional<InputMessageId> ValidateDate(int n, std::string& field, CalendarKi
             break;
     }
     if (kind != CalendarKind::DIY) {
-        CalendarDate normalised = record;
-        field = *DayNumberText(normalised, kind, order);
+        // The record holds the date as read, in the kind's calendar: written
+        // out again, it is the normalised text.
+        field.clear();
+        AppendDateText(field, record, kind, order);
     }
     return std::nullopt;
 }
@@ -56,7 +58,8 @@ std::optional<InputMessageId> ValidateDays(std::string& field, int32_t& days) {
         case ParseStatus::Valid:
             break;
     }
-    field = datelib::GroupedNumber(days, datelib::thousandsSeparator);
+    field.clear();
+    datelib::AppendGroupedNumber(field, days, datelib::thousandsSeparator);
     return std::nullopt;
 }
 
@@ -88,6 +91,8 @@ void OneDateLine(const ComputeRequest& request, const Inputs& inputs, ComputeAns
     const Direction direction = forward ? Direction::Forward : Direction::Backward;
     const CalendarKind targetKind = forward ? request.secondKind : request.firstKind;
     const bool noDays = answer.fields.days.empty();
+    // A same-notation conversion fills the field only for DIY and adds
+    // nothing to the line.
     const bool sameNotation = noDays && request.firstKind == request.secondKind;
 
     answer.line.reserve(kLineCapacity);
@@ -99,17 +104,18 @@ void OneDateLine(const ComputeRequest& request, const Inputs& inputs, ComputeAns
     if (!sameNotation) {
         answer.line += " = ";
     }
-    const std::optional<TargetDate> target =
-        ComputeTarget(forward ? inputs.first : inputs.second, inputs.days, direction, targetKind,
-                      sameNotation, request.order);
+    std::optional<TargetDate> target = ComputeTarget(
+        forward ? inputs.first : inputs.second, inputs.days, direction, targetKind, request.order);
     if (!target) {
         EndOutOfRange(answer);
         return;
     }
-    if (target->fieldText) {
-        (forward ? answer.fields.secondDate : answer.fields.firstDate) = *target->fieldText;
+    if (!sameNotation) {
+        AppendDateInLine(answer.line, target->text, targetKind);
     }
-    answer.line += target->lineText;
+    if (!sameNotation || targetKind == CalendarKind::DIY) {
+        (forward ? answer.fields.secondDate : answer.fields.firstDate) = std::move(target->text);
+    }
     answer.line += ", ";
     answer.line += WeekdayName(target->record, targetKind);
     answer.unitDays = inputs.days;
@@ -134,13 +140,10 @@ void DifferenceLine(const ComputeRequest& request, const Inputs& inputs, Compute
     answer.unitDays = difference->days;
 }
 
-// The command's answer when it stops before any line.
-ComputeAnswer Stopped(ComputeOutcome outcome, ComputeFields fields, InputMessageId message) {
-    ComputeAnswer answer;
+// Ends the command before any line.
+void Stop(ComputeOutcome outcome, InputMessageId message, ComputeAnswer& answer) {
     answer.outcome = outcome;
-    answer.fields = std::move(fields);
     answer.message = message;
-    return answer;
 }
 
 }  // namespace
@@ -149,33 +152,42 @@ bool DropsZeroDays(const ComputeFields& fields) {
     return !fields.firstDate.empty() && !fields.secondDate.empty() && fields.days == "0";
 }
 
-ComputeAnswer Compute(ComputeRequest request) {
-    ComputeFields fields = std::move(request.fields);
+ComputeAnswer Compute(const ComputeRequest& request) {
+    ComputeAnswer answer;
+    Compute(request, answer);
+    return answer;
+}
+
+void Compute(const ComputeRequest& request, ComputeAnswer& answer) {
+    answer.outcome = ComputeOutcome::Computed;
+    answer.fields = request.fields;
+    answer.line.clear();
+    answer.message.reset();
+    answer.unitDays = 0;
+    ComputeFields& fields = answer.fields;
     if (DropsZeroDays(fields)) {
         fields.days.clear();
     }
     const bool hasFirst = !fields.firstDate.empty();
     const bool hasSecond = !fields.secondDate.empty();
     if (hasFirst && hasSecond && !fields.days.empty()) {
-        return Stopped(ComputeOutcome::TooManyInputs, std::move(fields),
-                       InputMessageId::BothDatesNeedEmptyDifference);
+        Stop(ComputeOutcome::TooManyInputs, InputMessageId::BothDatesNeedEmptyDifference, answer);
+        return;
     }
     if (!hasFirst && !hasSecond) {
-        return Stopped(ComputeOutcome::InputError, std::move(fields),
-                       InputMessageId::FirstDateNotValid);
+        Stop(ComputeOutcome::InputError, InputMessageId::FirstDateNotValid, answer);
+        return;
     }
     Inputs inputs;
     if (const std::optional<InputMessageId> message = ValidateInputs(request, fields, inputs)) {
-        return Stopped(ComputeOutcome::InputError, std::move(fields), *message);
+        Stop(ComputeOutcome::InputError, *message, answer);
+        return;
     }
-    ComputeAnswer answer;
-    answer.fields = std::move(fields);
     if (hasFirst && hasSecond) {
         DifferenceLine(request, inputs, answer);
     } else {
         OneDateLine(request, inputs, answer);
     }
-    return answer;
 }
 
 std::string_view WeekdayName(CalendarDate date, CalendarKind kind) {

@@ -86,19 +86,38 @@ std::string UnitWord(int64_t n, TextId singular, TextId plural) {
 
 std::optional<std::string> DayNumberText(CalendarDate& record, CalendarKind kind,
                                          datelib::DateOrder order) {
+    std::string text;
+    if (!AppendDayNumberText(text, record, kind, order)) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool AppendDayNumberText(std::string& text, CalendarDate& record, CalendarKind kind,
+                         datelib::DateOrder order) {
+    if (kind != CalendarKind::JDN && kind != CalendarKind::DIY) {
+        datelib::SetCalendarLetter(kind, record);
+        datelib::JdnToDate(record);
+    }
+    return AppendDateText(text, record, kind, order);
+}
+
+bool AppendDateText(std::string& text, const CalendarDate& record, CalendarKind kind,
+                    datelib::DateOrder order) {
     switch (kind) {
         case CalendarKind::JDN:
-            return datelib::GroupedNumber(record.jdn, datelib::thousandsSeparator);
+            datelib::AppendGroupedNumber(text, record.jdn, datelib::thousandsSeparator);
+            return true;
         case CalendarKind::DIY:
             if (!HasYyyydddForm(record.jdn)) {
-                return std::nullopt;
+                return false;
             }
-            return datelib::FormatYyyyddd(record.jdn);
+            datelib::AppendYyyyddd(text, record.jdn);
+            return true;
         default:
-            datelib::SetCalendarLetter(kind, record);
-            datelib::JdnToDate(record);
-            return datelib::FormatDate(record, order, datelib::dateSeparator,
-                                       datelib::thousandsSeparator);
+            datelib::AppendDate(text, record, order, datelib::dateSeparator,
+                                datelib::thousandsSeparator);
+            return true;
     }
 }
 
@@ -113,14 +132,6 @@ std::optional<int32_t> MovedJdn(int32_t sourceJdn, int32_t days, Direction direc
     } catch (const datelib::OverflowError&) {
     }
     return std::nullopt;
-}
-
-void AppendDateInLine(std::string& line, std::string_view fieldText, CalendarKind kind) {
-    line += fieldText;
-    if (kind != CalendarKind::DIY) {
-        line += ' ';
-        line += datelib::KindTextCode(kind);
-    }
 }
 
 std::string DateInLine(const std::string& fieldText, CalendarKind kind) {
@@ -139,22 +150,16 @@ std::string OperatorPart(Direction direction, const std::string& daysText, int32
 
 std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days,
                                         Direction direction, CalendarKind targetKind,
-                                        bool sameNotation, datelib::DateOrder order) {
+                                        datelib::DateOrder order) {
     const std::optional<int32_t> jdn = MovedJdn(source.jdn, days, direction);
     if (!jdn) {
         return std::nullopt;
     }
-    TargetDate target{};
-    target.record.jdn = *jdn;
-    std::optional<std::string> text = DayNumberText(target.record, targetKind, order);
-    if (!text) {
-        return std::nullopt;
-    }
-    if (!sameNotation) {
-        target.lineText = DateInLine(*text, targetKind);
-    }
-    if (!sameNotation || targetKind == CalendarKind::DIY) {
-        target.fieldText = std::move(text);
+    // Built where it is returned: the text is not moved on the way out.
+    std::optional<TargetDate> target(std::in_place);
+    target->record.jdn = *jdn;
+    if (!AppendDayNumberText(target->text, target->record, targetKind, order)) {
+        target.reset();
     }
     return target;
 }

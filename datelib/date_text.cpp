@@ -33,6 +33,9 @@ constexpr std::size_t kGroupDigits = 3;
 constexpr std::size_t kGroupedLength = DAYMATH_GROUPED_SIZE - 1;
 // "-2147483648": the longest 32-bit number in decimal digits.
 constexpr std::size_t kInt32TextLength = 11;
+// "-2,147,483,648": the longest 32-bit number grouped in thousands.
+constexpr std::size_t kGroupedInt32Length = 14;
+static_assert(kGroupedInt32Length <= kGroupedLength);
 
 // Where the parts of a date stand, indexed by the DateOrder code.
 enum class DatePart { Year, Month, Day };
@@ -61,29 +64,32 @@ bool IsContinuationByte(char c) {
 // week-day names, digits of other scripts. The readers drop them like any
 // other character they do not keep, and never read them as digits. Each one
 // becomes a single blank first, so that lengths and positions count it as
-// one character, as they count an ASCII letter.
-std::string WithBlanksForNonAscii(std::string_view text) {
+// one character, as they count an ASCII letter. Text that is all ASCII, as
+// nearly every date is, is read in place; other text is rewritten into
+// storage.
+std::string_view WithBlanksForNonAscii(std::string_view text, std::string& storage) {
     constexpr char kBlank = ' ';
     if (IsAscii(text)) {
-        return std::string(text);
+        return text;
     }
-    std::string ascii;
-    ascii.reserve(text.size());
+    storage.clear();
+    storage.reserve(text.size());
     bool inSequence = false;
     for (const char c : text) {
         if (IsAscii(c)) {
-            ascii += c;
+            storage += c;
             inSequence = false;
         } else if (!inSequence || !IsContinuationByte(c)) {
-            ascii += kBlank;
+            storage += kBlank;
             inSequence = true;
         }
     }
-    return ascii;
+    return storage;
 }
 
 bool IsDateSeparator(std::string_view separator) {
-    return separator.size() == 1 && kDateSeparators.find(separator[0]) != std::string_view::npos;
+    return separator.size() == 1 && std::find(kDateSeparators.begin(), kDateSeparators.end(),
+                                              separator[0]) != kDateSeparators.end();
 }
 
 // Reads an optionally "+"-signed run of digits that fits in 32 bits.
@@ -117,13 +123,14 @@ ParseStatus ParseYyyyddd(std::string_view text, CalendarDate& date) {
     if (ddd < kFirstYyyyddd || ddd > kLastDdd || yyyy < kFirstYyyyddd || yyyy > kLastYyyy) {
         return ParseStatus::NotValid;
     }
+    const EngineApi& engine = Engine();
     CalendarDate parsed{};
     parsed.year = yyyy;
     parsed.month = 1;
     parsed.day = 1;
     parsed.calendar = DAYMATH_GREGORIAN;
-    parsed.jdn = Engine().euroDateToJdn(&parsed) + ddd - 1;
-    Engine().jdnToEuroDate(&parsed);
+    parsed.jdn = engine.euroDateToJdn(&parsed) + ddd - 1;
+    engine.jdnToEuroDate(&parsed);
     if (parsed.year != yyyy) {
         return ParseStatus::NotValid;  // day 366 of a common year
     }
@@ -173,36 +180,67 @@ ParseStatus ParseJdnDate(std::string_view text, char separator, CalendarDate& da
     return status;
 }
 
-// The engine reads the cleaned text: digits, "-" and exactly two
-// separators, with at most a sign of each number besides.
-bool HasDateShape(std::string_view cleaned, char separator) {
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The text that the engine reads: the digits, "-" and the separators of a
+// date text in their order, with how many "-" and other separators it holds.
+struct CleanedDate {
+    std::string text;
+    std::size_t dashes = 0;
+    std::size_t separators = 0;  // other than "-"
+};
+
+// One pass keeps what the engine reads and counts what decides the date's
+// shape; the rest (blanks, parentheses, bytes outside ASCII) is dropped.
+CleanedDate CleanDate(std::string_view text, char separator) {
+    CleanedDate cleaned;
+    cleaned.text.resize(text.size());
+    std::size_t kept = 0;
+    for (const char c : text) {
+        if (c == '-') {
+            ++cleaned.dashes;
+        } else if (c == separator) {
+            ++cleaned.separators;
+        } else if (!IsDigit(c)) {
+            continue;
+        }
+        cleaned.text[kept++] = c;
+    }
+    cleaned.text.resize(kept);
+    return cleaned;
+}
+
+// The engine reads digits, "-" and exactly two separators, with at most a
+// sign of each number besides.
+bool HasDateShape(const CleanedDate& cleaned, char separator) {
     constexpr std::size_t kSeparatorsPerDate = 2;
     constexpr std::size_t kMaxDashesWithDash = 3;
-    const std::size_t dashes = CountChar(cleaned, '-');
     if (separator == '-') {
-        return dashes == kSeparatorsPerDate || dashes == kMaxDashesWithDash;
+        return cleaned.dashes == kSeparatorsPerDate || cleaned.dashes == kMaxDashesWithDash;
     }
-    return dashes <= 1 && CountChar(cleaned, separator) == kSeparatorsPerDate;
+    return cleaned.dashes <= 1 && cleaned.separators == kSeparatorsPerDate;
 }
 
 ParseStatus ParseCalendarDate(std::string_view text, char separator, int32_t letter,
                               DateOrder order, CalendarDate& date) {
-    std::string cleaned(text);
-    KeepChars(cleaned, std::string_view(&separator, 1));
+    const CleanedDate cleaned = CleanDate(text, separator);
     if (!HasDateShape(cleaned, separator)) {
         return ParseStatus::NotValid;
     }
+    const EngineApi& engine = Engine();
     CalendarDate parsed{};
     const int32_t result =
-        Engine().strToDate(cleaned.c_str(), static_cast<int32_t>(order), &parsed, letter);
+        engine.strToDate(cleaned.text.c_str(), static_cast<int32_t>(order), &parsed, letter);
     if (result == DAYMATH_ERR_RANGE) {
         return ParseStatus::OutOfRange;
     }
     if (result != DAYMATH_OK) {
         return ParseStatus::NotValid;
     }
-    parsed.jdn = letter == DAYMATH_ANNUS_NOVUS ? Engine().annusNovusDateToJdn(&parsed)
-                                               : Engine().euroDateToJdn(&parsed);
+    parsed.jdn = letter == DAYMATH_ANNUS_NOVUS ? engine.annusNovusDateToJdn(&parsed)
+                                               : engine.euroDateToJdn(&parsed);
     StoreDate(parsed, date);
     return ParseStatus::Valid;
 }
@@ -219,25 +257,80 @@ std::size_t GroupedLength(std::string_view number) {
     return number.size() + (body > 0 ? (body - 1) / kGroupDigits : 0);
 }
 
+// The digits of a whole number, "-" in front when negative, written into digits.
+std::string_view NumberText(int32_t value, std::array<char, kInt32TextLength>& digits) {
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    return {digits.data(), static_cast<std::size_t>(end - digits.data())};
+}
+
 // Appends a whole number in decimal digits, "-" in front when negative.
 void AppendNumber(std::string& text, int32_t value) {
     std::array<char, kInt32TextLength> digits{};
-    char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-    text.append(digits.data(), end);
+    text += NumberText(value, digits);
+}
+
+// A number text as the engine reads it: NUL-terminated, and short enough
+// that its grouped form fits the engine's buffer.
+using EngineNumber = std::array<char, DAYMATH_GROUPED_SIZE>;
+// The engine's buffer for a grouped number.
+using GroupedBuffer = std::array<char, DAYMATH_GROUPED_SIZE>;
+
+// A 32-bit number for the engine: it fits in grouped, whatever its value.
+EngineNumber EngineNumberOf(int32_t value) {
+    EngineNumber digits{};
+    std::to_chars(digits.data(), digits.data() + kInt32TextLength, value);
+    return digits;
+}
+
+// The number grouped by the engine with a one-character separator; the
+// text stands in grouped.
+std::string_view GroupedByEngine(const EngineNumber& number, char separator,
+                                 GroupedBuffer& grouped) {
+    grouped.fill('\0');
+    const int32_t length = Engine().separateThousands(
+        number.data(), static_cast<unsigned char>(separator), grouped.data());
+    // The length it wrote, kept within the buffer whatever the engine says.
+    return {grouped.data(), static_cast<std::size_t>(std::clamp<int32_t>(
+                                length, 0, static_cast<int32_t>(kGroupedLength)))};
+}
+
+// Appends the number text grouped as SeparateThousands describes; throws as
+// it does, before appending.
+void AppendGrouped(std::string& text, std::string_view number, std::string_view separator) {
+    if (separator.empty()) {
+        text += number;
+        return;
+    }
+    RequireThousandsSeparator(separator);
+    if (!IsAscii(number) || number.find('\0') != std::string_view::npos) {
+        throw std::invalid_argument("A number text holds ASCII characters only");
+    }
+    if (GroupedLength(number) > kGroupedLength) {
+        throw std::invalid_argument("The number " + std::string(number) +
+                                    " is too long to group in thousands");
+    }
+    // The input fits, as its grouped form is no longer than the buffer's text.
+    EngineNumber input{};
+    std::copy(number.begin(), number.end(), input.begin());
+    GroupedBuffer grouped;
+    text += GroupedByEngine(input, separator[0], grouped);
 }
 
 // Appends day or month with at least two digits, as the pattern "00" writes them.
 void AppendTwoDigits(std::string& text, int32_t value) {
     constexpr int32_t kBase = 10;
-    if (value <= -kBase || value >= kBase) {
+    constexpr int32_t kTwoDigitLimit = kBase * kBase;
+    if (value >= 0 && value < kTwoDigitLimit) {
+        // Every day and month of a real date.
+        text += static_cast<char>('0' + value / kBase);
+        text += static_cast<char>('0' + value % kBase);
+    } else if (value <= -kBase || value >= kBase) {
         AppendNumber(text, value);
-        return;
-    }
-    if (value < 0) {
+    } else {
         text += '-';
+        text += '0';
+        text += static_cast<char>('0' - value);
     }
-    text += '0';
-    text += static_cast<char>('0' + (value < 0 ? -value : value));
 }
 
 // Appends the year; a Gregorian or Julian year beyond four digits is grouped.
@@ -245,7 +338,7 @@ void AppendYear(std::string& text, const CalendarDate& date, bool annusNovus,
                 std::string_view thousands) {
     const bool large = date.year > kLargestUngroupedYear || date.year < -kLargestUngroupedYear;
     if (large && !annusNovus) {
-        text += SeparateThousands(std::to_string(date.year), thousands);
+        AppendGroupedNumber(text, date.year, thousands);
     } else {
         AppendNumber(text, date.year);
     }
@@ -277,23 +370,27 @@ ParseStatus ParseDateText(std::string_view text, std::string_view separator, Cal
     if (!IsDateSeparator(separator)) {
         return ParseStatus::NotValid;
     }
-    const std::string ascii = WithBlanksForNonAscii(text);
+    std::string storage;
     switch (kind) {
         case CalendarKind::DIY:
-            return ParseYyyyddd(ascii, date);
+            return ParseYyyyddd(WithBlanksForNonAscii(text, storage), date);
         case CalendarKind::JDN:
-            return ParseJdnDate(ascii, separator[0], date);
+            return ParseJdnDate(WithBlanksForNonAscii(text, storage), separator[0], date);
         case CalendarKind::CE:
         case CalendarKind::JC:
         case CalendarKind::AN:
-            return ParseCalendarDate(ascii, separator[0], KindCalendarLetter(kind), order, date);
+            // Cleaning drops the bytes outside ASCII as it would drop the
+            // blanks standing for them.
+            return ParseCalendarDate(text, separator[0], KindCalendarLetter(kind), order, date);
     }
     return ParseStatus::NotValid;
 }
 
 int32_t ParseJdnText(std::string_view text, ParseStatus& status) {
     status = ParseStatus::NotValid;
-    std::string kept = WithBlanksForNonAscii(text);
+    // Bytes outside ASCII are dropped with the rest of what is not kept:
+    // their positions do not matter here.
+    std::string kept(text);
     KeepSignedDigits(kept, true);
     std::string_view digits = kept;
     const bool negative = !digits.empty() && digits.front() == '-';
@@ -322,6 +419,13 @@ int32_t ParseJdnText(std::string_view text, ParseStatus& status) {
 
 std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_view separator,
                        std::string_view thousands) {
+    std::string text;
+    AppendDate(text, date, order, separator, thousands);
+    return text;
+}
+
+void AppendDate(std::string& text, const CalendarDate& date, DateOrder order,
+                std::string_view separator, std::string_view thousands) {
     RequireThousandsSeparator(thousands);
     const bool annusNovus = date.calendar == DAYMATH_ANNUS_NOVUS;
     if (annusNovus) {
@@ -339,7 +443,6 @@ std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_vi
     const auto& parts =
         kPartOrder[orderCode < kPartOrder.size() ? orderCode
                                                  : static_cast<std::size_t>(DateOrder::YMD)];
-    std::string text;
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (i > 0) {
             text += separator;
@@ -365,35 +468,28 @@ std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_vi
                 break;
         }
     }
-    return text;
 }
 
 std::string SeparateThousands(std::string_view number, std::string_view separator) {
-    if (separator.empty()) {
-        return std::string(number);
-    }
-    RequireThousandsSeparator(separator);
-    if (!IsAscii(number) || number.find('\0') != std::string_view::npos) {
-        throw std::invalid_argument("A number text holds ASCII characters only");
-    }
-    if (GroupedLength(number) > kGroupedLength) {
-        throw std::invalid_argument("The number " + std::string(number) +
-                                    " is too long to group in thousands");
-    }
-    // On the stack: a day number is grouped for every line written. The
-    // input fits, as its grouped form is no longer than the buffer's text.
-    std::array<char, DAYMATH_GROUPED_SIZE> input{};
-    std::copy(number.begin(), number.end(), input.begin());
-    std::array<char, DAYMATH_GROUPED_SIZE> buffer;
-    buffer.fill(' ');
-    Engine().separateThousands(input.data(), static_cast<unsigned char>(separator[0]),
-                               buffer.data());
-    const auto nul = std::find(buffer.begin(), buffer.end(), '\0');
-    return std::string(buffer.begin(), nul);
+    std::string text;
+    AppendGrouped(text, number, separator);
+    return text;
 }
 
 std::string GroupedNumber(int32_t value, std::string_view separator) {
-    return SeparateThousands(std::to_string(value), separator);
+    std::string text;
+    AppendGroupedNumber(text, value, separator);
+    return text;
+}
+
+void AppendGroupedNumber(std::string& text, int32_t value, std::string_view separator) {
+    RequireThousandsSeparator(separator);
+    if (separator.empty()) {
+        AppendNumber(text, value);
+        return;
+    }
+    GroupedBuffer grouped;
+    text += GroupedByEngine(EngineNumberOf(value), separator[0], grouped);
 }
 
 bool AcceptDateKey(char32_t key, std::size_t length, std::size_t limit, std::string_view extra) {

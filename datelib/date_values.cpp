@@ -1,5 +1,6 @@
 #include "datelib/date_values.h"
 
+#include <charconv>
 #include <stdexcept>
 
 #include "datelib/checked_math.h"
@@ -13,31 +14,14 @@ namespace {
 constexpr std::string_view kDefaultDateSeparator = "-";
 constexpr std::string_view kDefaultThousandsSeparator = ",";
 
-// What each kind writes after a date and which calendar letter it uses
-// (0: none), indexed by the kind's code.
-struct KindInfo {
-    std::string_view textCode;
-    int32_t calendarLetter;
-};
-constexpr std::array<KindInfo, 5> kKinds{{
-    {"CE", DAYMATH_GREGORIAN},
-    {"JC", DAYMATH_JULIAN},
-    {"JDN", 0},
-    {"AN", DAYMATH_ANNUS_NOVUS},
-    {"", 0},
-}};
-
 constexpr int32_t kMonthsPerEuroYear = 12;
 constexpr int32_t kMonthsPerAnnusNovusYear = 10;  // Intercalarius is no month of its own here
 constexpr int32_t kIntercalaryMonth = 11;
 constexpr int32_t kLastAnnusNovusMonthLength = 37;
-constexpr int kYyyyWidth = 4;
-constexpr int kDddWidth = 3;
-
-const KindInfo* FindKind(CalendarKind kind) {
-    const auto code = static_cast<std::size_t>(kind);
-    return code < kKinds.size() ? &kKinds[code] : nullptr;
-}
+constexpr std::size_t kYyyyWidth = 4;
+constexpr std::size_t kDddWidth = 3;
+// "-2147483648": the longest 32-bit number in decimal digits.
+constexpr std::size_t kInt32Digits = 11;
 
 // The kind's calendar letter; JDN and DIY have none.
 int32_t RequireCalendarLetter(CalendarKind kind) {
@@ -91,12 +75,15 @@ CalendarDate WithIntercalaryInLastMonth(CalendarDate date) {
     return date;
 }
 
-std::string ZeroPadded(int32_t value, int width) {
-    std::string digits = std::to_string(value);
-    if (digits.size() < static_cast<std::size_t>(width)) {
-        digits.insert(0, static_cast<std::size_t>(width) - digits.size(), '0');
+// Appends a number of 0 or more with at least width digits.
+void AppendZeroPadded(std::string& text, int32_t value, std::size_t width) {
+    std::array<char, kInt32Digits> digits{};
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+    const auto length = static_cast<std::size_t>(end - digits.data());
+    if (length < width) {
+        text.append(width - length, '0');
     }
-    return digits;
+    text.append(digits.data(), length);
 }
 
 }  // namespace
@@ -107,20 +94,6 @@ std::string thousandsSeparator{kDefaultThousandsSeparator};
 void InitDateProcs() {
     dateSeparator = std::string(kDefaultDateSeparator);
     thousandsSeparator = std::string(kDefaultThousandsSeparator);
-}
-
-std::string_view KindTextCode(CalendarKind kind) {
-    const KindInfo* info = FindKind(kind);
-    return info != nullptr ? info->textCode : std::string_view{};
-}
-
-int32_t KindCalendarLetter(CalendarKind kind) {
-    const KindInfo* info = FindKind(kind);
-    return info != nullptr ? info->calendarLetter : 0;
-}
-
-bool IsAcceptedDayNumber(int64_t n) {
-    return n >= kSmallestDayNumber && n <= kLargestDayNumber;
 }
 
 bool SetCalendarLetter(CalendarKind kind, CalendarDate& date) {
@@ -167,13 +140,20 @@ int16_t GregorianDayOfYear(CalendarDate& date) {
 }
 
 std::string FormatYyyyddd(int32_t jdn) {
+    std::string text;
+    AppendYyyyddd(text, jdn);
+    return text;
+}
+
+void AppendYyyyddd(std::string& text, int32_t jdn) {
     if (jdn < kFirstYyyydddDayNumber || jdn > kLastYyyydddDayNumber) {
         throw OverflowError("The day number " + std::to_string(jdn) + " has no yyyyddd form");
     }
     CalendarDate date{};
     date.jdn = jdn;
     const int16_t day = GregorianDayOfYear(date);
-    return ZeroPadded(date.year, kYyyyWidth) + ZeroPadded(day, kDddWidth);
+    AppendZeroPadded(text, date.year, kYyyyWidth);
+    AppendZeroPadded(text, day, kDddWidth);
 }
 
 int32_t LocalDateJdn(const LocalDate& date) {

@@ -64,8 +64,12 @@ EngineApi LoadEngine(const std::string& path) {
     return BindAll(library, path);
 }
 
+EngineApi LoadProgramEngine() {
+    return LoadEngine(EnginePath());
+}
+
 const EngineApi& Engine() {
-    static const EngineApi api = LoadEngine(EnginePath());
+    static const EngineApi api = LoadProgramEngine();
     return api;
 }
 

@@ -8,7 +8,7 @@
 namespace {
 
 constexpr int kDatePartCount = 3;
-constexpr int kGroupDigits = 3;
+constexpr size_t kGroupDigits = 3;
 constexpr size_t kGroupedLength = DAYMATH_GROUPED_SIZE - 1;
 
 struct DateNumber {
@@ -143,15 +143,20 @@ DAYMATH_API int32_t separate_thousands(const char* number, int32_t separator, ch
         buffer[out++] = *number++;
     }
     const size_t length = std::strlen(number);
+    // The first group takes the digits left over from the groups of three.
+    size_t leftInGroup = length == 0 ? 0 : (length - 1) % kGroupDigits + 1;
     for (size_t i = 0; i < length && out < kGroupedLength; ++i) {
-        const bool groupStart = i > 0 && (length - i) % kGroupDigits == 0;
-        if (mark != '\0' && groupStart) {
-            buffer[out++] = mark;
-            if (out == kGroupedLength) {
-                break;
+        if (leftInGroup == 0) {
+            leftInGroup = kGroupDigits;
+            if (mark != '\0') {
+                buffer[out++] = mark;
+                if (out == kGroupedLength) {
+                    break;
+                }
             }
         }
         buffer[out++] = number[i];
+        --leftInGroup;
     }
     buffer[out] = '\0';
     return static_cast<int32_t>(out);

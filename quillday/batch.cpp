@@ -19,9 +19,14 @@ constexpr char kLfChar = '\n';
 
 // Lines are answered in chunks on worker threads. A chunk is large enough
 // that starting its thread costs little beside its work, and small enough
-// that the chunks in flight hold little memory.
+// that the chunks in flight hold little memory. A chunk is handed on once
+// it reaches either limit; the lines taken from the input's buffer at once
+// may pass the byte limit by one buffer's worth.
 constexpr std::size_t kChunkLines = 4096;
 constexpr std::size_t kChunkBytes = 256 * 1024;
+// Room for a chunk's answers at the start, enough for most lines
+// ("2012-12-31 CE = 2,456,293 JDN, Monday"), so that it seldom grows.
+constexpr std::size_t kUsualAnswerBytes = 48;
 
 // A run of input lines, each ended by LF; a line beyond the length limit
 // stands there empty and is listed.
@@ -50,9 +55,19 @@ struct ChunkAnswers {
     std::vector<LineError> errors;
 };
 
+const RequestAnswer& AnswerLine(std::string_view line, bool isTooLong, const Options& options,
+                                RequestRoom& room) {
+    if (isTooLong) {
+        room.answer = TooLongAnswer();
+        return room.answer;
+    }
+    return AnswerText(line, options.notations, options.display.order, room);
+}
+
 ChunkAnswers AnswerChunk(const LineChunk& chunk, const Options& options) {
     ChunkAnswers answers;
-    std::vector<std::string_view> words;
+    answers.output.reserve(chunk.lines * kUsualAnswerBytes);
+    RequestRoom room;
     auto tooLong = chunk.tooLongLines.begin();
     std::size_t start = 0;
     for (std::size_t number = chunk.firstLine; number < chunk.firstLine + chunk.lines; ++number) {
@@ -61,11 +76,9 @@ ChunkAnswers AnswerChunk(const LineChunk& chunk, const Options& options) {
         start = end + 1;
         const bool isTooLong = tooLong != chunk.tooLongLines.end() && *tooLong == number;
         tooLong += isTooLong ? 1 : 0;
-        const RequestAnswer answer =
-            isTooLong ? TooLongAnswer()
-                      : AnswerText(line, options.notations, options.display.order, words);
+        const RequestAnswer& answer = AnswerLine(line, isTooLong, options, room);
         answers.output += answer.line;
-        answers.output += kLf;
+        answers.output += kLfChar;
         if (!answer.error.empty()) {
             answers.errors.push_back({number, answer.error, answers.output.size()});
         }
@@ -160,19 +173,29 @@ bool RunLines(Input& input, Output& output, const Options& options) {
         pipeline.Finish();
         output.Flush();
     });
-    std::string line;
-    Input::LineStatus status = Input::LineStatus::End;
-    while (!pipeline.Stopped() &&
-           (status = input.ReadLine(line, kMaxRequestLength)) != Input::LineStatus::End) {
-        const std::size_t number = chunk.firstLine + chunk.lines;
-        if (status == Input::LineStatus::TooLong) {
-            chunk.tooLongLines.push_back(number);
-        }
-        chunk.text += line;
-        chunk.text += kLf;
-        if (++chunk.lines == kChunkLines || chunk.text.size() >= kChunkBytes) {
+    const auto submitWhenFull = [&] {
+        if (chunk.lines >= kChunkLines || chunk.text.size() >= kChunkBytes) {
             pipeline.Submit(std::exchange(chunk, chunk.Following()));
         }
+    };
+    std::string line;
+    while (!pipeline.Stopped()) {
+        // The whole lines already read go into the chunk at once; only the
+        // line that a read completes is taken on its own, as the hook above
+        // may submit the chunk while that read waits.
+        chunk.lines += input.TakeBufferedLines(chunk.text, kChunkLines - chunk.lines);
+        submitWhenFull();
+        const Input::LineStatus status = input.ReadLine(line, kMaxRequestLength);
+        if (status == Input::LineStatus::End) {
+            break;
+        }
+        if (status == Input::LineStatus::TooLong) {
+            chunk.tooLongLines.push_back(chunk.firstLine + chunk.lines);
+        }
+        chunk.text += line;
+        chunk.text += kLfChar;
+        ++chunk.lines;
+        submitWhenFull();
     }
     pipeline.Submit(std::move(chunk));
     pipeline.Finish();

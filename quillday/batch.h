@@ -17,6 +17,8 @@ namespace quillday::cli {
 // Requests and CSV cells longer than this are refused unread; a date is
 // never near it.
 inline constexpr std::size_t kMaxRequestLength = 64 * 1024;
+// So a line held whole in the input's buffer is never too long.
+static_assert(Input::kBufferSize - 1 <= kMaxRequestLength);
 
 // Answers each line of the input with one line: the window's line, or an
 // empty line for a blank or invalid line. Returns true when every request

@@ -1,8 +1,6 @@
 // CSV runs: each record copied as it is read, with the answer appended.
 #include "batch.h"
 
-#include <vector>
-
 #include "program_messages.h"
 
 namespace quillday::cli {
@@ -141,18 +139,18 @@ void CsvReader::TakeUnquoted(char c) {
     Keep(c);
 }
 
-RequestAnswer AnswerRecord(const CsvRecord& record, const Options& options,
-                           std::vector<std::string_view>& words) {
+const RequestAnswer& AnswerRecord(const CsvRecord& record, const Options& options,
+                                  RequestRoom& room) {
     if (record.openQuote) {
-        return {{}, Say(ProgramMessage::OpenQuote)};
+        room.answer = {{}, Say(ProgramMessage::OpenQuote)};
+    } else if (record.fields < options.column) {
+        room.answer = {{}, Say(ProgramMessage::NoColumn, std::to_string(options.column))};
+    } else if (record.cellTooLong) {
+        room.answer = TooLongAnswer();
+    } else {
+        return AnswerText(record.cell, options.notations, options.display.order, room);
     }
-    if (record.fields < options.column) {
-        return {{}, Say(ProgramMessage::NoColumn, std::to_string(options.column))};
-    }
-    if (record.cellTooLong) {
-        return TooLongAnswer();
-    }
-    return AnswerText(record.cell, options.notations, options.display.order, words);
+    return room.answer;
 }
 
 }  // namespace
@@ -162,7 +160,7 @@ bool RunCsv(Input& input, Output& output, const Options& options) {
     input.BeforeWaiting([&output] { output.Flush(); });
     CsvReader reader(input, output, options.column);
     CsvRecord record;
-    std::vector<std::string_view> words;
+    RequestRoom room;
     std::string_view lastLineEnd = kLf;
     for (std::size_t line = 1; reader.Next(record); line += record.lines) {
         const std::string_view lineEnd = record.lineEnd.empty() ? lastLineEnd : record.lineEnd;
@@ -174,7 +172,7 @@ bool RunCsv(Input& input, Output& output, const Options& options) {
         if (record.openQuote) {
             output.Put(kQuote);
         }
-        const RequestAnswer answer = AnswerRecord(record, options, words);
+        const RequestAnswer& answer = AnswerRecord(record, options, room);
         output.Put(kComma);
         output.Write(CsvField(answer.line));
         output.Write(lineEnd);

@@ -53,18 +53,22 @@ constexpr unsigned char kLastAscii = 0x7F;
 constexpr unsigned char kContinuationMask = 0xC0;
 constexpr unsigned char kContinuationMark = 0x80;
 
-// Blanks, tabs and line ends part the words of a request.
+// Blanks, tabs and line ends part the words of a request. They all lie at
+// or below the blank, which most characters of a request settle at once.
 bool IsBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');  // tab, LF, VT, FF, CR
+    const auto code = static_cast<unsigned char>(c);
+    return code <= ' ' && (code == ' ' || (code >= '\t' && code <= '\r'));  // tab, LF, VT, FF, CR
 }
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) <= kLastAscii; });
+// ASCII without a NUL byte: what nearly every request is.
+bool IsPlainAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return c != '\0' && static_cast<unsigned char>(c) <= kLastAscii;
+    });
 }
 
 unsigned char Byte(std::string_view text, std::size_t i) {
@@ -93,9 +97,6 @@ std::size_t Utf8Length(std::string_view text, std::size_t i) {
 }
 
 bool IsUtf8(std::string_view text) {
-    if (IsAscii(text)) {
-        return true;
-    }
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = Utf8Length(text, i);
         if (length == 0) {
@@ -195,19 +196,56 @@ std::optional<std::string> TakeNotationOption(std::span<const std::string_view> 
     return SetNotation(option.name, option.value ? *option.value : words[++i], notations);
 }
 
-ComputeRequest RequestOf(const Operands& operands, const Notations& notations,
-                         datelib::DateOrder order) {
+// Most requests leave two of the three fields empty, which clear() makes
+// cheaper than an assignment of nothing.
+void SetField(std::string& field, std::string_view text) {
+    if (text.empty()) {
+        field.clear();
+    } else {
+        field.assign(text);
+    }
+}
+
+// Fills the request in place, so that its fields keep their capacity.
+void FillRequest(const Operands& operands, const Notations& notations, datelib::DateOrder order,
+                 ComputeRequest& request) {
     const CalendarKind first = notations.from[0].value_or(CalendarKind::CE);
-    ComputeRequest request;
     request.order = order;
     request.firstKind = first;
     request.secondKind = operands.dateCount == kMaxDates ? notations.from[1].value_or(first)
                                                          : notations.to.value_or(CalendarKind::CE);
-    request.fields.firstDate =
-        operands.dateCount > 0 ? std::string(Trimmed(operands.dates[0])) : TodayText(first, order);
-    request.fields.secondDate = std::string(Trimmed(operands.dates[1]));
-    request.fields.days = std::string(operands.days.value_or(std::string_view()));
-    return request;
+    if (operands.dateCount > 0) {
+        SetField(request.fields.firstDate, Trimmed(operands.dates[0]));
+    } else {
+        request.fields.firstDate = TodayText(first, order);
+    }
+    SetField(request.fields.secondDate, Trimmed(operands.dates[1]));
+    SetField(request.fields.days, operands.days.value_or(std::string_view()));
+}
+
+// Computes room.request into room.answer.
+const RequestAnswer& AnswerRoomRequest(RequestRoom& room) {
+    Compute(room.request, room.computed);
+    ComputeAnswer& computed = room.computed;
+    RequestAnswer& answer = room.answer;
+    answer.line.clear();
+    answer.error.clear();
+    if (computed.outcome == ComputeOutcome::Computed ||
+        computed.outcome == ComputeOutcome::ResultOutOfRange) {
+        // Moved, not copied: Compute clears the line before it writes the next.
+        answer.line = std::move(computed.line);
+    }
+    if (computed.message) {
+        answer.error = OnOneLine(InputMessage(*computed.message, GEN_TEXT::currentLanguage));
+    }
+    return answer;
+}
+
+// An answer without a line: only the error, if any.
+const RequestAnswer& AnswerWithoutLine(std::string error, RequestRoom& room) {
+    room.answer.line.clear();
+    room.answer.error = std::move(error);
+    return room.answer;
 }
 
 }  // namespace
@@ -243,16 +281,26 @@ std::optional<std::string> SetNotation(std::string_view name, std::string_view v
 
 void SplitWords(std::string_view text, std::vector<std::string_view>& words) {
     words.clear();
-    const auto end = text.end();
-    auto start = std::find_if_not(text.begin(), end, IsBlank);
-    while (start != end) {
-        const auto stop = std::find_if(start, end, IsBlank);
-        words.emplace_back(start, stop);
-        start = std::find_if_not(stop, end, IsBlank);
+    std::size_t at = 0;
+    while (true) {
+        while (at < text.size() && IsBlank(text[at])) {
+            ++at;
+        }
+        if (at == text.size()) {
+            return;
+        }
+        const std::size_t start = at;
+        while (at < text.size() && !IsBlank(text[at])) {
+            ++at;
+        }
+        words.push_back(text.substr(start, at - start));
     }
 }
 
 std::optional<std::string> TextFault(std::string_view text) {
+    if (IsPlainAscii(text)) {
+        return std::nullopt;
+    }
     if (text.find('\0') != std::string_view::npos) {
         return Say(ProgramMessage::NulByte);
     }
@@ -264,6 +312,14 @@ std::optional<std::string> TextFault(std::string_view text) {
 
 ReadRequestResult ReadRequest(std::span<const std::string_view> words, const Notations& base,
                               datelib::DateOrder order) {
+    ReadRequestResult read;
+    read.error = ReadRequest(words, base, order, read.request);
+    return read;
+}
+
+std::optional<std::string> ReadRequest(std::span<const std::string_view> words,
+                                       const Notations& base, datelib::DateOrder order,
+                                       ComputeRequest& request) {
     Notations own;
     Operands operands;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -271,41 +327,35 @@ ReadRequestResult ReadRequest(std::span<const std::string_view> words, const Not
                                                ? TakeNotationOption(words, i, own)
                                                : TakeOperand(words[i], operands);
         if (error) {
-            return {{}, std::move(error)};
+            return error;
         }
     }
     Notations notations = own.fromGiven > 0 ? own : base;
     notations.to = own.to ? own.to : base.to;
-    return {RequestOf(operands, notations, order), std::nullopt};
+    FillRequest(operands, notations, order, request);
+    return std::nullopt;
 }
 
 RequestAnswer AnswerRequest(ComputeRequest request) {
-    ComputeAnswer answer = Compute(std::move(request));
-    RequestAnswer result;
-    if (answer.outcome == ComputeOutcome::Computed ||
-        answer.outcome == ComputeOutcome::ResultOutOfRange) {
-        result.line = std::move(answer.line);
-    }
-    if (answer.message) {
-        result.error = OnOneLine(InputMessage(*answer.message, GEN_TEXT::currentLanguage));
-    }
-    return result;
+    RequestRoom room;
+    room.request = std::move(request);
+    AnswerRoomRequest(room);
+    return std::move(room.answer);
 }
 
-RequestAnswer AnswerText(std::string_view text, const Notations& base, datelib::DateOrder order,
-                         std::vector<std::string_view>& words) {
+const RequestAnswer& AnswerText(std::string_view text, const Notations& base,
+                                datelib::DateOrder order, RequestRoom& room) {
     if (std::optional<std::string> fault = TextFault(text)) {
-        return {{}, std::move(*fault)};
+        return AnswerWithoutLine(std::move(*fault), room);
     }
-    SplitWords(text, words);
-    if (words.empty()) {
-        return {};
+    SplitWords(text, room.words);
+    if (room.words.empty()) {
+        return AnswerWithoutLine({}, room);
     }
-    ReadRequestResult read = ReadRequest(words, base, order);
-    if (read.error) {
-        return {{}, std::move(*read.error)};
+    if (std::optional<std::string> error = ReadRequest(room.words, base, order, room.request)) {
+        return AnswerWithoutLine(std::move(*error), room);
     }
-    return AnswerRequest(std::move(read.request));
+    return AnswerRoomRequest(room);
 }
 
 }  // namespace quillday::cli

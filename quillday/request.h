@@ -65,6 +65,12 @@ struct ReadRequestResult {
 ReadRequestResult ReadRequest(std::span<const std::string_view> words, const Notations& base,
                               datelib::DateOrder order);
 
+// As ReadRequest, into request, whose strings keep their capacity; returns
+// the error message, and leaves request alone, for words that make none.
+std::optional<std::string> ReadRequest(std::span<const std::string_view> words,
+                                       const Notations& base, datelib::DateOrder order,
+                                       ComputeRequest& request);
+
 // What the program writes for a request.
 struct RequestAnswer {
     std::string line;   // for standard output: the window's line, or empty
@@ -79,12 +85,22 @@ struct RequestAnswer {
 // window's message, as if its question had been answered No.
 RequestAnswer AnswerRequest(ComputeRequest request);
 
+// Room for answering one request after another: the words, the request and
+// the answers keep their capacity from one request to the next, so that a
+// run of many requests allocates nothing for each.
+struct RequestRoom {
+    std::vector<std::string_view> words;
+    ComputeRequest request;
+    ComputeAnswer computed;
+    RequestAnswer answer;
+};
+
 // Reads and computes the request of a text's words: a blank text has an
 // empty answer; a text with a NUL byte or bytes that are not UTF-8, and
-// words that make no request, have the program's message. words is room for
-// the words, which a caller of many requests keeps from one to the next.
-RequestAnswer AnswerText(std::string_view text, const Notations& base, datelib::DateOrder order,
-                         std::vector<std::string_view>& words);
+// words that make no request, have the program's message. Returns
+// room.answer, which holds until the room answers the next request.
+const RequestAnswer& AnswerText(std::string_view text, const Notations& base,
+                                datelib::DateOrder order, RequestRoom& room);
 
 }  // namespace quillday::cli
 

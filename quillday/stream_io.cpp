@@ -38,11 +38,14 @@ bool ReadWouldWait(int descriptor) {
 
 }  // namespace
 
-bool Output::Flush() {
-    if (!buffer_.empty() &&
-        std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+void Output::WriteOut(std::string_view text) {
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
         failed_ = true;
     }
+}
+
+bool Output::Flush() {
+    WriteOut(buffer_);
     buffer_.clear();
     if (std::fflush(file_) != 0) {
         failed_ = true;
@@ -103,6 +106,25 @@ Input::LineStatus Input::ReadLine(std::string& line, std::size_t maxLength) {
         return LineStatus::TooLong;
     }
     return LineStatus::Line;
+}
+
+std::size_t Input::TakeBufferedLines(std::string& text, std::size_t maxLines) {
+    const char* const start = buffer_.data() + position_;
+    const char* const end = buffer_.data() + size_;
+    const char* taken = start;  // just after the last whole line taken
+    std::size_t lines = 0;
+    for (; lines < maxLines; ++lines) {
+        const auto* lineEnd = static_cast<const char*>(
+            std::memchr(taken, '\n', static_cast<std::size_t>(end - taken)));
+        if (lineEnd == nullptr) {
+            break;
+        }
+        taken = lineEnd + 1;
+    }
+    const auto length = static_cast<std::size_t>(taken - start);
+    text.append(start, length);
+    position_ += length;
+    return lines;
 }
 
 int OpenForReading(const std::string& path, std::string& error) {

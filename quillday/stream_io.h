@@ -18,6 +18,13 @@ class Output {
     explicit Output(std::FILE* file) : file_(file) {}
 
     void Write(std::string_view text) {
+        if (text.size() >= kFlushSize) {
+            // A batch's answers come in large pieces: written as they
+            // stand, not copied.
+            Flush();
+            WriteOut(text);
+            return;
+        }
         buffer_.append(text);
         if (buffer_.size() >= kFlushSize) {
             Flush();
@@ -30,6 +37,9 @@ class Output {
 
   private:
     static constexpr std::size_t kFlushSize = 64 * 1024;
+
+    void WriteOut(std::string_view text);
+
     std::FILE* file_;
     std::string buffer_;
     bool failed_ = false;
@@ -66,12 +76,17 @@ class Input {
     // keeping at most maxLength bytes in line.
     LineStatus ReadLine(std::string& line, std::size_t maxLength);
 
+    // Appends to text, each with its LF, up to maxLines of the whole lines
+    // that the buffer already holds, without reading or waiting; returns how
+    // many. None is longer than kBufferSize - 1 bytes.
+    std::size_t TakeBufferedLines(std::string& text, std::size_t maxLines);
+
+    static constexpr std::size_t kBufferSize = 64 * 1024;
+
     // The system's reason for a read error; empty when there was none.
     const std::string& ReadError() const { return readError_; }
 
   private:
-    static constexpr std::size_t kBufferSize = 64 * 1024;
-
     bool Refill();
 
     int descriptor_;

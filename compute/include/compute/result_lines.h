@@ -32,6 +32,16 @@ std::string UnitWord(int64_t n, GEN_TEXT::TextId singular, GEN_TEXT::TextId plur
 std::optional<std::string> DayNumberText(CalendarDate& record, datelib::CalendarKind kind,
                                          datelib::DateOrder order);
 
+// Appends DayNumberText(record, kind, order) to text. Returns false, text
+// unchanged, when there is none.
+bool AppendDayNumberText(std::string& text, CalendarDate& record, datelib::CalendarKind kind,
+                         datelib::DateOrder order);
+
+// As AppendDayNumberText for a record that already holds the date in the
+// kind's calendar (only its jdn for JDN and DIY), as a date just read does.
+bool AppendDateText(std::string& text, const CalendarDate& record, datelib::CalendarKind kind,
+                    datelib::DateOrder order);
+
 enum class Direction {
     Forward,   // second date = first date + days
     Backward,  // first date = second date - days
@@ -45,8 +55,16 @@ std::optional<int32_t> MovedJdn(int32_t sourceJdn, int32_t days, Direction direc
 // and the kind's code unless the kind is DIY ("2012-12-31 CE", "2012366").
 std::string DateInLine(const std::string& fieldText, datelib::CalendarKind kind);
 
-// Appends DateInLine(fieldText, kind) to the line.
-void AppendDateInLine(std::string& line, std::string_view fieldText, datelib::CalendarKind kind);
+// Appends DateInLine(fieldText, kind) to the line. Inline: a line is built
+// of a few such short pieces, and a call for each would cost as much.
+inline void AppendDateInLine(std::string& line, std::string_view fieldText,
+                             datelib::CalendarKind kind) {
+    line += fieldText;
+    if (kind != datelib::CalendarKind::DIY) {
+        line += ' ';
+        line += datelib::KindTextCode(kind);
+    }
+}
 
 // The operator part after the source date: " plus 10 days", " minus 1 day";
 // a leading "-" of the days text turns the operator round.
@@ -54,20 +72,17 @@ std::string OperatorPart(Direction direction, const std::string& daysText, int32
 
 // The computed date of a forward or backward request.
 struct TargetDate {
-    CalendarDate record;                   // jdn, and the date in the target kind
-    std::optional<std::string> fieldText;  // what the target field receives, if anything
-    std::string lineText;                  // what the line receives before the week day
+    CalendarDate record;  // jdn, and the date in the target kind
+    std::string text;     // the date in the target kind, as DayNumberText writes it
 };
 
 // Computes the target of a request from the source record's jdn and the
-// days, in the target kind, in the order and the library's separators. A
-// same-notation conversion fills the field only for DIY and adds nothing to
-// the line. Returns nothing when the result is out of range: a 32-bit
-// overflow, a day number beyond +-2,100,000,000, or a DIY date outside the
-// years 1 to 9999.
+// days, in the target kind, in the order and the library's separators.
+// Returns nothing when the result is out of range: a 32-bit overflow, a day
+// number beyond +-2,100,000,000, or a DIY date outside the years 1 to 9999.
 std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days,
                                         Direction direction, datelib::CalendarKind targetKind,
-                                        bool sameNotation, datelib::DateOrder order);
+                                        datelib::DateOrder order);
 
 // The computed difference of two dates.
 struct Difference {

@@ -65,6 +65,11 @@ int32_t ParseJdnText(std::string_view text, ParseStatus& status);
 std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_view separator,
                        std::string_view thousands);
 
+// Appends FormatDate(date, order, separator, thousands) to text, for a
+// caller that builds a longer text; throws as FormatDate, before appending.
+void AppendDate(std::string& text, const CalendarDate& date, DateOrder order,
+                std::string_view separator, std::string_view thousands);
+
 // Returns the number text with the separator between groups of three
 // characters counted from the right (a leading "-" stays in front); an
 // empty separator returns the text unchanged. Example: "2451911", "," gives
@@ -76,6 +81,10 @@ std::string SeparateThousands(std::string_view number, std::string_view separato
 // Returns a whole number in decimal digits ("-" in front when negative),
 // grouped by SeparateThousands. Example: -2456293, "," gives "-2,456,293".
 std::string GroupedNumber(int32_t value, std::string_view separator);
+
+// Appends GroupedNumber(value, separator) to text; throws as it does,
+// before appending.
+void AppendGroupedNumber(std::string& text, int32_t value, std::string_view separator);
 
 // True when a key may go into a date field of the given text length:
 // always for the control codes 8 (backspace), 3 (copy), 22 (paste) and

@@ -61,16 +61,45 @@ extern std::string thousandsSeparator;  // ",", "." or empty for none
 // start-up.
 void InitDateProcs();
 
+// What each kind writes after a date and which calendar letter it uses
+// (0: none), indexed by the kind's code. Here rather than in the library, so
+// that the lookups below, made for every date of a line, are inlined.
+struct KindInfo {
+    std::string_view textCode;
+    int32_t calendarLetter;
+};
+inline constexpr std::array<KindInfo, 5> kKindInfo{{
+    {"CE", DAYMATH_GREGORIAN},
+    {"JC", DAYMATH_JULIAN},
+    {"JDN", 0},
+    {"AN", DAYMATH_ANNUS_NOVUS},
+    {"", 0},
+}};
+
+// The entry of a kind, nothing for a code outside the enumeration.
+inline const KindInfo* FindKindInfo(CalendarKind kind) {
+    const auto code = static_cast<std::size_t>(kind);
+    return code < kKindInfo.size() ? &kKindInfo[code] : nullptr;
+}
+
 // Returns the code written after a date of the kind: "CE", "JC", "JDN",
 // "AN", and "" for DIY or a code outside the enumeration.
-std::string_view KindTextCode(CalendarKind kind);
+inline std::string_view KindTextCode(CalendarKind kind) {
+    const KindInfo* info = FindKindInfo(kind);
+    return info != nullptr ? info->textCode : std::string_view{};
+}
 
 // Returns the calendar letter of the kind: 'G' for CE, 'J' for JC, 'A' for
 // AN, and 0 for JDN, DIY or a code outside the enumeration.
-int32_t KindCalendarLetter(CalendarKind kind);
+inline int32_t KindCalendarLetter(CalendarKind kind) {
+    const KindInfo* info = FindKindInfo(kind);
+    return info != nullptr ? info->calendarLetter : 0;
+}
 
 // True when n lies within kSmallestDayNumber .. kLargestDayNumber.
-bool IsAcceptedDayNumber(int64_t n);
+inline bool IsAcceptedDayNumber(int64_t n) {
+    return n >= kSmallestDayNumber && n <= kLargestDayNumber;
+}
 
 // For CE, JC and AN stores the calendar letter 'G', 'J' or 'A' in
 // date.calendar and returns true; for any other kind leaves the record
@@ -108,6 +137,9 @@ int16_t GregorianDayOfYear(CalendarDate& date);
 // digits and the day of the year with three, e.g. 2012366. Throws
 // OverflowError outside kFirstYyyydddDayNumber .. kLastYyyydddDayNumber.
 std::string FormatYyyyddd(int32_t jdn);
+
+// Appends FormatYyyyddd(jdn) to text; throws as it does, before appending.
+void AppendYyyyddd(std::string& text, int32_t jdn);
 
 // Today's local calendar date.
 struct LocalDate {

@@ -37,6 +37,11 @@ std::string EngineFileName();
 // loaded for the rest of the run. Throws EngineLoadError.
 EngineApi LoadEngine(const std::string& path);
 
+// Loads the engine from where Engine() finds it: EngineFileName() from the
+// program's own folder, else from the system's library path. Throws
+// EngineLoadError.
+EngineApi LoadProgramEngine();
+
 // The engine, loaded on the first call: EngineFileName() from the program's
 // own folder (the build tree, Windows), else by its bare name, which the
 // dynamic loader looks up in the program's RUNPATH (the installed engine's
