@@ -83,14 +83,14 @@ Error SetColumn(std::string_view text, Options& options) {
     return SetMode(Mode::Csv, options);
 }
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;
     bool takesValue;
     Error (*apply)(std::string_view value, std::string_view name, Options& options);
 };
 
 // clang-format off
-constexpr std::array<OptionSpec, 11> kOptionSpecs{{
+constexpr std::array<OptionRule, 11> kOptionRules{{
     {"--from", true, [](auto value, auto name, Options& o) { return SetNotation(name, value, o.notations); }},
     {"--to", true, [](auto value, auto name, Options& o) { return SetNotation(name, value, o.notations); }},
     {"--order", true, [](auto value, auto, Options& o) { return Choose(kOrders, value, o.display.order, ProgramMessage::BadOrder); }},
@@ -109,19 +109,19 @@ constexpr std::array<OptionSpec, 11> kOptionSpecs{{
 // argument taken.
 Error TakeOption(std::span<const std::string_view> arguments, std::size_t& i, Options& options) {
     const OptionWord option = SplitOption(arguments[i]);
-    const auto* spec = std::find_if(kOptionSpecs.begin(), kOptionSpecs.end(),
+    const auto* rule = std::find_if(kOptionRules.begin(), kOptionRules.end(),
                                     [&option](const auto& s) { return s.name == option.name; });
-    if (spec == kOptionSpecs.end() || (!spec->takesValue && option.value)) {
+    if (rule == kOptionRules.end() || (!rule->takesValue && option.value)) {
         return Say(ProgramMessage::UnknownOption, arguments[i]);
     }
     std::string_view value;
-    if (spec->takesValue) {
+    if (rule->takesValue) {
         if (!option.value && i + 1 == arguments.size()) {
             return Say(ProgramMessage::MissingValue, option.name);
         }
         value = option.value ? *option.value : arguments[++i];
     }
-    return spec->apply(value, option.name, options);
+    return rule->apply(value, option.name, options);
 }
 
 }  // namespace
