@@ -86,15 +86,14 @@ bool WriteSettingsText(const QString& path, const QByteArray& text) {
 // file is stale and goes.
 struct SettingsFiles {
     QString read;
-    QString write;
     QString fallback;  // empty when there is none
 };
 
 SettingsFiles ChooseSettingsFiles(const QString& own, const QString& fallback) {
     if (fallback.isEmpty() || fallback == own) {
-        return {own, own, {}};
+        return {own, {}};
     }
-    return {QFileInfo::exists(fallback) ? fallback : own, own, fallback};
+    return {QFileInfo::exists(fallback) ? fallback : own, fallback};
 }
 
 int16_t CharacterCode(const std::string& separator) {
@@ -177,7 +176,7 @@ void frmMain::SaveSettings() {
     };
     const QByteArray text = QByteArray::fromStdString(FormatSettings(settings));
     const SettingsFiles files = ChooseSettingsFiles(settingsFilePath, settingsFallbackPath);
-    if (WriteSettingsText(files.write, text)) {
+    if (WriteSettingsText(settingsFilePath, text)) {
         if (!files.fallback.isEmpty()) {
             QFile::remove(files.fallback);
         }
