@@ -1,8 +1,6 @@
 // Start-up (the engine check, the window's title, defaults, focus and link
-// labels), moving the second date into the first, and the Help, Calendars
-// and Credits windows.
-#include <QTimer>
-
+// labels); what the Move, Clear and Today buttons and a new notation do to
+// the boxes; the Help, Calendars and Credits windows.
 #include "datelib/engine.h"
 #include "engine_check.h"
 #include "window_test_helpers.h"
@@ -11,18 +9,35 @@ namespace quillday::testing {
 
 namespace {
 
-// The first box holds "1" before the move; focus: where it ends.
+// before: option buttons clicked first; typed: "first|days|second"; after:
+// the buttons clicked then; boxes: "first|days|second" afterwards; focus:
+// where it ends (a date not re-expressed leaves it on the option button).
 // clang-format off
-const struct { const char *name, *thousands, *secondKind, *second, *firstKind, *first, *focus, *message; } kMoveRows[] = {
-    {"JDN with ,", "optThousSepIsComma", "CE", "2001-01-01", "JDN", "2,451,911", "txbDateDiffDays", ""},
-    {"JDN with .", "optThousSepIsDot", "CE", "2001-01-01", "JDN", "2.451.911", "txbDateDiffDays", ""},
-    {"AN from JDN", "optThousSepIsComma", "JDN", "2451911", "AN", "10520-01-01", "txbDateDiffDays", ""},
-    {"yyyyddd from JC", "optThousSepIsComma", "JC", "2000-12-19", "DIY", "2001001", "txbDateDiffDays", ""},
-    {"empty second date", "optThousSepIsComma", "CE", "", "CE", "1", "txbFirstDate", ""},
-    {"not valid", "optThousSepIsComma", "CE", "2013-02-29", "CE", "1", "txbSecondDate", "Second date is not valid in calendar specified."},
-    {"not valid AN", "optThousSepIsComma", "AN", "10520-11-01", "CE", "1", "txbSecondDate", "Second date is not valid in the Annus Novus Calendar."},
-    {"out of range", "optThousSepIsComma", "JDN", "2100000001", "CE", "1", "txbSecondDate", "Second date is out of range."},
-    {"no yyyyddd form", "optThousSepIsComma", "CE", "10000-01-01", "DIY", "1", "txbSecondDate", "Result is out of range."},
+const struct { const char *name, *before, *typed, *after, *boxes, *focus, *message; } kButtonRows[] = {
+    {"move into JDN with ,", "optFirstDateIsJDN", "1||2001-01-01", "cmdMoveSecondDateToFirst", "2,451,911||", "txbDateDiffDays", ""},
+    {"move into JDN with .", "optThousSepIsDot optFirstDateIsJDN", "1||2001-01-01", "cmdMoveSecondDateToFirst", "2.451.911||", "txbDateDiffDays", ""},
+    {"move JDN into AN", "optFirstDateIsAN optSecondDateIsJDN", "1||2451911", "cmdMoveSecondDateToFirst", "10520-01-01||", "txbDateDiffDays", ""},
+    {"move JC into yyyyddd", "optFirstDateIsDIY optSecondDateIsJC", "1||2000-12-19", "cmdMoveSecondDateToFirst", "2001001||", "txbDateDiffDays", ""},
+    {"move an empty date", "", "1||", "cmdMoveSecondDateToFirst", "1||", "txbFirstDate", ""},
+    {"move a date not valid", "", "1||2013-02-29", "cmdMoveSecondDateToFirst", "1||2013-02-29", "txbSecondDate", "Second date is not valid in calendar specified."},
+    {"move an AN date not valid", "optSecondDateIsAN", "1||10520-11-01", "cmdMoveSecondDateToFirst", "1||10520-11-01", "txbSecondDate", "Second date is not valid in the Annus Novus Calendar."},
+    {"move a date out of range", "optSecondDateIsJDN", "1||2100000001", "cmdMoveSecondDateToFirst", "1||2100000001", "txbSecondDate", "Second date is out of range."},
+    {"move a date without yyyyddd form", "optFirstDateIsDIY", "1||10000-01-01", "cmdMoveSecondDateToFirst", "1||10000-01-01", "txbSecondDate", "Result is out of range."},
+    {"notation CE to JDN", "", " 2001-01-01 ||", "optFirstDateIsJDN", "2,451,911||", "txbDateDiffDays", ""},
+    {"notation JDN to CE", "optFirstDateIsJDN", "2451911||", "optFirstDateIsCE", "2001-01-01||", "txbDateDiffDays", ""},
+    {"notation CE to yyyyddd", "", "2012-12-31||", "optFirstDateIsDIY", "2012366||", "txbDateDiffDays", ""},
+    {"notation to the last yyyyddd day", "optFirstDateIsJDN", "5373484||", "optFirstDateIsDIY", "9999365||", "txbDateDiffDays", ""},
+    {"notation of a text not a date", "", "1,2||", "optFirstDateIsJDN", "1,2||", "optFirstDateIsJDN", ""},
+    {"notation: no yyyyddd before year 1", "", "0-12-31||", "optFirstDateIsDIY", "0-12-31||", "optFirstDateIsDIY", ""},
+    {"notation: no yyyyddd after year 9999", "optFirstDateIsJDN", "5373485||", "optFirstDateIsDIY", "5373485||", "optFirstDateIsDIY", ""},
+    {"notation of an empty box", "", "||", "optSecondDateIsJDN", "||", "optSecondDateIsJDN", ""},
+    {"clear the first date", "", "7|7|7", "cmdClearFirstDate", "|7|7", "txbFirstDate", ""},
+    {"clear the second date", "", "7|7|7", "cmdClearSecondDate", "7|7|", "txbSecondDate", ""},
+    {"clear the days", "", "7|7|7", "cmdClearDateDiffDays", "7||7", "txbDateDiffDays", ""},
+    {"clear all", "", "7|7|7", "cmdClearInputWindows", "||", "txbFirstDate", ""},
+    {"today as CE", "", "|12|7", "cmdToday(1)", "||2012-12-31", "txbSecondDate", ""},
+    {"today as JDN", "optFirstDateIsJDN", "7|12|", "cmdToday(0)", "2,456,293||", "txbFirstDate", ""},
+    {"today as yyyyddd", "optSecondDateIsDIY", "|12|", "cmdToday(1)", "||2012366", "txbSecondDate", ""},
 };
 // clang-format on
 
@@ -32,24 +47,18 @@ class CommandsTest : public WindowTest {
     Q_OBJECT
 
   private slots:
-    void moveWritesTheDateInTheFirstNotation_data() { AddTableRows(kMoveRows); }
+    void buttonsRewriteTheBoxesAndMoveTheFocus_data() { AddTableRows(kButtonRows); }
 
-    void moveWritesTheDateInTheFirstNotation() {
-        const auto& row = TableRow(kMoveRows);
+    void buttonsRewriteTheBoxesAndMoveTheFocus() {
+        const auto& row = TableRow(kButtonRows);
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        Click(window, row.thousands);
-        Click(window, QString("optFirstDateIs") + row.firstKind);
-        Click(window, QString("optSecondDateIs") + row.secondKind);
-        Type(window, "txbFirstDate", "1");
-        Type(window, "txbSecondDate", row.second);
-        Click(window, "cmdMoveSecondDateToFirst");
-        const QString message = row.message;
-        QCOMPARE(BoxText(window, "txbFirstDate"), QString(row.first));
-        QCOMPARE(BoxText(window, "txbSecondDate"), QString(message.isEmpty() ? "" : row.second));
-        QCOMPARE(Focused(), Find<QWidget>(window, row.focus));
-        QCOMPARE(fakes_.messageBoxes->shown,
-                 message.isEmpty() ? QStringList() : QStringList{"Error!|" + message});
+        ClickAll(window, row.before);
+        TypeBoxes(window, row.typed);
+        ClickAll(window, row.after);
+        QCOMPARE(Boxes(window), QString(row.boxes));
+        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, row.focus));
+        QCOMPARE(fakes_.messageBoxes->shown, ErrorBoxes(row.message));
     }
 
     // Help and Calendars open once, beside the main window and not modal;
@@ -89,7 +98,7 @@ class CommandsTest : public WindowTest {
         });
         Click(window, "cmdCredits");
         QCOMPARE(height, 2200 / 15);
-        QTRY_COMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
+        QTRY_COMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbFirstDate"));
     }
 
     // Without its engine the program stops with one clear message.
@@ -117,7 +126,7 @@ class CommandsTest : public WindowTest {
         QCOMPARE(LabelText(window, "lblTodaysDate"),
                  QString("Today is Sunday,\n2012-12-30 CE (09:00)."));
         QCOMPARE(Boxes(window) + OutputText(window), QString("||"));
-        QCOMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
+        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbFirstDate"));
         QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 255, 255));
         const QLabel* link = Find<QLabel>(window, "lblVarnholtWorks");
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));

@@ -1,6 +1,5 @@
 // The Compute command as a user runs it: options clicked, fields typed,
 // Compute pressed; the output line, the fields, the unit word and any message.
-#include "texts/line_end.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -74,20 +73,14 @@ const struct { const char *name; int language; const char *clicks, *typed, *line
 };
 // clang-format on
 
-const QStringList kFields = {"txbFirstDate", "txbDateDiffDays", "txbSecondDate"};
-
 // Chooses the language entry, clicks the option buttons, types "first
 // date|days|second date" and presses Compute.
 void Compute(frmMain& window, int language, const QString& clicks, const QString& typed) {
     if (language != kEnglishEntry) {
         ChooseLanguage(window, language);
     }
-    for (const QString& option : clicks.split(' ', Qt::SkipEmptyParts)) {
-        Click(window, option);
-    }
-    for (int i = 0; i < 3; ++i) {
-        Type(window, kFields[i], typed.section('|', i, i));
-    }
+    ClickAll(window, clicks);
+    TypeBoxes(window, typed);
     Click(window, "cmdCompute");
 }
 
@@ -122,7 +115,7 @@ class ComputeTest : public WindowTest {
         Compute(window, en, {}, "2012-12-31||2013-01-01");
         Click(window, "cmdCompute");
         QCOMPARE(fakes_.messageBoxes->shown.size(), 1);
-        QCOMPARE(Focused(), Find<QWidget>(window, "txbFirstDate"));
+        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, "txbFirstDate"));
         Click(window, "cmdClearInputWindows");
         Compute(window, en, "optSecondDateIsJDN", "2013-01-01||");
         QCOMPARE(OutputText(window), QString("2013-01-01 CE minus 2012-12-31 CE = 1 day\n"

@@ -2,11 +2,7 @@
 #ifndef TESTS_APP_FAKES_H
 #define TESTS_APP_FAKES_H
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QList>
-#include <QStringList>
-#include <QTimer>
+#include <QtCore>
 #include <memory>
 
 #include "services.h"

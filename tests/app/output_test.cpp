@@ -1,8 +1,5 @@
 // The output window: clearing, copying whole or selected text, and the copy
 // button following the selection.
-#include <QContextMenuEvent>
-#include <QMenu>
-
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
@@ -78,7 +75,7 @@ class OutputTest : public WindowTest {
         Click(*window_, "cmdClearOutputWindow");
         QCOMPARE(OutputText(*window_), QString());
         auto* first = Find<QLineEdit>(*window_, "txbFirstDate");
-        QCOMPARE(Focused(), first);
+        QCOMPARE(QApplication::focusWidget(), first);
         QCOMPARE(first->cursorPosition(), 10);
         QGuiApplication::clipboard()->setText("held before");
         Click(*window_, "cmdCopyToClipboard");
@@ -91,7 +88,7 @@ class OutputTest : public WindowTest {
         Click(*window_, "cmdCopyToClipboard");
         QCOMPARE(QGuiApplication::clipboard()->text(), kDayNumber);
         QCOMPARE(CopyButton(*window_)->text(), QString("Copy to clipboard"));
-        QCOMPARE(Focused(), Find<QWidget>(*window_, "txbFirstDate"));
+        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(*window_, "txbFirstDate"));
         Click(*window_, "cmdCopyToClipboard");
         QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(*window_));
     }
@@ -166,7 +163,7 @@ class OutputTest : public WindowTest {
         QCOMPARE(CopyButton(*window_)->text(), QString("Copy to clipboard"));
         QTest::keyClick(Output(*window_), Qt::Key_Tab);
         QCOMPARE(OutputText(*window_), report);
-        QVERIFY(Focused() != Output(*window_));
+        QVERIFY(QApplication::focusWidget() != Output(*window_));
     }
 };
 

@@ -1,10 +1,5 @@
 // Saved settings: the defaults, what a file restores, what a bad file
 // gives, and what closing the window writes.
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
-
 #include "window_test_helpers.h"
 
 namespace quillday::testing {

@@ -28,10 +28,15 @@ inline QString BoxText(const QWidget& window, const QString& name) {
     return Find<QLineEdit>(window, name)->text();
 }
 
+inline const QStringList kInputBoxes = {"txbFirstDate", "txbDateDiffDays", "txbSecondDate"};
+
 // The first date, days and second date boxes as "first|days|second".
 inline QString Boxes(const QWidget& window) {
-    return BoxText(window, "txbFirstDate") + "|" + BoxText(window, "txbDateDiffDays") + "|" +
-           BoxText(window, "txbSecondDate");
+    QStringList texts;
+    for (const QString& box : kInputBoxes) {
+        texts << BoxText(window, box);
+    }
+    return texts.join('|');
 }
 
 // The output window's text with "\n" ending each line, on every system:
@@ -47,10 +52,6 @@ inline bool IsSelected(const QWidget& window, const QString& name) {
     return Find<QAbstractButton>(window, name)->isChecked();
 }
 
-inline QWidget* Focused() {
-    return QApplication::focusWidget();
-}
-
 // Clicks a button near its left edge, where an option button has its dot.
 inline void Click(const QWidget& window, const QString& name) {
     auto* button = Find<QAbstractButton>(window, name);
@@ -61,9 +62,28 @@ inline void ClickLabel(const QWidget& window, const QString& name, Qt::MouseButt
     QTest::mouseClick(Find<QLabel>(window, name), button);
 }
 
+// Clicks the buttons of a list separated by blanks, in its order.
+inline void ClickAll(const QWidget& window, const QString& names) {
+    for (const QString& name : names.split(' ', Qt::SkipEmptyParts)) {
+        Click(window, name);
+    }
+}
+
 // Types into a box key by key, through its key filter.
 inline void Type(const QWidget& window, const QString& box, const QString& text) {
     QTest::keyClicks(Find<QLineEdit>(window, box), text);
+}
+
+// Types "first|days|second" into the three boxes.
+inline void TypeBoxes(const QWidget& window, const QString& typed) {
+    for (int i = 0; i < kInputBoxes.size(); ++i) {
+        Type(window, kInputBoxes[i], typed.section('|', i, i));
+    }
+}
+
+// The message boxes an error message gives; none for an empty one.
+inline QStringList ErrorBoxes(const QString& message) {
+    return message.isEmpty() ? QStringList() : QStringList{"Error!|" + message};
 }
 
 // Pastes a text into a box with Ctrl+V, which passes the key filter whole.

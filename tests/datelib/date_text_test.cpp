@@ -34,58 +34,47 @@ constexpr int32_t kUntouched = 77;
 // Rows: separator, kind, order, status, day number when valid, the texts
 // that give them.
 TEST(ParseDateText, ReadsEachNotationAndReportsItsStatus) {
-    const std::tuple<std::string, CalendarKind, DateOrder, ParseStatus, int32_t,
-                     std::vector<std::string>>
-        cases[] = {
-            // Calendar dates: decoration dropped (outside ASCII too), structure enforced.
-            {"-", CE, YMD, kValid, k2004May7, {"2004 - 05 - 07", "2004-05-07\xC2\xA0"}},
-            {"/", CE, MDY, kValid, k2004May7, {"(05/07/2004)"}},
-            {"-", CE, YMD, kValid, 2456293, {"2012-12-31 (Mi\xC3\xA9rcoles)"}},
-            {"-", CE, DMY, kValid, kMinus43March15, {"15-03-(-43)"}},
-            {"/", CE, DMY, kValid, kMinus43March15, {"15/03/-43"}},
-            {".", CE, YMD, kValid, kMinus43March15, {"-43.03.15"}},
-            {"-", JC, YMD, kValid, 2451911, {"2000-12-19"}},
-            {"-", CE, YMD, kNotValid, 0, {"2004/05/07", "1-2-3-4-5", "2013-02-29"}},
-            {"/", CE, DMY, kNotValid, 0, {"15/03/--43", "2004-05-07"}},
-            {".", CE, YMD, kNotValid, 0, {"2004.05.07."}},
-            {",", CE, YMD, kNotValid, 0, {"2004,05,07"}},  // no such date separator
-            {"-", CE, YMD, kOutOfRange, 0, {"99999999-01-01"}},
-            // Annus Novus: always "-", and MDY reads as YMD.
-            {"/", AN, MDY, kValid, 2451911, {"10520-01-01"}},
-            {".", AN, DMY, kValid, 2451911, {"01-01-10520"}},
-            {"/", AN, YMD, kNotValid, 0, {"10520/01/01"}},
-            // yyyyddd: seven digits and nothing else but a leading "+"; the year is the
-            // first four characters.
-            {"-", DIY, YMD, kValid, 2453371, {"2004366"}},
-            {"-", DIY, YMD, kValid, 1757585, {"+100001"}},
-            {"-", DIY, YMD, kValid, datelib::kFirstYyyydddDayNumber, {"0001001"}},
-            {"-", DIY, YMD, kValid, datelib::kLastYyyydddDayNumber, {"9999365"}},
-            // clang-format off
-            {"-", DIY, YMD, kNotValid, 0, {"2003366", "2004000", "2004367", "0000001", "20041", "2004-12", "2004366\xC2\xA0"}},
-            // clang-format on
-            // Day numbers: dots only as thousands separators, a "-" only as the sign.
-            {"/", JDN, YMD, kValid, 2451911, {"2,451,911"}},
-            {".", JDN, YMD, kValid, 2451911, {"2.451.911", "2,451,911"}},
-            {".", JDN, YMD, kValid, 245911, {"2.45\xC3\xA9.911"}},  // as "2.45x.911"
-            {".", JDN, YMD, kValid, -1234567890, {"-1.234.567.890"}},
-            {".",
-             JDN,
-             YMD,
-             kNotValid,
-             0,
-             {"2451.911.1", "1.111.111.111.111", "245.1911", ".451.911"}},
-            {"-", JDN, YMD, kValid, -5, {"-5"}},
-            {"-",
-             JDN,
-             YMD,
-             kValid,
-             1000,
-             {"1\xC2\xA0"
-              "000"}},
-            {"-", JDN, YMD, kNotValid, 0, {"5-3"}},
-            {"/", JDN, YMD, kNotValid, 0, {"1/2"}},
-            {"-", JDN, YMD, kOutOfRange, 0, {"2100000001"}},
-        };
+    using Row = std::tuple<std::string, CalendarKind, DateOrder, ParseStatus, int32_t,
+                           std::vector<std::string>>;
+    // clang-format off
+    const Row cases[] = {
+        // Calendar dates: decoration dropped (outside ASCII too), structure enforced.
+        {"-", CE, YMD, kValid, k2004May7, {"2004 - 05 - 07", "2004-05-07\xC2\xA0"}},
+        {"/", CE, MDY, kValid, k2004May7, {"(05/07/2004)"}},
+        {"-", CE, YMD, kValid, 2456293, {"2012-12-31 (Mi\xC3\xA9rcoles)"}},
+        {"-", CE, DMY, kValid, kMinus43March15, {"15-03-(-43)"}},
+        {"/", CE, DMY, kValid, kMinus43March15, {"15/03/-43"}},
+        {".", CE, YMD, kValid, kMinus43March15, {"-43.03.15"}},
+        {"-", JC, YMD, kValid, 2451911, {"2000-12-19"}},
+        {"-", CE, YMD, kNotValid, 0, {"2004/05/07", "1-2-3-4-5", "2013-02-29"}},
+        {"/", CE, DMY, kNotValid, 0, {"15/03/--43", "2004-05-07"}},
+        {".", CE, YMD, kNotValid, 0, {"2004.05.07."}},
+        {",", CE, YMD, kNotValid, 0, {"2004,05,07"}},  // no such date separator
+        {"-", CE, YMD, kOutOfRange, 0, {"99999999-01-01"}},
+        // Annus Novus: always "-", and MDY reads as YMD.
+        {"/", AN, MDY, kValid, 2451911, {"10520-01-01"}},
+        {".", AN, DMY, kValid, 2451911, {"01-01-10520"}},
+        {"/", AN, YMD, kNotValid, 0, {"10520/01/01"}},
+        // yyyyddd: seven digits and nothing else but a leading "+"; the year is the
+        // first four characters.
+        {"-", DIY, YMD, kValid, 2453371, {"2004366"}},
+        {"-", DIY, YMD, kValid, 1757585, {"+100001"}},
+        {"-", DIY, YMD, kValid, datelib::kFirstYyyydddDayNumber, {"0001001"}},
+        {"-", DIY, YMD, kValid, datelib::kLastYyyydddDayNumber, {"9999365"}},
+        {"-", DIY, YMD, kNotValid, 0, {"2003366", "2004000", "2004367", "0000001", "20041", "2004-12", "2004366\xC2\xA0"}},
+        // Day numbers: dots only as thousands separators, a "-" only as the sign.
+        {"/", JDN, YMD, kValid, 2451911, {"2,451,911"}},
+        {".", JDN, YMD, kValid, 2451911, {"2.451.911", "2,451,911"}},
+        {".", JDN, YMD, kValid, 245911, {"2.45\xC3\xA9.911"}},  // as "2.45x.911"
+        {".", JDN, YMD, kValid, -1234567890, {"-1.234.567.890"}},
+        {".", JDN, YMD, kNotValid, 0, {"2451.911.1", "1.111.111.111.111", "245.1911", ".451.911"}},
+        {"-", JDN, YMD, kValid, -5, {"-5"}},
+        {"-", JDN, YMD, kValid, 1000, {"1\u00A0000"}},
+        {"-", JDN, YMD, kNotValid, 0, {"5-3"}},
+        {"/", JDN, YMD, kNotValid, 0, {"1/2"}},
+        {"-", JDN, YMD, kOutOfRange, 0, {"2100000001"}},
+    };
+    // clang-format on
     for (const auto& [separator, kind, order, status, jdn, texts] : cases) {
         for (const std::string& text : texts) {
             CalendarDate date{};
@@ -111,9 +100,7 @@ TEST(ParseJdnText, ReadsDigitsAndOneSignOnly) {
         {"+-5", kNotValid, 0},
         {"1\xD9\xA3", kValid, 1},        // an Arabic-Indic digit is dropped, not read
         {"\xEF\xBC\x95", kNotValid, 0},  // so is a fullwidth one
-        {"1\xC2\xA0"
-         "000",
-         kValid, 1000},  // a no-break space
+        {"1\u00A0000", kValid, 1000},    // a no-break space
         {"3000000000", kOutOfRange, 0},
         {"2147483648", kOutOfRange, 0},
         {"2147483647", kOutOfRange, 2147483647},

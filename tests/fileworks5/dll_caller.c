@@ -76,18 +76,15 @@ int main(void) {
         return 1;
     }
     Check("compare_files, same bytes", compare(first, second), -1);
-    Check("compare_files, second missing", compare(first, missing), -12);
     Check("num_different_bytes, aab", distinct(aab, 3), 2);
     Check("randomness_measure, length 0", measure(aab, 0, 0), -14.0);
     Check("file_randomness, missing", file_measure(missing, 0), -11.0);
     Check("new_file_creatable, existing", creatable(first), 0);
     Check("new_filepath_extension", extension(missing), 1);
     Check("dd_purge_file, kept", dd_purge(first, 1, 1, 0, 0, -1, &elapsed), 0);
-    Check("dd_purge_file, elapsed seconds", elapsed >= 0, 1);
     Check("compare_files, after a fixed pass", compare(first, second), 0);
     Check("purge_file", purge(first, 1, 0, -1), 0);
     Check("purge_file, deleted", GetFileAttributesA(first) == INVALID_FILE_ATTRIBUTES, 1);
-    Check("purge_file, missing", purge(first, 0, 0, -1), -4);
     DeleteFileA(second);
     printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;

@@ -47,21 +47,21 @@ TEST(CompareFiles, GivesFirstDifferingOffsetOrCodeAndClosesTheFiles) {
     const std::ptrdiff_t open_before = fw5test::OpenHandleCount();
     constexpr std::size_t kSize = 40000;  // between two and three blocks
     const Bytes base = fw5test::NoiseBytes(kSize);
+    // clang-format off
     const std::tuple<const char*, Bytes, Bytes, int32_t> cases[] = {
         {"Identical", base, base, FW5_IDENTICAL},
         {"BothEmpty", {}, {}, FW5_IDENTICAL},
         {"SecondOneByteLonger", base, With(base, kSize, 0), kSize},
         {"FirstOneByteLonger", With(base, kSize, 0), base, kSize},
-        {"OneByteLongerThanABlock", Bytes(base.begin(), base.begin() + kBlock),
-         Bytes(base.begin(), base.begin() + kBlock + 1), kBlock},
+        {"OneByteLongerThanABlock", Bytes(base.begin(), base.begin() + kBlock), Bytes(base.begin(), base.begin() + kBlock + 1), kBlock},
         {"DifferAtFirstByte", base, With(base, 0, 0xFF), 0},
-        {"DifferByOneAt20000", With(base, 20000, static_cast<uint8_t>(base[20000] + 1)), base,
-         20000},
+        {"DifferByOneAt20000", With(base, 20000, static_cast<uint8_t>(base[20000] + 1)), base, 20000},
         {"DifferAtEndOfBlock", With(base, kBlock - 1, 0xFF), base, kBlock - 1},
         {"DifferAtStartOfBlock", base, With(base, kBlock, 0xFF), kBlock},
         {"FirstEmpty", {}, base, FW5_ERR_FIRST_EMPTY},
         {"SecondEmpty", base, {}, FW5_ERR_SECOND_EMPTY},
     };
+    // clang-format on
     const fw5test::TempDir dir;
     const std::string first = dir.Path("first");
     const std::string second = dir.Path("second");
@@ -96,16 +96,15 @@ TEST(RandomnessMeasure, BufferAndFileGiveFigureOrCode) {
     constexpr double kOnePair = 0.48659835415886393;
     constexpr double kZeros = 0.030409915641860158;
     // name, bytes, minimum, randomness_measure, file_randomness
+    // clang-format off
     const std::tuple<const char*, Bytes, int32_t, double, double> cases[] = {
         {"OnePair", {0x41, 0xC2}, 2, kOnePair, kOnePair},
         {"OddLastByteUnpaired", {0x41, 0xC2, 0x07}, 0, kOnePair, kOnePair},
         {"ZeroBytes", Bytes(65536, 0x00), 0, kZeros, kZeros},
         {"TopBitIgnored", Bytes(65536, 0x80), 65536, kZeros, kZeros},
-        {"MebibyteAndAPairOfZeros", Bytes((1 << 20) + 2), 0, 0.024327902699249886,
-         0.024327902699249886},
+        {"MebibyteAndAPairOfZeros", Bytes((1 << 20) + 2), 0, 0.024327902699249886, 0.024327902699249886},
         {"HundredZerosAtMinimum", Bytes(100), 100, 0.07323493519421274, 0.07323493519421274},
-        {"FewRowsTwoBlocks", With(Pairs(10001, 5, 128), 20002, 0x33), 0, 0.13585240519321545,
-         0.13585240519321545},
+        {"FewRowsTwoBlocks", With(Pairs(10001, 5, 128), 20002, 0x33), 0, 0.13585240519321545, 0.13585240519321545},
         {"FewColumns", Pairs(10001, 128, 5), 0, 0.21643047740752072, 0.21643047740752072},
         {"Noise", fw5test::NoiseBytes(65536), -5, 0.9501582564375042, 0.9501582564375042},
         {"EveryPairOnce", EveryPairOnce(), 0, FW5_ERR_UNDEFINED, FW5_ERR_UNDEFINED},
@@ -114,6 +113,7 @@ TEST(RandomnessMeasure, BufferAndFileGiveFigureOrCode) {
         {"BelowMinimum", Bytes(10), 11, FW5_ERR_TOO_SHORT, FW5_ERR_TOO_SHORT},
         {"EvenPartBelowMinimum", Bytes(101), 101, FW5_ERR_TOO_SHORT, FW5_ERR_TOO_SHORT},
     };
+    // clang-format on
     constexpr double kTolerance = 1e-9;
     const fw5test::TempDir dir;
     const std::string path = dir.Path("file");

@@ -21,29 +21,19 @@ using Bytes = std::vector<uint8_t>;
 
 inline constexpr std::size_t kBlock = 16384;
 
-// A fresh folder under the system's temporary folder, removed with all its
-// contents when the object goes.
+// A fresh folder under the system's temporary folder, named at random,
+// removed with all its contents when the object goes.
 class TempDir {
   public:
-    TempDir() {
-        std::random_device random;
-        std::error_code error;
-        for (int attempt = 0; attempt < kAttempts && root_.empty(); ++attempt) {
-            const std::filesystem::path candidate =
-                std::filesystem::temp_directory_path() / ("fw5test." + std::to_string(random()));
-            if (std::filesystem::create_directory(candidate, error)) {
-                root_ = candidate;
-            }
-        }
-        if (root_.empty()) {
-            ADD_FAILURE() << "cannot create a scratch folder: " << error.message();
-        }
+    TempDir()
+        : root_(std::filesystem::temp_directory_path() /
+                ("fw5test." + std::to_string(std::random_device()()) + "." +
+                 std::to_string(std::random_device()()))) {
+        EXPECT_TRUE(std::filesystem::create_directory(root_)) << root_;
     }
     ~TempDir() {
         std::error_code ignored;
-        if (!root_.empty()) {
-            std::filesystem::remove_all(root_, ignored);
-        }
+        std::filesystem::remove_all(root_, ignored);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -51,7 +41,6 @@ class TempDir {
     std::string Path(const std::string& name) const { return (root_ / name).string(); }
 
   private:
-    static constexpr int kAttempts = 100;  // names taken by other runs are skipped
     std::filesystem::path root_;
 };
 

@@ -5,7 +5,6 @@
 // grouped years and results out of range.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -21,98 +20,80 @@ namespace {
 using datelib::CalendarKind;
 using datelib::DateOrder;
 
-constexpr std::array<CalendarKind, 5> kKinds{CalendarKind::CE, CalendarKind::JC, CalendarKind::AN,
-                                             CalendarKind::JDN, CalendarKind::DIY};
-constexpr std::array<const char*, 5> kKindNames{"CE", "JC", "JDN", "AN", "DIY"};  // by code
+constexpr const char* kKindNames[] = {"CE", "JC", "JDN", "AN", "DIY"};  // by code
 
-// The window's setting and the program's option that says the same.
-template <typename Value>
-struct Choice {
-    const char* option;
-    Value value;
-};
-constexpr Choice<DateOrder> kOrders[] = {
+// Each display choice as the program's option and the window's setting.
+constexpr std::pair<const char*, DateOrder> kOrders[] = {
     {"ymd", DateOrder::YMD}, {"dmy", DateOrder::DMY}, {"mdy", DateOrder::MDY}};
-constexpr Choice<const char*> kSeparators[] = {{"-", "-"}, {"/", "/"}, {".", "."}};
-constexpr Choice<const char*> kThousands[] = {{",", ","}, {".", "."}, {"none", ""}};
-constexpr Choice<GEN_TEXT::LanguageCode> kLanguages[] = {
+constexpr const char* kSeparators[] = {"-", "/", "."};
+constexpr std::pair<const char*, const char*> kThousands[] = {{",", ","}, {".", "."}, {"none", ""}};
+constexpr std::pair<const char*, GEN_TEXT::LanguageCode> kLanguages[] = {
     {"en", GEN_TEXT::English}, {"de", GEN_TEXT::German}, {"es", GEN_TEXT::Spanish}};
 
 // First dates: 2012-12-31, the first and last yyyyddd days, a negative year,
-// a year beyond 9999 (+10 days is out of range) and a negative day number.
+// a year beyond 9999 (+10 days is out of range) and a negative day number;
+// second dates: 2013-03-15 and a negative year.
 constexpr int32_t kFirsts[] = {2456293, 1721426, 5373484, 1000000, 2100000000, -1000};
-// Differences: 2012-01-01 and a negative year against 2013-03-15 and another.
-constexpr int32_t kDifferenceFirsts[] = {2455928, 1000000};
 constexpr int32_t kSeconds[] = {2456367, 1000};
 constexpr const char* kDays[] = {"", "10", "-1000"};
 
-struct Request {
-    ComputeFields fields;
-    CalendarKind firstKind;
-    CalendarKind secondKind;
-};
-
-std::optional<std::string> TextOf(int32_t jdn, CalendarKind kind, DateOrder order) {
+std::string TextOf(int32_t jdn, CalendarKind kind, DateOrder order) {
     CalendarDate date{};
     date.jdn = jdn;
-    return DayNumberText(date, kind, order);
-}
-
-std::vector<Request> Requests(DateOrder order) {
-    std::vector<Request> requests;
-    for (const CalendarKind first : kKinds) {
-        for (const CalendarKind second : kKinds) {
-            for (const int32_t jdn : kFirsts) {
-                for (const char* days : kDays) {
-                    if (const auto text = TextOf(jdn, first, order)) {
-                        requests.push_back({{*text, days, ""}, first, second});
-                    }
-                }
-            }
-            for (const int32_t from : kDifferenceFirsts) {
-                for (const int32_t to : kSeconds) {
-                    const auto text1 = TextOf(from, first, order),
-                               text2 = TextOf(to, second, order);
-                    if (text1 && text2) {
-                        requests.push_back({{*text1, "", *text2}, first, second});
-                    }
-                }
-            }
-        }
-    }
-    return requests;
+    return DayNumberText(date, kind, order).value_or("");
 }
 
 // The request as a line of the program's batch input. A second date that
 // begins with "-" goes in parentheses; a day count takes its sign.
-std::string BatchLine(const Request& request) {
-    const auto name = [](CalendarKind kind) { return kKindNames[static_cast<std::size_t>(kind)]; };
+std::string BatchLine(const ComputeRequest& request) {
     const ComputeFields& fields = request.fields;
-    std::string line = std::string("--from ") + name(request.firstKind) + " --from " +
-                       name(request.secondKind) + " --to " + name(request.secondKind) + " " +
-                       fields.firstDate;
+    const std::string second = kKindNames[static_cast<int>(request.secondKind)];
+    std::string line = std::string("--from ") + kKindNames[static_cast<int>(request.firstKind)] +
+                       " --from " + second + " --to " + second + " " + fields.firstDate;
     if (!fields.secondDate.empty()) {
-        line += fields.secondDate.front() == '-' ? " (" + fields.secondDate + ")"
-                                                 : " " + fields.secondDate;
+        line +=
+            fields.secondDate[0] == '-' ? " (" + fields.secondDate + ")" : " " + fields.secondDate;
     }
     if (!fields.days.empty()) {
-        line += fields.days.front() == '-' ? " " + fields.days : " +" + fields.days;
+        line += fields.days[0] == '-' ? " " + fields.days : " +" + fields.days;
     }
     return line;
+}
+
+// Every request in the order: each first date with each day count, and
+// against each second date; dates without a text in their notation left out.
+std::vector<ComputeRequest> Requests(DateOrder order) {
+    std::vector<ComputeRequest> requests;
+    for (int first = 0; first < std::ssize(kKindNames); ++first) {
+        for (int second = 0; second < std::ssize(kKindNames); ++second) {
+            const auto firstKind = static_cast<CalendarKind>(first);
+            const auto secondKind = static_cast<CalendarKind>(second);
+            for (const int32_t jdn : kFirsts) {
+                const std::string firstText = TextOf(jdn, firstKind, order);
+                for (const char* days : kDays) {
+                    requests.push_back({{firstText, days, ""}, firstKind, secondKind, order});
+                }
+                for (const int32_t to : kSeconds) {
+                    const std::string secondText = TextOf(to, secondKind, order);
+                    requests.push_back({{firstText, "", secondText}, firstKind, secondKind, order});
+                }
+            }
+        }
+    }
+    std::erase_if(requests, [](const ComputeRequest& r) { return r.fields.firstDate.empty(); });
+    return requests;
 }
 
 class EquivalenceTest : public ::testing::TestWithParam<std::tuple<int, int, int, int>> {};
 
 TEST_P(EquivalenceTest, TheProgramWritesTheWindowsLines) {
     const auto [order, separator, thousands, language] = GetParam();
-    datelib::dateSeparator = kSeparators[separator].value;
-    datelib::thousandsSeparator = kThousands[thousands].value;
-    GEN_TEXT::currentLanguage = kLanguages[language].value;
-
+    datelib::dateSeparator = kSeparators[separator];
+    datelib::thousandsSeparator = kThousands[thousands].second;
+    GEN_TEXT::currentLanguage = kLanguages[language].second;
     std::string input, expected;
-    for (const Request& request : Requests(kOrders[order].value)) {
-        const ComputeAnswer answer =
-            Compute({request.fields, request.firstKind, request.secondKind, kOrders[order].value});
+    for (const ComputeRequest& request : Requests(kOrders[order].second)) {
+        const ComputeAnswer answer = Compute(request);
         input += BatchLine(request) + "\n";
         expected += (answer.outcome == ComputeOutcome::Computed ||
                              answer.outcome == ComputeOutcome::ResultOutOfRange
@@ -121,9 +102,9 @@ TEST_P(EquivalenceTest, TheProgramWritesTheWindowsLines) {
                     "\n";
     }
     const ProgramRun run =
-        RunProgram(std::string("--batch --order ") + kOrders[order].option + " --separator " +
-                       kSeparators[separator].option + " --thousands " +
-                       kThousands[thousands].option + " --lang " + kLanguages[language].option,
+        RunProgram(std::string("--batch --order ") + kOrders[order].first + " --separator " +
+                       kSeparators[separator] + " --thousands " + kThousands[thousands].first +
+                       " --lang " + kLanguages[language].first,
                    input);
     EXPECT_EQ(run.out, expected);
 }

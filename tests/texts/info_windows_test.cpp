@@ -1,25 +1,15 @@
 // The Help, Credits and Calendars windows: the text each shows in each
-// language (English where a language has none of its own), the web addresses
-// in them, a language change taking effect on the next activation, the text
+// language (English where a language has none of its own), the user guide
+// they lead to, a language change taking effect on the next activation, the text
 // shown from its beginning, and every way of closing.
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QObject>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QScrollBar>
 #include <QTest>
-#include <QTextCursor>
-#include <QUrl>
+#include <QtWidgets>
 #include <memory>
 
 #include "services/web_addresses.h"
 #include "texts/frm_calendars.h"
 #include "texts/frm_credits.h"
 #include "texts/frm_help.h"
-#include "texts/info_texts.h"
 #include "texts/info_window.h"
 
 namespace quillday::test {
@@ -72,11 +62,6 @@ const struct { Window window; GEN_TEXT::LanguageCode language; const char *capti
 };
 // clang-format on
 
-QStringList AllAddresses() {
-    return {UserGuideAddress(), MakerHomePageAddress(), AnnusNovusRulesAddress(),
-            JulianGregorianCalendarsAddress(), JulianDayNumbersAddress()};
-}
-
 }  // namespace
 
 class InfoWindowsTest : public QObject {
@@ -96,25 +81,6 @@ class InfoWindowsTest : public QObject {
                 shown.startsWith(r.begin) && shown.contains(r.passage) && shown.endsWith(r.end),
                 qPrintable(shown.left(80) + " ... " + shown.right(80)));
             QCOMPARE(shown.isEmpty(), r.language == GEN_TEXT::French);
-        }
-    }
-
-    void windowsShowOnlyTheProgramsAddresses() {
-        const QStringList known = AllAddresses();
-        const QRegularExpression address(R"((?:https?|file):\S+)");
-        QStringList shown;
-        for (const InfoTextSlots* table : {&HelpTexts(), &CreditsTexts(), &CalendarsTexts()}) {
-            for (const InfoText& text : *table) {
-                for (auto found = address.globalMatch(ComposeText(text)); found.hasNext();) {
-                    shown << found.next().captured();
-                }
-            }
-        }
-        for (const QString& each : known) {
-            QVERIFY2(shown.contains(each), qPrintable(each));
-        }
-        for (const QString& each : shown) {
-            QVERIFY2(known.contains(each), qPrintable(each));
         }
     }
 
