@@ -9,11 +9,9 @@ namespace quillday::testing {
 
 namespace {
 
+// The text of a label or a button.
 QString Caption(const QWidget& window, const QString& control) {
-    if (auto* label = window.findChild<QLabel*>(control)) {
-        return label->text();
-    }
-    return Find<QAbstractButton>(window, control)->text();
+    return Find<QWidget>(window, control)->property("text").toString();
 }
 
 // clang-format off

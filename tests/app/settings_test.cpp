@@ -6,20 +6,29 @@ namespace quillday::testing {
 
 namespace {
 
-const QByteArray kDefaultsFile = "0\r\n2,45,44\r\n0,0,0\r\n";
-const QByteArray kGermanFile = "1\r\n1,46,46\r\n2,3,0\r\n";
-const QByteArray kMissing = "<missing>";
+constexpr const char* kDefaultsFile = "0\r\n2,45,44\r\n0,0,0\r\n";
+constexpr const char* kGermanFile = "1\r\n1,46,46\r\n2,3,0\r\n";
+constexpr const char* kMissing = "<missing>";
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : kMissing;
-}
+// selected: the buttons selected afterwards.
+// clang-format off
+const struct { const char *name, *file, *selected; } kRestoreRows[] = {
+    {"every choice changed", kGermanFile, "optDateFormatIsDMY optSeparatorIsDot optThousSepIsDot optFirstDateIsAN optSecondDateIsCE"},
+    {"defaults kept", "1\r\n2,45,46\r\n2,0,0\r\n", "optDateFormatIsYMD optSeparatorIsDash optThousSepIsDot optFirstDateIsCE optSecondDateIsCE"},
+};
 
-void Write(const QString& path, const QByteArray& content) {
-    QDir().mkpath(QFileInfo(path).path());
+// writable: whether the own place can be written; the files before and after.
+const struct { const char* name; bool writable; const char *fallbackBefore, *ownAfter, *fallbackAfter; } kFallbackRows[] = {
+    {"unwritable, first run", false, kMissing, kMissing, kDefaultsFile},
+    {"unwritable, fallback read", false, kGermanFile, kMissing, kGermanFile},
+    {"writable again", true, kGermanFile, kGermanFile, kMissing},
+    {"writable, no fallback", true, kMissing, kDefaultsFile, kMissing},
+};
+// clang-format on
+
+QByteArray ReadFile(const QString& path) {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(kMissing);
 }
 
 // Forbids or again allows creating files in a folder that this process
@@ -47,7 +56,7 @@ class SettingsTest : public WindowTest {
     QByteArray RoundTrip() {
         frmMain window(fakes_.ForWindow());
         window.close();
-        return ReadAll(fakes_.settingsFilePath);
+        return ReadFile(fakes_.settingsFilePath);
     }
 
   private slots:
@@ -60,30 +69,22 @@ class SettingsTest : public WindowTest {
 
     // Choices that equal the defaults select no new button; the labels must
     // still show the restored language and notation before any clock tick.
-    void aSavedFileRestoresItsChoices_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("selected");
-        // clang-format off
-        QTest::newRow("every choice changed") << QByteArray("1\r\n1,46,46\r\n2,3,0\r\n") << "optDateFormatIsDMY optSeparatorIsDot optThousSepIsDot optFirstDateIsAN optSecondDateIsCE";
-        QTest::newRow("defaults kept") << QByteArray("1\r\n2,45,46\r\n2,0,0\r\n") << "optDateFormatIsYMD optSeparatorIsDash optThousSepIsDot optFirstDateIsCE optSecondDateIsCE";
-        // clang-format on
-    }
+    void aSavedFileRestoresItsChoices_data() { AddTableRows(kRestoreRows); }
 
     void aSavedFileRestoresItsChoices() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, selected);
-        Write(fakes_.settingsFilePath, file);
+        const auto& row = TableRow(kRestoreRows);
+        WriteFile(fakes_.settingsFilePath, row.file);
         frmMain window(fakes_.ForWindow());
         QCOMPARE(LabelText(window, "lblTodaysDate"),
                  QString("Heute ist Sonntag,\nder 2.456.292 JDN (09:00)."));
         QCOMPARE(LabelText(window, "lblFirstDate"), QString("Erstes Datum:"));
         QCOMPARE(Find<QComboBox>(window, "cboLanguage")->currentText(), QString("Deutsch"));
-        for (const QString& option : selected.split(' ')) {
+        for (const QString& option : QString(row.selected).split(' ')) {
             QVERIFY2(IsSelected(window, option), qPrintable(option));
         }
         QVERIFY(!IsSelected(window, "optThousSepIsComma"));
         window.close();
-        QCOMPARE(ReadAll(fakes_.settingsFilePath), file);
+        QCOMPARE(ReadFile(fakes_.settingsFilePath), QByteArray(row.file));
     }
 
     void oddFilesFallBack_data() {
@@ -115,20 +116,20 @@ class SettingsTest : public WindowTest {
         QFETCH(QByteArray, content);
         QFETCH(QByteArray, written);
         if (!content.isNull()) {
-            Write(fakes_.settingsFilePath, content);
+            WriteFile(fakes_.settingsFilePath, content);
         }
         QCOMPARE(RoundTrip(), written);
     }
 
     void aWritableFileInALockedFolderIsWrittenInPlace() {
-        Write(fakes_.settingsFilePath, kDefaultsFile);
+        WriteFile(fakes_.settingsFilePath, kDefaultsFile);
         if (!SetLocked(folder_->filePath("config"), true)) {
             QSKIP("this file system cannot lock a folder against new files");
         }
         frmMain window(fakes_.ForWindow());
         Click(window, "optThousSepNone");
         window.close();
-        const QByteArray written = ReadAll(fakes_.settingsFilePath);
+        const QByteArray written = ReadFile(fakes_.settingsFilePath);
         QVERIFY(SetLocked(folder_->filePath("config"), false));
         QCOMPARE(written, QByteArray("0\r\n2,45,0\r\n0,0,0\r\n"));
     }
@@ -137,9 +138,9 @@ class SettingsTest : public WindowTest {
         const QStringList left = {"qly5.usr.Ab3dE9", "qly5.usr.zzzzzz"};
         const QStringList kept = {"qly5.usr.bak", "qly5.usr.Ab3dE9x", "notes.txt"};
         for (const QString& name : left + kept) {
-            Write(folder_->filePath("config/" + name), "0");
+            WriteFile(folder_->filePath("config/" + name), "0");
         }
-        QCOMPARE(RoundTrip(), kDefaultsFile);
+        QCOMPARE(RoundTrip(), QByteArray(kDefaultsFile));
         const QStringList after = QDir(folder_->filePath("config")).entryList(QDir::Files);
         QCOMPARE(QSet<QString>(after.begin(), after.end()),
                  QSet<QString>({"qly5.usr", "qly5.usr.bak", "qly5.usr.Ab3dE9x", "notes.txt"}));
@@ -155,39 +156,25 @@ class SettingsTest : public WindowTest {
         ClickLabel(window, "lblTodaysDate", Qt::RightButton);
         Click(window, "cmdQuit");
         QVERIFY(!window.isVisible());
-        QCOMPARE(ReadAll(fakes_.settingsFilePath), QByteArray("4\r\n0,47,0\r\n4,0,4\r\n"));
+        QCOMPARE(ReadFile(fakes_.settingsFilePath), QByteArray("4\r\n0,47,0\r\n4,0,4\r\n"));
     }
 
     // Where the own place cannot be written (the fakes' own path lies beneath
     // a file), the application-data file keeps the settings, and is read
     // first; once the own place takes them again, that file goes. Silently.
-    void anUnwritablePlaceFallsBackToApplicationData_data() {
-        QTest::addColumn<bool>("writable");
-        QTest::addColumn<QByteArray>("fallbackBefore");
-        QTest::addColumn<QByteArray>("ownAfter");
-        QTest::addColumn<QByteArray>("fallbackAfter");
-        // clang-format off
-        QTest::newRow("unwritable, first run") << false << kMissing << kMissing << kDefaultsFile;
-        QTest::newRow("unwritable, fallback read") << false << kGermanFile << kMissing << kGermanFile;
-        QTest::newRow("writable again") << true << kGermanFile << kGermanFile << kMissing;
-        QTest::newRow("writable, no fallback") << true << kMissing << kDefaultsFile << kMissing;
-        // clang-format on
-    }
+    void anUnwritablePlaceFallsBackToApplicationData_data() { AddTableRows(kFallbackRows); }
 
     void anUnwritablePlaceFallsBackToApplicationData() {
-        QFETCH(bool, writable);
-        QFETCH(QByteArray, fallbackBefore);
-        QFETCH(QByteArray, ownAfter);
-        QFETCH(QByteArray, fallbackAfter);
+        const auto& row = TableRow(kFallbackRows);
         fakes_.settingsFallbackPath = folder_->filePath("appdata/qly5.usr");
-        if (!writable) {
+        if (!row.writable) {
             fakes_.settingsFilePath = FakeServices().settingsFilePath;
         }
-        if (fallbackBefore != kMissing) {
-            Write(fakes_.settingsFallbackPath, fallbackBefore);
+        if (QByteArray(row.fallbackBefore) != kMissing) {
+            WriteFile(fakes_.settingsFallbackPath, row.fallbackBefore);
         }
-        QCOMPARE(RoundTrip(), ownAfter);
-        QCOMPARE(ReadAll(fakes_.settingsFallbackPath), fallbackAfter);
+        QCOMPARE(RoundTrip(), QByteArray(row.ownAfter));
+        QCOMPARE(ReadFile(fakes_.settingsFallbackPath), QByteArray(row.fallbackAfter));
         QVERIFY(fakes_.messageBoxes->shown.isEmpty());
     }
 };

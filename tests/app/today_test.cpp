@@ -98,10 +98,7 @@ class TodayTest : public WindowTest {
         QTemporaryDir folder;
         fakes_.clock->now = {2026, row.month, row.day, 8, 30};
         fakes_.settingsFilePath = folder.filePath("qly5.usr");
-        QFile file(fakes_.settingsFilePath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(row.language + QByteArray("\r\n2,45,44\r\n0,0,0\r\n"));
-        file.close();
+        WriteFile(fakes_.settingsFilePath, row.language + QByteArray("\r\n2,45,44\r\n0,0,0\r\n"));
         frmMain window(fakes_.ForWindow());
         const QStringList lines = OutputText(window).split('\n');
         QCOMPARE(lines.first(), title);

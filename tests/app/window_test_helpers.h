@@ -52,6 +52,14 @@ inline bool IsSelected(const QWidget& window, const QString& name) {
     return Find<QAbstractButton>(window, name)->isChecked();
 }
 
+// Writes a file, and the folders it needs.
+inline void WriteFile(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
 // Clicks a button near its left edge, where an option button has its dot.
 inline void Click(const QWidget& window, const QString& name) {
     auto* button = Find<QAbstractButton>(window, name);

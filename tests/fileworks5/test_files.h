@@ -13,6 +13,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 namespace fw5test {
@@ -73,7 +74,7 @@ class UnreadableFile {
 
   private:
     std::string path_;
-    intptr_t hang_up_ = -1;  // the thread that hangs up, on Windows
+    std::thread hang_up_;  // hangs up the pipe, on Windows
 };
 
 inline void WriteFile(const std::string& path, const Bytes& bytes) {

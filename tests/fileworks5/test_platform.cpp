@@ -12,17 +12,6 @@ namespace fw5test {
 
 #if defined(_WIN32)
 
-namespace {
-
-// Waits for the pipe's one client and hangs up on it at once.
-DWORD WINAPI HangUp(void* pipe) {
-    ConnectNamedPipe(pipe, nullptr);
-    CloseHandle(pipe);
-    return 0;
-}
-
-}  // namespace
-
 std::ptrdiff_t OpenHandleCount() {
     DWORD count = 0;
     EXPECT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &count));
@@ -40,15 +29,17 @@ UnreadableFile::UnreadableFile()
     const HANDLE pipe = CreateNamedPipeA(path_.c_str(), PIPE_ACCESS_OUTBOUND,
                                          PIPE_TYPE_BYTE | PIPE_WAIT, 1, 0, 0, 0, nullptr);
     EXPECT_NE(pipe, INVALID_HANDLE_VALUE) << path_;
-    hang_up_ = reinterpret_cast<intptr_t>(CreateThread(nullptr, 0, HangUp, pipe, 0, nullptr));
+    hang_up_ = std::thread([pipe] {
+        ConnectNamedPipe(pipe, nullptr);
+        CloseHandle(pipe);
+    });
 }
 
 // A pipe that nobody opened still waits for its client: be that client.
 UnreadableFile::~UnreadableFile() {
     const HANDLE client =
         CreateFileA(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    WaitForSingleObject(reinterpret_cast<HANDLE>(hang_up_), INFINITE);
-    CloseHandle(reinterpret_cast<HANDLE>(hang_up_));
+    hang_up_.join();
     if (client != INVALID_HANDLE_VALUE) {
         CloseHandle(client);
     }

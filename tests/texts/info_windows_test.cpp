@@ -27,23 +27,11 @@ std::unique_ptr<InfoWindow> Make(Window window) {
     return std::make_unique<frmCalendars>();
 }
 
-// The window as it stands after activation in the language.
-std::unique_ptr<InfoWindow> Activated(Window window, GEN_TEXT::LanguageCode language) {
-    GEN_TEXT::currentLanguage = language;
-    auto shown = Make(window);
-    shown->Form_Activate();
-    return shown;
-}
-
 // Shows the window and waits until it is the active window.
 bool Activate(QWidget& window) {
     window.show();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
-}
-
-QString ShownText(const InfoWindow& window) {
-    return window.txbMsg->toPlainText();
 }
 
 // clang-format off
@@ -73,8 +61,10 @@ class InfoWindowsTest : public QObject {
 
     void eachWindowShowsItsTextInTheLanguage() {
         for (const auto& r : kShownTexts) {
-            const auto window = Activated(r.window, r.language);
-            const QString shown = ShownText(*window);
+            GEN_TEXT::currentLanguage = r.language;
+            const auto window = Make(r.window);
+            window->Form_Activate();
+            const QString shown = window->txbMsg->toPlainText();
             QCOMPARE(window->windowTitle(), QString(r.caption));
             QCOMPARE(window->cmdClose->text(), QString(r.close));
             QVERIFY2(
@@ -119,7 +109,7 @@ class InfoWindowsTest : public QObject {
         QVERIFY(Activate(window));
         QCOMPARE(window.windowTitle(), QString("Anerkennung"));
         QCOMPARE(window.cmdClose->text(), QString("Schliessen"));
-        QVERIFY(ShownText(window).startsWith("Entwicklung und Programmierung"));
+        QVERIFY(window.txbMsg->toPlainText().startsWith("Entwicklung und Programmierung"));
     }
 
     void activationShowsTheTextFromItsBeginning() {
@@ -162,7 +152,7 @@ class InfoWindowsTest : public QObject {
             QCOMPARE(calls, 1);
             QVERIFY(Activate(*window));
             QCOMPARE(window->pos(), position);
-            QVERIFY(!ShownText(*window).isEmpty());
+            QVERIFY(!window->txbMsg->toPlainText().isEmpty());
         }
     }
 };
