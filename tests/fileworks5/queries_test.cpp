@@ -1,8 +1,11 @@
-// compare_files, num_different_bytes, randomness_measure and file_randomness.
+// The exports that only read or ask: compare_files, num_different_bytes,
+// randomness_measure, file_randomness, new_file_creatable and
+// new_filepath_extension.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <numeric>
 #include <string>
 #include <tuple>
@@ -129,6 +132,38 @@ TEST(RandomnessMeasure, BufferAndFileGiveFigureOrCode) {
     EXPECT_EQ(file_randomness(dir.Path("").c_str(), 0), FW5_ERR_OPEN);
     const fw5test::UnreadableFile unreadable;
     EXPECT_EQ(file_randomness(unreadable.Path().c_str(), 0), FW5_ERR_READ);
+}
+
+TEST(NewFileCreatable, TellsFreeNamesFromTakenAndImpossibleOnes) {
+    const fw5test::TempDir dir;
+    const std::string taken = dir.Path("taken");
+    const std::string free_name = dir.Path("free");
+    fw5test::WriteFile(taken, {1, 2, 3});
+
+    EXPECT_EQ(new_file_creatable(free_name.c_str()), FW5_CREATABLE);
+    EXPECT_FALSE(std::filesystem::exists(free_name));
+    EXPECT_EQ(new_file_creatable(taken.c_str()), FW5_EXISTS);
+    EXPECT_EQ(fw5test::ReadFile(taken), fw5test::Bytes({1, 2, 3}));
+    EXPECT_EQ(new_file_creatable(dir.Path("missing/file").c_str()), FW5_NOT_CREATABLE);
+}
+
+TEST(NewFilepathExtension, FindsSmallestFreeNumberAndLeavesNoFile) {
+    const fw5test::TempDir dir;
+    const std::string prefix = dir.Path("log.");
+    EXPECT_EQ(new_filepath_extension(prefix.c_str()), 1);
+    fw5test::WriteFile(prefix + "1", {});
+    fw5test::WriteFile(prefix + "2", {});
+    fw5test::WriteFile(prefix + "4", {});
+    EXPECT_EQ(new_filepath_extension(prefix.c_str()), 3);
+    EXPECT_FALSE(std::filesystem::exists(prefix + "3"));
+    for (int n = 1; n <= 998; ++n) {
+        fw5test::WriteFile(prefix + std::to_string(n), {});
+    }
+    EXPECT_EQ(new_filepath_extension(prefix.c_str()), 999);
+    fw5test::WriteFile(prefix + "999", {});
+    EXPECT_EQ(new_filepath_extension(prefix.c_str()), 0);
+    EXPECT_EQ(new_filepath_extension(dir.Path("missing/log.").c_str()), 0);
+    EXPECT_EQ(new_filepath_extension(""), 0);
 }
 
 }  // namespace
