@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "date_helpers.h"
+#include "datelib/string_helpers.h"
 
 namespace {
 
@@ -84,6 +85,15 @@ TEST(ParseDateText, ReadsEachNotationAndReportsItsStatus) {
             EXPECT_EQ(date.jdn, status == kValid ? jdn : kUntouched) << text;
         }
     }
+}
+
+TEST(KeepChars, KeepsDashesDigitsAndTheAllowedCharactersInOrder) {
+    std::string date = "(-44)-03-15";
+    datelib::KeepChars(date, "/");
+    EXPECT_EQ(date, "-44-03-15");
+    std::string number = " 1,234.";
+    datelib::KeepChars(number, ",");
+    EXPECT_EQ(number, "1,234");
 }
 
 // Rows: text, status, value.

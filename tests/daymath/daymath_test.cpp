@@ -98,6 +98,7 @@ TEST(DaysElapsed, CountsFromTheDatesAndReportsWhatItCannotCount) {
         {MakeDate(10520, 1, 1, A), MakeDate(10519, 10, 1, A), 38, DAYMATH_OK},
         {MakeDate(2001, 1, 1, G), MakeDate(2000, 12, 19, J), 0, DAYMATH_OK},
         {MakeDate(-4713, 11, 23, G), lastDay, INT32_MIN, DAYMATH_OK},  // from jdn INT32_MAX to -1
+        {lastDay, MakeDate(-4713, 11, 24, G), INT32_MAX, DAYMATH_OK},  // from jdn 0
         {MakeDate(-4713, 11, 22, G), lastDay, 0, DAYMATH_ERR_RANGE},
         {MakeDate(INT32_MAX, 12, 31, G), MakeDate(INT32_MIN, 1, 1, J), 0, DAYMATH_ERR_RANGE},
         {MakeDate(2001, 1, 1, 'X'), MakeDate(2001, 1, 1, G), 0, DAYMATH_ERR_CALENDAR},
@@ -114,7 +115,8 @@ TEST(DaysElapsed, CountsFromTheDatesAndReportsWhatItCannotCount) {
     }
 }
 
-// Rows: status, order, calendar letter, the texts that give it.
+// Rows: status, order, calendar letter, the texts that give it. Null text
+// or record pointers are refused as such.
 TEST(StrToDate, RejectsEachCaseAndLeavesTheRecordAlone) {
     const std::tuple<int32_t, int32_t, int32_t, std::vector<const char*>> cases[] = {
         // clang-format off
@@ -136,6 +138,9 @@ TEST(StrToDate, RejectsEachCaseAndLeavesTheRecordAlone) {
             EXPECT_TRUE(SameDay(d, untouched) && d.calendar == 'X') << text << ": " << d;
         }
     }
+    CalendarDate d = untouched;
+    EXPECT_EQ(str_to_date(nullptr, YMD, &d, G), DAYMATH_ERR_NULL);
+    EXPECT_EQ(str_to_date("2004-05-07", YMD, nullptr, G), DAYMATH_ERR_NULL);
 }
 
 // The last day of every month is a date, and the day after it none.
