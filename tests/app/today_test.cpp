@@ -151,18 +151,15 @@ class TodayTest : public WindowTest {
     // one selected, and every group exactly one.
     void everyGroupKeepsExactlyOneSelectedButton() {
         frmMain window(fakes_.ForWindow());
+        const auto selected = [&window](const QString& button) {
+            return IsSelected(window, button);
+        };
         for (const QStringList& group : kOptionGroups) {
             for (const QString& name : group + QStringList{group.last()}) {
                 Click(window, name);
+                QVERIFY(selected(name));
                 for (const QStringList& other : kOptionGroups) {
-                    QStringList selected;
-                    for (const QString& button : other) {
-                        if (IsSelected(window, button)) {
-                            selected << button;
-                        }
-                    }
-                    QCOMPARE(selected.size(), 1);
-                    QVERIFY(&other != &group || selected.first() == name);
+                    QCOMPARE(std::count_if(other.begin(), other.end(), selected), qsizetype{1});
                 }
             }
         }

@@ -45,11 +45,6 @@ inline int32_t JdnOfDate(CalendarDate& d) {
     return d.calendar == A ? annus_novus_date_to_jdn(&d) : euro_date_to_jdn(&d);
 }
 
-inline int32_t JdnOf(int32_t year, int32_t month, int32_t day, int32_t calendar) {
-    CalendarDate d = MakeDate(year, month, day, calendar);
-    return JdnOfDate(d);
-}
-
 namespace oracle {
 
 inline bool IsGregorianLeap(int64_t y) {

@@ -70,7 +70,8 @@ TEST(Walks, EveryDayNearNotableYearsAndTheEndsOfTheRange) {
     constexpr int64_t kFewYears = 4 * 366;
     for (const int32_t calendar : {G, J, A}) {
         for (const int32_t year : {0, 1900, -4712, -1000000, 1000000}) {
-            const int64_t centre = JdnOf(year, 1, 1, G);
+            CalendarDate newYear = MakeDate(year, 1, 1, G);
+            const int64_t centre = JdnOfDate(newYear);
             EXPECT_EQ(oracle::WalkFault(calendar, centre - kFewYears, centre + kFewYears), "");
         }
         EXPECT_EQ(oracle::WalkFault(calendar, INT32_MIN, INT32_MIN + kFewYears), "");
