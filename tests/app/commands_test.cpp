@@ -70,12 +70,10 @@ class CommandsTest : public WindowTest {
             window.move(40, 30);
             Click(window, button);
             Click(window, button);
-            QWidgetList opened;
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (top->isVisible() && QString(windowClass) == top->metaObject()->className()) {
-                    opened << top;
-                }
-            }
+            QWidgetList opened = QApplication::topLevelWidgets();
+            opened.removeIf([windowClass](const QWidget* top) {
+                return !top->isVisible() || QString(windowClass) != top->metaObject()->className();
+            });
             QCOMPARE(opened.size(), 1);
             QVERIFY(!opened[0]->isModal());
             QCOMPARE(opened[0]->pos(), window.pos() + QPoint(2900 / 15, 3100 / 15));

@@ -15,16 +15,11 @@
 namespace quillday::test {
 namespace {
 
-enum class Window { Help, Credits, Calendars };
+using Maker = std::unique_ptr<InfoWindow> (*)();
 
-std::unique_ptr<InfoWindow> Make(Window window) {
-    if (window == Window::Help) {
-        return std::make_unique<frmHelp>();
-    }
-    if (window == Window::Credits) {
-        return std::make_unique<frmCredits>();
-    }
-    return std::make_unique<frmCalendars>();
+template <typename Window>
+std::unique_ptr<InfoWindow> Make() {
+    return std::make_unique<Window>();
 }
 
 // Shows the window and waits until it is the active window.
@@ -36,17 +31,17 @@ bool Activate(QWidget& window) {
 
 // clang-format off
 // Blanks, quotes and spellings of the passages stand as written.
-const struct { Window window; GEN_TEXT::LanguageCode language; const char *caption, *close, *begin, *passage, *end; } kShownTexts[] = {
-    {Window::Help, GEN_TEXT::German, "QLY Hilfe", "Schliessen", "Ein Datum im (engl.) \"Common Era\" Kalender (CE)", "", "(brauchen Sie ein Rechtmausklick)."},
-    {Window::Help, GEN_TEXT::Portuguese, "QLY Ajuda", "Fechar", "A Common Era (CE) date is a date", "where New Year's Day  is day 001", "paste it into your browser (use a right mouse click)."},
-    {Window::Help, GEN_TEXT::English, "QLY Help", "Close", "A Common Era (CE) date is a date", "plus one day, \"Intercalarius\", at the end", "(use a right mouse click)."},
-    {Window::Credits, GEN_TEXT::Spanish, "Créditos", "Cerrar", "Diseño y programación (Mayo 2000 - Marzo 2001): los desarrolladores de Quillday\n", "\nTraducción al Alemán: los desarrolladores de Quillday\n", "Probadores de versiones beta: los desarrolladores de Quillday"},
-    {Window::Credits, GEN_TEXT::Portuguese, "???", "Fechar", "Design and programming (May 2000 - March 2001): the Quillday developers\n", "", "Beta testers: the Quillday developers\n\n"},
-    {Window::Calendars, GEN_TEXT::English, "QLY Calendars", "Close", "This software implements three calendars: the Common Era (CE)", "Intercalarius (1), in leap yars.\n\n", "paste them into your browser\n(highlight then right mouse click)."},
-    {Window::Calendars, GEN_TEXT::German, "QLY Kalender", "Schliessen", "", "Mittwoch, Donnerstag,Freitag, Samstag.", ""},
-    {Window::Calendars, GEN_TEXT::German, "QLY Kalender", "Schliessen", "", "Annus Nova Daten werden immer mit dem Datumstrennzeichen  \"-\" geschrieben.", ""},
-    {Window::Calendars, GEN_TEXT::Spanish, "QLY Calendarios", "Cerrar", "", "= 10520-1-1 AN\n\n", ""},
-    {Window::Calendars, GEN_TEXT::French, "QLY ", "???", "", "", ""},
+const struct { Maker make; GEN_TEXT::LanguageCode language; const char *caption, *close, *begin, *passage, *end; } kShownTexts[] = {
+    {Make<frmHelp>, GEN_TEXT::German, "QLY Hilfe", "Schliessen", "Ein Datum im (engl.) \"Common Era\" Kalender (CE)", "", "(brauchen Sie ein Rechtmausklick)."},
+    {Make<frmHelp>, GEN_TEXT::Portuguese, "QLY Ajuda", "Fechar", "A Common Era (CE) date is a date", "where New Year's Day  is day 001", "paste it into your browser (use a right mouse click)."},
+    {Make<frmHelp>, GEN_TEXT::English, "QLY Help", "Close", "A Common Era (CE) date is a date", "plus one day, \"Intercalarius\", at the end", "(use a right mouse click)."},
+    {Make<frmCredits>, GEN_TEXT::Spanish, "Créditos", "Cerrar", "Diseño y programación (Mayo 2000 - Marzo 2001): los desarrolladores de Quillday\n", "\nTraducción al Alemán: los desarrolladores de Quillday\n", "Probadores de versiones beta: los desarrolladores de Quillday"},
+    {Make<frmCredits>, GEN_TEXT::Portuguese, "???", "Fechar", "Design and programming (May 2000 - March 2001): the Quillday developers\n", "", "Beta testers: the Quillday developers\n\n"},
+    {Make<frmCalendars>, GEN_TEXT::English, "QLY Calendars", "Close", "This software implements three calendars: the Common Era (CE)", "Intercalarius (1), in leap yars.\n\n", "paste them into your browser\n(highlight then right mouse click)."},
+    {Make<frmCalendars>, GEN_TEXT::German, "QLY Kalender", "Schliessen", "", "Mittwoch, Donnerstag,Freitag, Samstag.", ""},
+    {Make<frmCalendars>, GEN_TEXT::German, "QLY Kalender", "Schliessen", "", "Annus Nova Daten werden immer mit dem Datumstrennzeichen  \"-\" geschrieben.", ""},
+    {Make<frmCalendars>, GEN_TEXT::Spanish, "QLY Calendarios", "Cerrar", "", "= 10520-1-1 AN\n\n", ""},
+    {Make<frmCalendars>, GEN_TEXT::French, "QLY ", "???", "", "", ""},
 };
 // clang-format on
 
@@ -62,7 +57,7 @@ class InfoWindowsTest : public QObject {
     void eachWindowShowsItsTextInTheLanguage() {
         for (const auto& r : kShownTexts) {
             GEN_TEXT::currentLanguage = r.language;
-            const auto window = Make(r.window);
+            const auto window = r.make();
             window->Form_Activate();
             const QString shown = window->txbMsg->toPlainText();
             QCOMPARE(window->windowTitle(), QString(r.caption));
@@ -113,8 +108,8 @@ class InfoWindowsTest : public QObject {
     }
 
     void activationShowsTheTextFromItsBeginning() {
-        for (const Window kind : {Window::Help, Window::Calendars}) {
-            const auto window = Make(kind);
+        for (const Maker make : {Make<frmHelp>, Make<frmCalendars>}) {
+            const auto window = make();
             QWidget mainWindow;
             QVERIFY(Activate(*window));
             QScrollBar* bar = window->txbMsg->verticalScrollBar();
@@ -132,8 +127,14 @@ class InfoWindowsTest : public QObject {
     // The Close button, the close box and Escape, each tried on one window:
     // each hides it, then calls the hook once; it stays loaded where it was.
     void everyWayOfClosingHidesTheWindowAndCallsTheHook() {
-        for (const Window kind : {Window::Help, Window::Credits, Window::Calendars}) {
-            const auto window = Make(kind);
+        using Close = void (*)(InfoWindow&);
+        const std::pair<Maker, Close> ways[] = {
+            {Make<frmHelp>, [](InfoWindow& w) { QTest::mouseClick(w.cmdClose, Qt::LeftButton); }},
+            {Make<frmCredits>, [](InfoWindow& w) { w.close(); }},
+            {Make<frmCalendars>, [](InfoWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); }},
+        };
+        for (const auto& [make, close] : ways) {
+            const auto window = make();
             int calls = 0;
             window->SetAfterClose([&] {
                 QVERIFY(window->isHidden());
@@ -141,13 +142,7 @@ class InfoWindowsTest : public QObject {
             });
             QVERIFY(Activate(*window));
             const QPoint position = window->pos();
-            if (kind == Window::Help) {
-                QTest::mouseClick(window->cmdClose, Qt::LeftButton);
-            } else if (kind == Window::Credits) {
-                window->close();
-            } else {
-                QTest::keyClick(window.get(), Qt::Key_Escape);
-            }
+            close(*window);
             QVERIFY(window->isHidden());
             QCOMPARE(calls, 1);
             QVERIFY(Activate(*window));
