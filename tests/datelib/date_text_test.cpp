@@ -71,7 +71,7 @@ TEST(ParseDateText, ReadsEachNotationAndReportsItsStatus) {
         {".", JDN, YMD, kNotValid, 0, {"2451.911.1", "1.111.111.111.111", "245.1911", ".451.911"}},
         {"-", JDN, YMD, kValid, -5, {"-5"}},
         {"-", JDN, YMD, kValid, 1000, {"1\u00A0000"}},
-        {"-", JDN, YMD, kNotValid, 0, {"5-3"}},
+        {"-", JDN, YMD, kNotValid, 0, {"5-3", "5-3-1", "-5-3"}},
         {"/", JDN, YMD, kNotValid, 0, {"1/2"}},
         {"-", JDN, YMD, kOutOfRange, 0, {"2100000001"}},
     };

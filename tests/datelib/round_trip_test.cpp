@@ -50,8 +50,8 @@ TEST(RoundTrip, EveryNotationReadsBackWhatItWrites) {
                      {CalendarKind::CE, CalendarKind::JC, CalendarKind::AN}) {
                     CalendarDate date{};
                     date.jdn = jdn;
-                    datelib::SetCalendarLetter(kind, date);
-                    datelib::JdnToDate(date);
+                    ASSERT_TRUE(datelib::SetCalendarLetter(kind, date));
+                    ASSERT_TRUE(datelib::JdnToDate(date));
                     for (const DateOrder order : {DateOrder::MDY, DateOrder::DMY, DateOrder::YMD}) {
                         ExpectReadsBack(datelib::FormatDate(date, order, separator, thousands),
                                         separator, kind, order, date);
