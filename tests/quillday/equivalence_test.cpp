@@ -70,17 +70,22 @@ std::vector<ComputeRequest> Requests(DateOrder order) {
             const auto secondKind = static_cast<CalendarKind>(second);
             for (const int32_t jdn : kFirsts) {
                 const std::string firstText = TextOf(jdn, firstKind, order);
+                if (firstText.empty()) {
+                    continue;
+                }
                 for (const char* days : kDays) {
                     requests.push_back({{firstText, days, ""}, firstKind, secondKind, order});
                 }
                 for (const int32_t to : kSeconds) {
                     const std::string secondText = TextOf(to, secondKind, order);
-                    requests.push_back({{firstText, "", secondText}, firstKind, secondKind, order});
+                    if (!secondText.empty()) {
+                        requests.push_back(
+                            {{firstText, "", secondText}, firstKind, secondKind, order});
+                    }
                 }
             }
         }
     }
-    std::erase_if(requests, [](const ComputeRequest& r) { return r.fields.firstDate.empty(); });
     return requests;
 }
 
