@@ -12,13 +12,36 @@ namespace {
 
 constexpr mode_t kNewFileMode = 0666;  // read and write, narrowed by the umask
 
+// Without O_NONBLOCK a FIFO with no writer blocks the open; O_NOCTTY keeps a
+// terminal from becoming the caller's. Neither changes a regular file.
+constexpr int kOpenFlags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+
 int Descriptor(intptr_t handle) {
     return static_cast<int>(handle);
 }
 
-bool IsDirectory(int fd) {
+bool IsRegular(int fd) {
     struct stat info {};
-    return fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
+    return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Something other than a regular file, such as a FIFO, a device or a folder,
+// exists under path.
+bool NamesNonRegular(const char* path) {
+    struct stat info {};
+    return stat(path, &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+RemoveResult RemoveResultOf(int error) {
+    switch (error) {
+        case ENOENT:
+            return RemoveResult::kNotFound;
+        case EACCES:
+        case EPERM:
+            return RemoveResult::kAccessDenied;
+        default:
+            return RemoveResult::kOther;
+    }
 }
 
 }  // namespace
@@ -30,12 +53,12 @@ File::~File() {
 }
 
 bool File::OpenForReading(const char* path) {
-    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    const int fd = open(path, O_RDONLY | kOpenFlags);
     if (fd < 0) {
         return false;
     }
     handle_ = fd;
-    if (IsDirectory(fd)) {
+    if (!IsRegular(fd)) {
         return false;
     }
     // The kernel may then read ahead more eagerly.
@@ -43,13 +66,13 @@ bool File::OpenForReading(const char* path) {
     return true;
 }
 
-bool File::OpenForReadWrite(const char* path) {
-    const int fd = open(path, O_RDWR | O_CLOEXEC);
+OpenResult File::OpenForReadWrite(const char* path) {
+    const int fd = open(path, O_RDWR | kOpenFlags);
     if (fd < 0) {
-        return false;
+        return NamesNonRegular(path) ? OpenResult::kNotRegular : OpenResult::kFailed;
     }
     handle_ = fd;
-    return true;
+    return IsRegular(fd) ? OpenResult::kOpened : OpenResult::kNotRegular;
 }
 
 int64_t File::Size() const {
@@ -58,6 +81,10 @@ int64_t File::Size() const {
         return -1;
     }
     return static_cast<int64_t>(info.st_size);
+}
+
+bool File::Rewind() {
+    return lseek(Descriptor(handle_), 0, SEEK_SET) == 0;
 }
 
 int64_t File::Read(void* buffer, std::size_t size) {
@@ -99,19 +126,22 @@ bool File::FlushToMedium() {
     return fdatasync(Descriptor(handle_)) == 0;
 }
 
+// The same device and inode: stat follows a symbolic link, as open did.
+RemoveResult File::RemoveName(const char* path) const {
+    struct stat named {};
+    if (stat(path, &named) != 0) {
+        return RemoveResultOf(errno);
+    }
+    struct stat opened {};
+    if (fstat(Descriptor(handle_), &opened) != 0 || named.st_dev != opened.st_dev ||
+        named.st_ino != opened.st_ino) {
+        return RemoveResult::kOther;
+    }
+    return RemoveFile(path);
+}
+
 RemoveResult RemoveFile(const char* path) {
-    if (unlink(path) == 0) {
-        return RemoveResult::kRemoved;
-    }
-    switch (errno) {
-        case ENOENT:
-            return RemoveResult::kNotFound;
-        case EACCES:
-        case EPERM:
-            return RemoveResult::kAccessDenied;
-        default:
-            return RemoveResult::kOther;
-    }
+    return unlink(path) == 0 ? RemoveResult::kRemoved : RemoveResultOf(errno);
 }
 
 CreateResult CreateNewFile(const char* path) {

@@ -19,6 +19,41 @@ intptr_t Stored(HANDLE handle) {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
+RemoveResult RemoveResultOf(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return RemoveResult::kNotFound;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+            return RemoveResult::kAccessDenied;
+        default:
+            return RemoveResult::kOther;
+    }
+}
+
+// Only disk files are regular: pipes and character devices (NUL, CON, COM1)
+// report other types.
+bool IsRegular(HANDLE file) {
+    return GetFileType(file) == FILE_TYPE_DISK;
+}
+
+// A folder does not open as a file; it exists all the same.
+bool NamesFolder(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// The volume and file index that identify the file open as handle.
+bool SameFile(HANDLE a, HANDLE b) {
+    BY_HANDLE_FILE_INFORMATION first{};
+    BY_HANDLE_FILE_INFORMATION second{};
+    return GetFileInformationByHandle(a, &first) && GetFileInformationByHandle(b, &second) &&
+           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+           first.nFileIndexHigh == second.nFileIndexHigh &&
+           first.nFileIndexLow == second.nFileIndexLow;
+}
+
 // The largest chunk handed to one ReadFile or WriteFile call.
 DWORD ChunkSize(std::size_t size) {
     constexpr std::size_t kMaxChunk = std::numeric_limits<DWORD>::max();
@@ -38,14 +73,17 @@ bool File::OpenForReading(const char* path) {
     const HANDLE file = CreateFileA(path, GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
                                     FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     handle_ = Stored(file);
-    return file != INVALID_HANDLE_VALUE;
+    return file != INVALID_HANDLE_VALUE && IsRegular(file);
 }
 
-bool File::OpenForReadWrite(const char* path) {
+OpenResult File::OpenForReadWrite(const char* path) {
     const HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     handle_ = Stored(file);
-    return file != INVALID_HANDLE_VALUE;
+    if (file == INVALID_HANDLE_VALUE) {
+        return NamesFolder(path) ? OpenResult::kNotRegular : OpenResult::kFailed;
+    }
+    return IsRegular(file) ? OpenResult::kOpened : OpenResult::kNotRegular;
 }
 
 int64_t File::Size() const {
@@ -54,6 +92,10 @@ int64_t File::Size() const {
         return -1;
     }
     return size.QuadPart;
+}
+
+bool File::Rewind() {
+    return SetFilePointerEx(Native(handle_), LARGE_INTEGER{}, nullptr, FILE_BEGIN) != 0;
 }
 
 int64_t File::Read(void* buffer, std::size_t size) {
@@ -90,20 +132,21 @@ bool File::FlushToMedium() {
     return FlushFileBuffers(Native(handle_)) != 0;
 }
 
+// Opening the name again follows a symbolic link or junction, as the first
+// open did; the file index then tells whether both reached the same file.
+RemoveResult File::RemoveName(const char* path) const {
+    const HANDLE named = CreateFileA(path, 0, kShareAll, nullptr, OPEN_EXISTING,
+                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (named == INVALID_HANDLE_VALUE) {
+        return RemoveResultOf(GetLastError());
+    }
+    const bool same = SameFile(named, Native(handle_));
+    CloseHandle(named);
+    return same ? RemoveFile(path) : RemoveResult::kOther;
+}
+
 RemoveResult RemoveFile(const char* path) {
-    if (DeleteFileA(path)) {
-        return RemoveResult::kRemoved;
-    }
-    switch (GetLastError()) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-            return RemoveResult::kNotFound;
-        case ERROR_ACCESS_DENIED:
-        case ERROR_SHARING_VIOLATION:
-            return RemoveResult::kAccessDenied;
-        default:
-            return RemoveResult::kOther;
-    }
+    return DeleteFileA(path) ? RemoveResult::kRemoved : RemoveResultOf(GetLastError());
 }
 
 CreateResult CreateNewFile(const char* path) {

@@ -32,14 +32,16 @@ int32_t OffsetResult(uint64_t offset) {
     return static_cast<int32_t>(offset);
 }
 
-int32_t EmptinessResult(int64_t size1, int64_t size2) {
-    if (size1 == 0 && size2 == 0) {
+// Emptiness is judged by the first reads, not by the recorded sizes, which
+// are 0 for files that the system makes up as they are read (/proc).
+int32_t EmptinessResult(int64_t first_read1, int64_t first_read2) {
+    if (first_read1 == 0 && first_read2 == 0) {
         return FW5_IDENTICAL;
     }
-    if (size1 == 0) {
+    if (first_read1 == 0) {
         return FW5_ERR_FIRST_EMPTY;
     }
-    if (size2 == 0) {
+    if (first_read2 == 0) {
         return FW5_ERR_SECOND_EMPTY;
     }
     return FW5_OK;
@@ -57,6 +59,12 @@ int32_t CompareContents(File& file1, File& file2) {
         const int64_t got2 = file2.Read(block2.data(), block2.size());
         if (got2 < 0) {
             return FW5_ERR_READ_SECOND;
+        }
+        if (offset == 0) {
+            const int32_t emptiness = EmptinessResult(got1, got2);
+            if (emptiness != FW5_OK) {
+                return emptiness;
+            }
         }
         if (got1 == 0 && got2 == 0) {
             return FW5_IDENTICAL;
@@ -104,10 +112,6 @@ FW5_API int32_t FW5_CALL compare_files(const char* path1, const char* path2) {
     File file2;
     if (path2 == nullptr || !file2.OpenForReading(path2)) {
         return FW5_ERR_OPEN_SECOND;
-    }
-    const int32_t emptiness = fw5::EmptinessResult(file1.Size(), file2.Size());
-    if (emptiness != FW5_OK) {
-        return emptiness;
     }
     return fw5::CompareContents(file1, file2);
 }

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "block.h"
-#include "file_io.h"
 #include "fileworks5.h"
 #include "pattern.h"
 
@@ -25,14 +24,13 @@ int64_t PassLength(int64_t original, bool pad, int32_t block_size) {
 
 }  // namespace
 
-int32_t OverwriteFile(const char* path, int32_t pattern, bool pad, int32_t block_size) {
-    File file;
-    if (!file.OpenForReadWrite(path)) {
-        return FW5_ERR_OPEN_RW;
-    }
+int32_t OverwriteFile(File& file, int32_t pattern, bool pad, int32_t block_size) {
     const int64_t original = file.Size();
     if (original < 0) {
         return FW5_ERR_OPEN_RW;
+    }
+    if (!file.Rewind()) {
+        return FW5_ERR_WRITE;
     }
     int64_t remaining = PassLength(original, pad, block_size);
     PatternSource source(pattern);

@@ -62,11 +62,11 @@ int32_t DrawSeedOfThree(SeedGenerator& generator) {
 using SeedDraw = int32_t (*)(SeedGenerator&);
 
 // Runs the steps of a schedule; returns the first failure, or FW5_OK.
-int32_t RunSchedule(std::span<const int32_t> steps, const char* path, bool pad, int32_t block_size,
+int32_t RunSchedule(std::span<const int32_t> steps, File& file, bool pad, int32_t block_size,
                     SeedGenerator& generator, SeedDraw draw) {
     for (const int32_t step : steps) {
         const int32_t pattern = step == kRandom ? draw(generator) : step;
-        const int32_t result = OverwriteFile(path, pattern, pad, block_size);
+        const int32_t result = OverwriteFile(file, pattern, pad, block_size);
         if (result != FW5_OK) {
             return result;
         }
@@ -74,28 +74,27 @@ int32_t RunSchedule(std::span<const int32_t> steps, const char* path, bool pad, 
     return FW5_OK;
 }
 
-int32_t PurgePasses(const char* path, uint32_t passes, bool pad, int32_t block_size,
+int32_t PurgePasses(File& file, uint32_t passes, bool pad, int32_t block_size,
                     SeedGenerator& generator) {
     if (passes < kFixedPassesFrom) {
         for (uint32_t pass = 0; pass < passes; ++pass) {
             const int32_t result =
-                RunSchedule(kRandomPass, path, pad, block_size, generator, DrawSeed);
+                RunSchedule(kRandomPass, file, pad, block_size, generator, DrawSeed);
             if (result != FW5_OK) {
                 return result;
             }
         }
         return FW5_OK;
     }
-    const int32_t result = RunSchedule(kRandomPass, path, pad, block_size, generator, DrawSeed);
+    const int32_t result = RunSchedule(kRandomPass, file, pad, block_size, generator, DrawSeed);
     if (result != FW5_OK || passes >= kSinglePassFrom) {
         return result;
     }
-    return RunSchedule(kFixedPasses, path, pad, block_size, generator, DrawSeed);
+    return RunSchedule(kFixedPasses, file, pad, block_size, generator, DrawSeed);
 }
 
-// Deletes the file; returns FW5_OK or the deletion code.
-int32_t DeletionResult(const char* path) {
-    switch (RemoveFile(path)) {
+int32_t DeletionCode(RemoveResult removal) {
+    switch (removal) {
         case RemoveResult::kRemoved:
             return FW5_OK;
         case RemoveResult::kNotFound:
@@ -106,6 +105,32 @@ int32_t DeletionResult(const char* path) {
             break;
     }
     return FW5_ERR_DEL_OTHER;
+}
+
+// A failed deletion's code replaces the code of the passes.
+int32_t WithDeletion(int32_t result, RemoveResult removal) {
+    const int32_t deletion = DeletionCode(removal);
+    return deletion != FW5_OK ? deletion : result;
+}
+
+// Opens the file at path once and runs every pass through that handle, so a
+// name swapped for another file between two passes cannot redirect them;
+// then deletes the name when del is set and it still names that file. A
+// regular file that cannot be opened is still deleted; anything else (a
+// FIFO, a device, a folder) is not a file to purge and stays.
+template <typename Passes>
+int32_t PurgeOpenedOnce(const char* path, bool del, Passes run_passes) {
+    File file;
+    switch (file.OpenForReadWrite(path)) {
+        case OpenResult::kNotRegular:
+            return FW5_ERR_OPEN_RW;
+        case OpenResult::kFailed:
+            return del ? WithDeletion(FW5_ERR_OPEN_RW, RemoveFile(path)) : FW5_ERR_OPEN_RW;
+        case OpenResult::kOpened:
+            break;
+    }
+    const int32_t result = run_passes(file);
+    return del ? WithDeletion(result, file.RemoveName(path)) : result;
 }
 
 // Seeds from the current time in seconds plus the path length, so runs differ.
@@ -131,17 +156,17 @@ FW5_API int32_t FW5_CALL purge_file(const char* path, int32_t passes, int32_t pa
     if (!fw5::ValidBlockSize(blockSize)) {
         return FW5_ERR_BLOCK_SIZE;
     }
-    int32_t result = FW5_OK;
-    if (passes != 0) {
-        auto generator = fw5::TimeSeededGenerator(std::time(nullptr), path);
-        for (int i = 0; i < fw5::kDiscardedDraws; ++i) {
-            generator.Next();
-        }
-        result =
-            fw5::PurgePasses(path, static_cast<uint32_t>(passes), pad != 0, blockSize, generator);
+    if (passes == 0) {
+        return fw5::DeletionCode(fw5::RemoveFile(path));
     }
-    const int32_t deletion = fw5::DeletionResult(path);
-    return deletion != FW5_OK ? deletion : result;
+    auto generator = fw5::TimeSeededGenerator(std::time(nullptr), path);
+    for (int i = 0; i < fw5::kDiscardedDraws; ++i) {
+        generator.Next();
+    }
+    return fw5::PurgeOpenedOnce(path, true, [&](fw5::File& file) {
+        return fw5::PurgePasses(file, static_cast<uint32_t>(passes), pad != 0, blockSize,
+                                generator);
+    });
 }
 
 FW5_API int32_t FW5_CALL dd_purge_file(const char* path, int32_t mode, int32_t passes, int32_t del,
@@ -161,16 +186,19 @@ FW5_API int32_t FW5_CALL dd_purge_file(const char* path, int32_t mode, int32_t p
     const auto start = std::chrono::steady_clock::now();
     auto generator = fw5::TimeSeededGenerator(std::time(nullptr), path);
     const auto schedule = fw5::kModeSchedules[static_cast<std::size_t>(mode)];
-    int32_t result = FW5_OK;
-    for (int32_t pass = 0; pass < passes && result == FW5_OK; ++pass) {
-        result =
-            fw5::RunSchedule(schedule, path, pad != 0, blockSize, generator, fw5::DrawSeedOfThree);
-    }
-    if (del != 0) {
-        const int32_t deletion = fw5::DeletionResult(path);
-        if (deletion != FW5_OK) {
-            result = deletion;
+    const auto run_passes = [&](fw5::File& file) {
+        int32_t result = FW5_OK;
+        for (int32_t pass = 0; pass < passes && result == FW5_OK; ++pass) {
+            result = fw5::RunSchedule(schedule, file, pad != 0, blockSize, generator,
+                                      fw5::DrawSeedOfThree);
         }
+        return result;
+    };
+    int32_t result = FW5_OK;
+    if (passes > 0) {
+        result = fw5::PurgeOpenedOnce(path, del != 0, run_passes);
+    } else if (del != 0) {
+        result = fw5::DeletionCode(fw5::RemoveFile(path));
     }
     if (elapsed != nullptr) {
         *elapsed = fw5::WholeSecondsSince(start);

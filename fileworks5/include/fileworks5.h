@@ -10,10 +10,13 @@
  * free numbered file name.
  *
  * Paths are NUL-terminated 8-bit strings (the system code page on Windows).
- * Files are processed in blocks of 16384 bytes, so memory use does not depend
- * on file size. Every call works on its own buffers: calls from several
- * threads at once are safe (on different files). A null path or buffer is
- * reported with the function's "cannot open" or "no data" code.
+ * Only regular files are read or written: a FIFO, a device or a folder is
+ * refused with the function's "cannot open" code, at once and without
+ * waiting for a writer. Files are processed in blocks of 16384 bytes, so
+ * memory use does not depend on file size. Every call works on its own
+ * buffers: calls from several threads at once are safe (on different
+ * files). A null path or buffer is reported with the function's "cannot
+ * open" or "no data" code.
  *
  * Overwriting in place does not guarantee that the old data is gone from
  * copy-on-write or journaling filesystems, snapshots, or flash storage with
@@ -56,11 +59,11 @@ extern "C" {
 #define FW5_IDENTICAL (-1)         /* compare_files: the files are identical (or both empty) */
 #define FW5_NO_BYTES (-1)          /* num_different_bytes: length 0 or no buffer */
 #define FW5_ERR_NO_PATH (-1)       /* purge functions: path null or empty */
-#define FW5_ERR_OPEN_RW (-2)       /* purge: the file cannot be opened for reading and writing */
+#define FW5_ERR_OPEN_RW (-2)       /* purge: no regular file, or cannot open it to write */
 #define FW5_ERR_WRITE (-3)         /* purge: a write of the file's own bytes failed */
 #define FW5_ERR_DEL_MISSING (-4)   /* deletion failed: file not found */
 #define FW5_ERR_DEL_DENIED (-5)    /* deletion failed: access denied */
-#define FW5_ERR_DEL_OTHER (-6)     /* deletion failed for another reason */
+#define FW5_ERR_DEL_OTHER (-6)     /* deletion failed otherwise, or the name changed files */
 #define FW5_ERR_FLUSH (-7)         /* flushing a block to the medium failed */
 #define FW5_ERR_MODE (-8)          /* dd_purge_file: mode outside 0 to 2 */
 #define FW5_ERR_BLOCK_SIZE (-9)    /* blockSize is neither -1 nor a multiple of 512 in 512..65536 */
@@ -96,7 +99,8 @@ extern "C" {
  * path1, path2: the files, read only.
  * Returns FW5_IDENTICAL when both have the same bytes (also when both are
  * empty); otherwise the 0-based offset of the first byte at which they differ
- * (the length of the shorter one when it is a prefix of the other). Errors:
+ * (the length of the shorter one when it is a prefix of the other). A file
+ * counts as empty when it holds no bytes, whatever size it records. Errors:
  * FW5_ERR_OPEN (first file missing, unreadable, a directory or null; checked
  * first), FW5_ERR_OPEN_SECOND, FW5_ERR_FIRST_EMPTY, FW5_ERR_SECOND_EMPTY,
  * FW5_ERR_READ_FIRST, FW5_ERR_READ_SECOND, FW5_ERR_FAR_OFFSET. */
@@ -134,16 +138,31 @@ FW5_API double FW5_CALL randomness_measure(const uint8_t* buffer, int32_t length
  * figure may be negative as for randomness_measure: compare with the codes. */
 FW5_API double FW5_CALL file_randomness(const char* path, int32_t minimum);
 
-/* Overwrites a file in place and deletes it. A symbolic link is followed:
- * the file it points to is overwritten and stays, and the link is deleted.
- * passes, taken as unsigned: 0 only deletes; 1 to 99 that many pseudo-random
- * passes; 100 to 999 one pseudo-random pass, then 0xAA, 0x55, 0x0A and 0xF5;
- * 1000 and more (every negative value too) one pseudo-random pass.
+/* Overwrites a file in place and deletes it.
+ * passes, taken as unsigned: 0 only deletes the name (nothing is opened);
+ * 1 to 99 that many pseudo-random passes; 100 to 999 one pseudo-random
+ * pass, then 0xAA, 0x55, 0x0A and 0xF5; 1000 and more (every negative value
+ * too) one pseudo-random pass.
  * pad: 0 overwrites exactly the file's length; otherwise the length is
  * rounded up to a multiple of blockSize (an empty file counts as 1 byte) and
  * a failing write of the padding beyond the old end is not an error.
  * blockSize: FW5_NO_BLOCK_ROUNDING or a multiple of 512 from 512 to 65536.
- * The first failing pass ends the passes; the file is deleted in every case.
+ *
+ * The file is opened once and every pass goes through that handle; the
+ * first failing pass ends the passes. Then the name is deleted, but only
+ * while it still names the file that was overwritten: if it was replaced
+ * meanwhile (by another file or a link to one), nothing is deleted and the
+ * result is FW5_ERR_DEL_OTHER.
+ * - A symbolic link is followed: the file it points to is overwritten and
+ *   stays, and the link is deleted.
+ * - A file with several names (hard links) is overwritten under every name,
+ *   since they share its data; only the name given is deleted.
+ * - Only regular files are purged. A FIFO, a device or a folder gives
+ *   FW5_ERR_OPEN_RW before a byte is written, and its name stays: that
+ *   code with the name still present means "not a regular file".
+ * - A regular file that cannot be opened for writing (read-only, locked) is
+ *   still deleted, as is a file whose passes failed: the result code is then
+ *   the only sign that its data stays on the medium.
  * Returns FW5_OK, FW5_ERR_NO_PATH, FW5_ERR_BLOCK_SIZE (nothing touched),
  * FW5_ERR_OPEN_RW, FW5_ERR_WRITE, FW5_ERR_FLUSH, or, when deletion fails
  * (replacing any other code), FW5_ERR_DEL_MISSING, FW5_ERR_DEL_DENIED or
@@ -153,8 +172,10 @@ FW5_API int32_t FW5_CALL purge_file(const char* path, int32_t passes, int32_t pa
 
 /* Overwrites a file in place, passes times by mode (FW5_MODE_RANDOM,
  * FW5_MODE_FIXED or FW5_MODE_MIXED; none when passes <= 0), then deletes it
- * when del is not 0. pad and blockSize as for purge_file; a symbolic link
- * is followed as there (its target overwritten, the link deleted).
+ * when del is not 0. pad and blockSize as for purge_file. With passes above
+ * 0 the file is opened once, and links, hard links, files that are not
+ * regular and the deletion's check of the name behave as for purge_file;
+ * with none it is not opened, and del only deletes the name.
  * elapsed: receives the whole seconds the call took (0 on argument errors);
  * may be null.
  * Returns FW5_OK, FW5_ERR_NO_PATH, FW5_ERR_MODE, FW5_ERR_BLOCK_SIZE,

@@ -1,7 +1,6 @@
-// What the purge passes write. The library's file access (file_io.h) is
-// replaced by files in memory that log every block written and every flush,
-// so the tests see each pass's bytes, the order of the passes and the flush
-// after each block.
+// What the purge passes write, on the memory disk (memory_disk.h), which
+// shows each pass's bytes, the order of the passes and the flush after each
+// block.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,86 +12,33 @@
 #include <utility>
 #include <vector>
 
-#include "file_io.h"
 #include "fileworks5.h"
+#include "memory_disk.h"
 #include "overwrite.h"
 #include "pattern.h"
-#include "test_files.h"
 
 namespace {
 
 using fw5test::Bytes;
+using fw5test::disk;
 using fw5test::kBlock;
 
 constexpr const char* kPath = "victim";
-constexpr std::size_t kRunawayBlocks = 100000;
-
-// The files in memory and what the library did to them.
-struct Disk {
-    std::map<std::string, Bytes> files;
-    std::string open_path;  // the one file a pass has open, and the write position
-    std::size_t position = 0;
-    std::vector<Bytes> passes;  // what each pass wrote from the file's start on
-    std::string trace;  // 'B' for a block written and flushed; 'W' not flushed, 'F' a lone flush
-    std::size_t write_limit = SIZE_MAX;  // writes stop at this size, as on a full disk
-    bool flush_fails = false;
-} disk;
 
 void Reset(std::size_t size) {
-    disk = Disk{};
-    disk.files[kPath] = Bytes(size, 0x11);
+    fw5test::ResetDisk(kPath, size);
 }
 
-}  // namespace
-
-namespace fw5 {
-
-File::~File() = default;
-
-bool File::OpenForReadWrite(const char* path) {
-    disk.open_path = path;
-    disk.position = 0;
-    return disk.files.count(path) == 1;
+const Bytes& Content() {
+    return disk.names.at(kPath)->bytes;
 }
 
-int64_t File::Size() const {
-    return static_cast<int64_t>(disk.files.at(disk.open_path).size());
+// One pass over the file kPath names.
+int32_t Overwrite(int32_t pattern, bool pad, int32_t block_size) {
+    fw5::File file;
+    EXPECT_EQ(file.OpenForReadWrite(kPath), fw5::OpenResult::kOpened);
+    return fw5::OverwriteFile(file, pattern, pad, block_size);
 }
-
-std::size_t File::Write(const void* buffer, std::size_t size) {
-    if (disk.position == 0) {
-        disk.passes.emplace_back();
-    }
-    const auto* bytes = static_cast<const uint8_t*>(buffer);
-    size = std::min(size, disk.write_limit - disk.position);
-    disk.passes.back().insert(disk.passes.back().end(), bytes, bytes + size);
-    Bytes& file = disk.files[disk.open_path];
-    file.resize(std::max(file.size(), disk.position + size));
-    std::copy_n(bytes, size, file.begin() + static_cast<std::ptrdiff_t>(disk.position));
-    disk.position += size;
-    disk.trace += 'W';
-    if (disk.trace.size() > kRunawayBlocks) {
-        std::abort();  // a pass that never ends fails the test instead of filling the memory
-    }
-    return size;
-}
-
-bool File::FlushToMedium() {
-    if (!disk.trace.empty() && disk.trace.back() == 'W') {
-        disk.trace.back() = 'B';
-    } else {
-        disk.trace += 'F';
-    }
-    return !disk.flush_fails;
-}
-
-RemoveResult RemoveFile(const char* path) {
-    return disk.files.erase(path) == 1 ? RemoveResult::kRemoved : RemoveResult::kNotFound;
-}
-
-}  // namespace fw5
-
-namespace {
 
 constexpr int32_t kUnrounded = FW5_NO_BLOCK_ROUNDING;
 constexpr int32_t kKeep = 0;
@@ -144,8 +90,8 @@ std::string FlushedBlocks(std::size_t passes, std::size_t length) {
 TEST(OverwriteFile, RandomPassWritesThePermutedPatternOfItsSeed) {
     constexpr std::size_t kSize = 4 * kBlock + 10;
     Reset(kSize);
-    ASSERT_EQ(fw5::OverwriteFile(kPath, 256, false, kUnrounded), FW5_OK);
-    const Bytes& file = disk.files[kPath];
+    ASSERT_EQ(Overwrite(256, false, kUnrounded), FW5_OK);
+    const Bytes& file = Content();
     ASSERT_EQ(file.size(), kSize);
     // Worked out apart from the library: each block starts with the first
     // pattern word of seed 256, then pattern word s, the block's stride: 3, 5,
@@ -192,8 +138,8 @@ TEST(OverwriteFile, PadRoundsTheLengthUpAndToleratesOnlyAFailingPadding) {
     for (const auto& [name, size, pad, block_size, limit, result, written] : cases) {
         Reset(size);
         disk.write_limit = limit;
-        EXPECT_EQ(fw5::OverwriteFile(kPath, 0xAA, pad, block_size), result) << name;
-        const Bytes& file = disk.files[kPath];
+        EXPECT_EQ(Overwrite(0xAA, pad, block_size), result) << name;
+        const Bytes& file = Content();
         EXPECT_EQ(file.size(), std::max(size, written)) << name;
         EXPECT_EQ(static_cast<std::size_t>(std::count(file.begin(), file.end(), 0xAA)), written)
             << name;
@@ -216,7 +162,7 @@ TEST(PurgeFile, PassCountChoosesThePassesAndTheFileIsDeleted) {
         EXPECT_EQ(purge_file(kPath, passes, 0, kUnrounded), FW5_OK);
         EXPECT_EQ(Passes(2 * kBlock + 7), patterns);
         EXPECT_EQ(disk.trace, FlushedBlocks(patterns.size(), 2 * kBlock + 7));
-        EXPECT_EQ(disk.files.count(kPath), 0u);
+        EXPECT_EQ(disk.names.count(kPath), 0u);
     }
 }
 
@@ -240,7 +186,7 @@ TEST(DdPurgeFile, ModeChoosesWhatEachPassWrites) {
         EXPECT_EQ(dd_purge_file(kPath, mode, passes, del, pad ? 1 : 0, 4096, &elapsed), FW5_OK);
         EXPECT_EQ(Passes(length), patterns);
         EXPECT_EQ(disk.trace, FlushedBlocks(patterns.size(), length));
-        EXPECT_EQ(disk.files.count(kPath), del == kDelete ? 0u : 1u);
+        EXPECT_EQ(disk.names.count(kPath), del == kDelete ? 0u : 1u);
         EXPECT_TRUE(elapsed >= 0 && elapsed < 60) << elapsed;  // whole seconds
     }
 }
@@ -257,7 +203,7 @@ TEST(PurgeFunctions, AFailedFlushEndsThePassesButNotTheDeletion) {
         disk.flush_fails = true;
         EXPECT_EQ(purge(), FW5_ERR_FLUSH);
         EXPECT_EQ(disk.trace, "B");
-        EXPECT_EQ(disk.files.count(kPath), 0u);
+        EXPECT_EQ(disk.names.count(kPath), 0u);
     }
 }
 
@@ -286,7 +232,7 @@ TEST(PurgeFunctions, RejectArgumentsWithoutTouchingTheFile) {
     EXPECT_EQ(purge_file("", 1, 0, kUnrounded), FW5_ERR_NO_PATH);
     EXPECT_EQ(dd_purge_file("", 0, 1, kDelete, 0, kUnrounded, nullptr), FW5_ERR_NO_PATH);
     EXPECT_EQ(disk.trace, "");
-    EXPECT_EQ(disk.files[kPath], Bytes(kBlock, 0x11));
+    EXPECT_EQ(Content(), Bytes(kBlock, 0x11));
 }
 
 }  // namespace

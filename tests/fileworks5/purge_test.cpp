@@ -51,10 +51,10 @@ TEST(PurgeFunctions, ReportWhatStoppedThem) {
     std::filesystem::permissions(in_locked_folder, kReadWrite);
 
     EXPECT_EQ(purge_file(missing.c_str(), 1, kNoPad, kUnrounded), FW5_ERR_DEL_MISSING);
-    EXPECT_EQ(purge_file(folder.c_str(), 1, kNoPad, kUnrounded), kFolderDeletion);
+    EXPECT_EQ(purge_file(folder.c_str(), 0, kNoPad, kUnrounded), kFolderDeletion);
     EXPECT_EQ(dd_purge_file(missing.c_str(), 0, 1, kKeep, kNoPad, kUnrounded, nullptr),
               FW5_ERR_OPEN_RW);
-    EXPECT_EQ(dd_purge_file(folder.c_str(), 1, 1, kDelete, kNoPad, kUnrounded, nullptr),
+    EXPECT_EQ(dd_purge_file(folder.c_str(), 1, 0, kDelete, kNoPad, kUnrounded, nullptr),
               kFolderDeletion);
     std::filesystem::permissions(folder, kReadOnlyFolder);
     {

@@ -130,8 +130,6 @@ TEST(RandomnessMeasure, BufferAndFileGiveFigureOrCode) {
     EXPECT_EQ(randomness_measure(std::get<1>(cases[0]).data(), -2, 0), FW5_ERR_NO_DATA);
     EXPECT_EQ(file_randomness(dir.Path("missing").c_str(), 0), FW5_ERR_OPEN);
     EXPECT_EQ(file_randomness(dir.Path("").c_str(), 0), FW5_ERR_OPEN);
-    const fw5test::UnreadableFile unreadable;
-    EXPECT_EQ(file_randomness(unreadable.Path().c_str(), 0), FW5_ERR_READ);
 }
 
 TEST(NewFileCreatable, TellsFreeNamesFromTakenAndImpossibleOnes) {
@@ -164,6 +162,33 @@ TEST(NewFilepathExtension, FindsSmallestFreeNumberAndLeavesNoFile) {
     EXPECT_EQ(new_filepath_extension(prefix.c_str()), 0);
     EXPECT_EQ(new_filepath_extension(dir.Path("missing/log.").c_str()), 0);
     EXPECT_EQ(new_filepath_extension(""), 0);
+}
+
+// Each pointer argument null on its own, the others valid.
+TEST(Exports, ANullPointerGivesTheFunctionsCode) {
+    const fw5test::TempDir dir;
+    const std::string file = dir.Path("file");
+    const Bytes bytes = fw5test::NoiseBytes(100);
+    fw5test::WriteFile(file, bytes);
+    const char* path = file.c_str();
+    // clang-format off
+    const std::tuple<const char*, double, double> cases[] = {
+        {"compare_files, first", compare_files(nullptr, path), FW5_ERR_OPEN},
+        {"compare_files, second", compare_files(path, nullptr), FW5_ERR_OPEN_SECOND},
+        {"num_different_bytes", num_different_bytes(nullptr, 3), FW5_NO_BYTES},
+        {"randomness_measure", randomness_measure(nullptr, 10, 0), FW5_ERR_NO_DATA},
+        {"file_randomness", file_randomness(nullptr, 0), FW5_ERR_OPEN},
+        {"purge_file", purge_file(nullptr, 1, 0, FW5_NO_BLOCK_ROUNDING), FW5_ERR_NO_PATH},
+        {"dd_purge_file, path", dd_purge_file(nullptr, 0, 1, 1, 0, FW5_NO_BLOCK_ROUNDING, nullptr), FW5_ERR_NO_PATH},
+        {"new_file_creatable", new_file_creatable(nullptr), FW5_NOT_CREATABLE},
+        {"new_filepath_extension", new_filepath_extension(nullptr), 0},
+        {"dd_purge_file, elapsed", dd_purge_file(path, FW5_MODE_FIXED, 1, 0, 0, FW5_NO_BLOCK_ROUNDING, nullptr), FW5_OK},
+    };
+    // clang-format on
+    for (const auto& [name, result, expected] : cases) {
+        EXPECT_EQ(result, expected) << name;
+    }
+    EXPECT_EQ(fw5test::ReadFile(file), Bytes(bytes.size(), 0xF5));
 }
 
 }  // namespace

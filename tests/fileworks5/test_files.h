@@ -1,19 +1,23 @@
 // Scratch folders, file contents and test data for the fileworks5 tests,
-// and the few things the tests need from the system (test_platform.cpp).
+// the few things the tests need from the system (test_platform.cpp), and a
+// watchdog for calls that could hang.
 #ifndef FILEWORKS5_TEST_FILES_H
 #define FILEWORKS5_TEST_FILES_H
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <random>
 #include <string>
 #include <system_error>
-#include <thread>
 #include <vector>
 
 namespace fw5test {
@@ -61,21 +65,30 @@ class PermissionsBind {
     bool was_root_ = false;
 };
 
-// While it lives, a file that opens for reading but cannot be read: a
-// process's own memory on Linux, a pipe whose writer hangs up on Windows.
-class UnreadableFile {
-  public:
-    UnreadableFile();
-    ~UnreadableFile();
-    UnreadableFile(const UnreadableFile&) = delete;
-    UnreadableFile& operator=(const UnreadableFile&) = delete;
+// Makes a FIFO at path. False where the system has none (Windows).
+bool MakeFifo(const std::string& path);
 
-    const std::string& Path() const { return path_; }
+// A device that reads as endless zero bytes and swallows writes: a node made
+// at path on POSIX systems (empty when the system refuses it), NUL on
+// Windows. Never a system node that a faulty purge could delete.
+std::string MakeZeroDevice(const std::string& path);
 
-  private:
-    std::string path_;
-    std::thread hang_up_;  // hangs up the pipe, on Windows
-};
+inline constexpr std::chrono::seconds kPatience{10};
+
+// Runs call on a thread of its own and returns its result. A call still
+// running after kPatience cannot be stopped from outside, so the test
+// program then ends at once with a failure instead of hanging.
+template <typename Call>
+auto Promptly(const std::string& what, Call call) {
+    auto result = std::async(std::launch::async, call);
+    if (result.wait_for(kPatience) == std::future_status::timeout) {
+        std::fprintf(stderr, "%s did not return within %lld seconds\n", what.c_str(),
+                     static_cast<long long>(kPatience.count()));
+        std::fflush(stderr);
+        std::_Exit(EXIT_FAILURE);
+    }
+    return result.get();
+}
 
 inline void WriteFile(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

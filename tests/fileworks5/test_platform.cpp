@@ -1,10 +1,12 @@
 // The system's side of the fileworks5 tests: counting open handles,
-// dropping root's privileges, and a file that cannot be read.
+// dropping root's privileges, FIFOs and device nodes.
 #include "test_files.h"
 
 #if defined(_WIN32)
 #include <windows.h>
 #else
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #endif
 
@@ -21,28 +23,12 @@ std::ptrdiff_t OpenHandleCount() {
 PermissionsBind::PermissionsBind() = default;
 PermissionsBind::~PermissionsBind() = default;
 
-// A pipe whose writer hangs up without writing opens like a file, and every
-// read fails with "broken pipe", whether it comes before the hang-up (and
-// waits for it) or after.
-UnreadableFile::UnreadableFile()
-    : path_("\\\\.\\pipe\\fw5test-" + std::to_string(GetCurrentProcessId())) {
-    const HANDLE pipe = CreateNamedPipeA(path_.c_str(), PIPE_ACCESS_OUTBOUND,
-                                         PIPE_TYPE_BYTE | PIPE_WAIT, 1, 0, 0, 0, nullptr);
-    EXPECT_NE(pipe, INVALID_HANDLE_VALUE) << path_;
-    hang_up_ = std::thread([pipe] {
-        ConnectNamedPipe(pipe, nullptr);
-        CloseHandle(pipe);
-    });
+bool MakeFifo(const std::string&) {
+    return false;
 }
 
-// A pipe that nobody opened still waits for its client: be that client.
-UnreadableFile::~UnreadableFile() {
-    const HANDLE client =
-        CreateFileA(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    hang_up_.join();
-    if (client != INVALID_HANDLE_VALUE) {
-        CloseHandle(client);
-    }
+std::string MakeZeroDevice(const std::string&) {
+    return "NUL";
 }
 
 #else
@@ -62,10 +48,17 @@ PermissionsBind::~PermissionsBind() {
     EXPECT_TRUE(!was_root_ || (seteuid(0) == 0 && setegid(0) == 0));
 }
 
-// A process's own memory: nothing is mapped at offset 0, so reading fails.
-UnreadableFile::UnreadableFile() : path_("/proc/self/mem") {}
+bool MakeFifo(const std::string& path) {
+    return mkfifo(path.c_str(), S_IRUSR | S_IWUSR) == 0;
+}
 
-UnreadableFile::~UnreadableFile() = default;
+std::string MakeZeroDevice(const std::string& path) {
+    constexpr unsigned kMemoryDevices = 1;
+    constexpr unsigned kZero = 5;
+    const bool made =
+        mknod(path.c_str(), S_IFCHR | S_IRUSR | S_IWUSR, makedev(kMemoryDevices, kZero)) == 0;
+    return made ? path : "";
+}
 
 #endif
 
