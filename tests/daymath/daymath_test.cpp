@@ -204,4 +204,34 @@ TEST(SeparateThousands, GroupsDigitsFromTheRightWithinTwentyCharacters) {
     }
 }
 
+// Each pointer argument null on its own, the others valid; a record with
+// no calendar the engine knows gives that code and stays as it was.
+TEST(Exports, ANullPointerOrUnknownCalendarGivesItsCode) {
+    CalendarDate date = MakeDate(2004, 3, 1, G);
+    CalendarDate other = MakeDate(2004, 2, 1, G);
+    char buffer[DAYMATH_GROUPED_SIZE] = "untouched";
+    int32_t error = 99;
+    // clang-format off
+    const std::tuple<const char*, int32_t, int32_t> cases[] = {
+        {"euro_date_to_jdn", euro_date_to_jdn(nullptr), DAYMATH_NO_JDN},
+        {"jdn_to_euro_date", jdn_to_euro_date(nullptr), DAYMATH_ERR_NULL},
+        {"annus_novus_date_to_jdn", annus_novus_date_to_jdn(nullptr), DAYMATH_NO_JDN},
+        {"jdn_to_annus_novus_date", jdn_to_annus_novus_date(nullptr), DAYMATH_ERR_NULL},
+        {"separate_thousands, buffer", separate_thousands("1234", ',', nullptr), DAYMATH_ERR_NULL},
+        {"separate_thousands, number", separate_thousands(nullptr, ',', buffer), DAYMATH_ERR_NULL},
+        {"days_elapsed, later", days_elapsed(nullptr, &other, &error), 0},
+        {"days_elapsed, later: error", error, DAYMATH_ERR_NULL},
+        {"days_elapsed, earlier", days_elapsed(&date, nullptr, &(error = 99)), 0},
+        {"days_elapsed, earlier: error", error, DAYMATH_ERR_NULL},
+        {"days_elapsed, error", days_elapsed(&date, &other, nullptr), 29},
+        {"jdn_to_euro_date, calendar 'A'", jdn_to_euro_date(&(date = MakeDate(1, 2, 3, A))), DAYMATH_ERR_CALENDAR},
+    };
+    // clang-format on
+    for (const auto& [name, result, expected] : cases) {
+        EXPECT_EQ(result, expected) << name;
+    }
+    EXPECT_STREQ(buffer, "");
+    EXPECT_TRUE(SameDay(date, MakeDate(1, 2, 3, A)));
+}
+
 }  // namespace
