@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include "frm_main.h"
+#include "regular_file.h"
 #include "settings_file.h"
 
 namespace quillday {
@@ -32,8 +32,8 @@ bool IsNotationCode(int16_t code) {
 }
 
 std::optional<SavedSettings> ReadSettingsFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!OpenRegularFile(file, path, QIODevice::ReadOnly)) {
         return std::nullopt;
     }
     const QByteArray content = file.read(static_cast<qint64>(kMaxSettingsFileSize) + 1);
@@ -41,36 +41,28 @@ std::optional<SavedSettings> ReadSettingsFile(const QString& path) {
         std::string_view(content.constData(), static_cast<size_t>(content.size())));
 }
 
-// A save killed between creating its temporary file and renaming it leaves
-// that file behind: the settings file's name and six random letters or digits.
-void RemoveStraySaveFiles(const QFileInfo& settingsFile) {
-    const QRegularExpression stray("^" + QRegularExpression::escape(settingsFile.fileName()) +
-                                   "\\.[A-Za-z0-9]{6}$");
-    QDir folder = settingsFile.absoluteDir();
-    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
-        if (stray.match(name).hasMatch()) {
-            folder.remove(name);
-        }
-    }
-}
-
 // For a folder that allows no new files but holds a writable file (a
 // locked-down profile, the root of a Windows drive); only an existing file
 // is replaced.
 bool WriteInPlace(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    return file.exists() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+    QFile file;
+    return OpenRegularFile(file, path, QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(text) == text.size() && file.flush();
 }
 
 // Writes a temporary file beside the target and renames it over the target,
 // so a failed write leaves the old file whole. Only when the temporary file
-// cannot be created is the file written in place. False when it was not
-// written.
+// cannot be created is the file written in place. Anything but a regular
+// file in the target's place (a FIFO, a device, a folder) is left alone.
+// False when it was not written. A save killed before its rename may leave
+// its temporary file behind; only the save that made one may remove it, as
+// it may belong to another instance still saving.
 bool WriteSettingsText(const QString& path, const QByteArray& text) {
     const QFileInfo settingsFile(path);
+    if (settingsFile.exists() && !settingsFile.isFile()) {
+        return false;
+    }
     QDir().mkpath(settingsFile.absolutePath());
-    RemoveStraySaveFiles(settingsFile);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return WriteInPlace(path, text);

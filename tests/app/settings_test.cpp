@@ -134,16 +134,34 @@ class SettingsTest : public WindowTest {
         QCOMPARE(written, QByteArray("0\r\n2,45,0\r\n0,0,0\r\n"));
     }
 
-    void savingRemovesTheTemporaryFilesOfKilledSaves() {
-        const QStringList left = {"qly5.usr.Ab3dE9", "qly5.usr.zzzzzz"};
-        const QStringList kept = {"qly5.usr.bak", "qly5.usr.Ab3dE9x", "notes.txt"};
-        for (const QString& name : left + kept) {
+    // Files beside the settings, the user's own or another instance's
+    // temporary file while it saves, are none of this save's business.
+    void savingLeavesTheFilesBesideItAlone() {
+        const QStringList others = {"qly5.usr.backup", "qly5.usr.orig12", "qly5.usr.Ab3dE9",
+                                    "notes.txt"};
+        for (const QString& name : others) {
             WriteFile(folder_->filePath("config/" + name), "0");
         }
         QCOMPARE(RoundTrip(), QByteArray(kDefaultsFile));
         const QStringList after = QDir(folder_->filePath("config")).entryList(QDir::Files);
         QCOMPARE(QSet<QString>(after.begin(), after.end()),
-                 QSet<QString>({"qly5.usr", "qly5.usr.bak", "qly5.usr.Ab3dE9x", "notes.txt"}));
+                 QSet<QString>(others.begin(), others.end()) << "qly5.usr");
+    }
+
+    // Opening a FIFO without a writer would block the window; it is read as
+    // no file, left in its place, and the fallback file takes the settings.
+    void aFifoInTheFilesPlaceIsLeftAlone() {
+        QDir().mkpath(folder_->filePath("config"));
+        if (QProcess::execute("mkfifo", {fakes_.settingsFilePath}) != 0) {
+            QSKIP("no FIFOs on this system");
+        }
+        fakes_.settingsFallbackPath = folder_->filePath("appdata/qly5.usr");
+        frmMain window(fakes_.ForWindow());
+        Click(window, "optThousSepNone");
+        window.close();
+        QVERIFY(QFileInfo(fakes_.settingsFilePath).exists());
+        QVERIFY(!QFileInfo(fakes_.settingsFilePath).isFile());
+        QCOMPARE(ReadFile(fakes_.settingsFallbackPath), QByteArray("0\r\n2,45,0\r\n0,0,0\r\n"));
     }
 
     void quitWritesTheChoicesMadeBefore() {
