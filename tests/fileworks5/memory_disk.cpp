@@ -103,14 +103,16 @@ int64_t File::Read(void* buffer, std::size_t size) {
 
 std::size_t File::Write(const void* buffer, std::size_t size) {
     auto& [file, position] = Opened(handle_);
-    if (position == 0) {
+    // Written files are held in memory, so their offsets fit a size_t.
+    const auto at = static_cast<std::size_t>(position);
+    if (at == 0) {
         disk.passes.emplace_back();
     }
     const auto* bytes = static_cast<const uint8_t*>(buffer);
-    size = std::min<std::size_t>(size, disk.write_limit - position);
+    size = std::min(size, disk.write_limit - at);
     disk.passes.back().insert(disk.passes.back().end(), bytes, bytes + size);
-    file->bytes.resize(std::max<std::size_t>(file->bytes.size(), position + size));
-    std::copy_n(bytes, size, file->bytes.begin() + static_cast<std::ptrdiff_t>(position));
+    file->bytes.resize(std::max(file->bytes.size(), at + size));
+    std::copy_n(bytes, size, file->bytes.begin() + static_cast<std::ptrdiff_t>(at));
     position += size;
     disk.trace += 'W';
     if (disk.trace.size() > kRunawayBlocks) {
