@@ -133,6 +133,7 @@ TEST(OverwriteFile, PadRoundsTheLengthUpAndToleratesOnlyAFailingPadding) {
             {"NoPadEmptyKept", 0, false, 4096, SIZE_MAX, FW5_OK, 0},
             {"PaddingFailsInSecondBlock", 20000, true, 4096, 20000, FW5_OK, 20000},
             {"OriginalBytesFailPadOn", 20000, true, 4096, 10000, FW5_ERR_WRITE, 10000},
+            {"LastOriginalByteFailsPadOn", 5000, true, 4096, 4999, FW5_ERR_WRITE, 4999},
             {"OriginalBytesFailPadOff", 20000, false, 4096, 10000, FW5_ERR_WRITE, 10000},
         };
     for (const auto& [name, size, pad, block_size, limit, result, written] : cases) {
