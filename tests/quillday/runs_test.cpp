@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "program_runner.h"
 #include "request.h"
@@ -22,50 +23,50 @@ constexpr std::string_view kUsageHint = " (quillday --help lists the options)\n"
 
 struct RunRow {
     const char* name;
-    const char* arguments;
+    std::vector<std::string> arguments;
     std::string_view input, out, err;
     int status;
 };
 
 // clang-format off
 const RunRow kRuns[] = {
-    {"converts", "2012-12-31 --to AN", "", "2012-12-31 CE = 10531-11-01 AN, Intercalarius\n", "", 0},
-    {"adds", "2012-12-31 +10", "", "2012-12-31 CE plus 10 days = 2013-01-10 CE, Thursday\n", "", 0},
-    {"one --from for both dates", "--from JC 2010-05-20 2013-05-21", "", "2013-05-21 JC minus 2010-05-20 JC = 1,097 days (3 years, 1 day)\n", "", 0},
-    {"a --from for each date", "--from jc --from CE 2012-12-18 2012-12-31", "", "2012-12-31 CE minus 2012-12-18 JC = 0 days\n", "", 0},
-    {"a negative year in parentheses", "2012-12-31 '(-43)-03-15'", "", "-43-03-15 CE minus 2012-12-31 CE = -750,865 days\n", "", 0},
-    {"option=value", "--to=JDN --thousands=none --order=dmy 31-12-2012", "", "31-12-2012 CE = 2456293 JDN, Monday\n", "", 0},
-    {"a zero day count is dropped", "2012-12-31 2013-01-01 +0", "", "2013-01-01 CE minus 2012-12-31 CE = 1 day\n", "", 0},
-    {"invalid date", "2013-02-29", "", "", "quillday: First date is not valid in calendar specified.\n", 1},
-    {"German message", "--lang de 2013-02-29", "", "", "quillday: Erstes Datum ist in dem angegebenen Kalender nicht zulässig.\n", 1},
-    {"out of range", "--from JDN 2100000000 +1", "", "2,100,000,000 JDN plus 1 day = Out of Range\n", "quillday: Result is out of range.\n", 1},
-    {"two dates and days", "2012-12-31 2013-01-01 +5", "", "", "quillday: If both the first date and the second date are specified then the date difference window must be empty.\n", 1},
-    {"not UTF-8", "\"$(printf '\\377')\"", "", "", "quillday: the request is not UTF-8 text\n", 1},
-    {"unknown option", "--tu AN 2012-12-31", "", "", "quillday: unknown option --tu (quillday --help lists the options)\n", 2},
-    {"unknown order", "--order ydm 1", "", "", "quillday: unknown date order 'ydm' (ymd, dmy or mdy)", 2},
-    {"missing value", "2012-12-31 --to", "", "", "quillday: the option --to needs a value", 2},
-    {"three dates", "1 2 3", "", "", "quillday: more than two dates: '3'", 2},
-    {"two day counts", "1 +2 -3", "", "", "quillday: more than one day count: '-3'", 2},
-    {"batch and csv", "--batch --csv 1", "", "", "quillday: --batch and --csv exclude each other", 2},
-    {"column 0", "--csv 0", "", "", "quillday: the column of --csv is a number from 1, not '0'", 2},
-    {"batch: blank, invalid, CR LF, per-line notations, no final line end", "--batch {input}",
+    {"converts", {"2012-12-31", "--to", "AN"}, "", "2012-12-31 CE = 10531-11-01 AN, Intercalarius\n", "", 0},
+    {"adds", {"2012-12-31", "+10"}, "", "2012-12-31 CE plus 10 days = 2013-01-10 CE, Thursday\n", "", 0},
+    {"one --from for both dates", {"--from", "JC", "2010-05-20", "2013-05-21"}, "", "2013-05-21 JC minus 2010-05-20 JC = 1,097 days (3 years, 1 day)\n", "", 0},
+    {"a --from for each date", {"--from", "jc", "--from", "CE", "2012-12-18", "2012-12-31"}, "", "2012-12-31 CE minus 2012-12-18 JC = 0 days\n", "", 0},
+    {"a negative year in parentheses", {"2012-12-31", "(-43)-03-15"}, "", "-43-03-15 CE minus 2012-12-31 CE = -750,865 days\n", "", 0},
+    {"option=value", {"--to=JDN", "--thousands=none", "--order=dmy", "31-12-2012"}, "", "31-12-2012 CE = 2456293 JDN, Monday\n", "", 0},
+    {"a zero day count is dropped", {"2012-12-31", "2013-01-01", "+0"}, "", "2013-01-01 CE minus 2012-12-31 CE = 1 day\n", "", 0},
+    {"invalid date", {"2013-02-29"}, "", "", "quillday: First date is not valid in calendar specified.\n", 1},
+    {"German message", {"--lang", "de", "2013-02-29"}, "", "", "quillday: Erstes Datum ist in dem angegebenen Kalender nicht zulässig.\n", 1},
+    {"out of range", {"--from", "JDN", "2100000000", "+1"}, "", "2,100,000,000 JDN plus 1 day = Out of Range\n", "quillday: Result is out of range.\n", 1},
+    {"two dates and days", {"2012-12-31", "2013-01-01", "+5"}, "", "", "quillday: If both the first date and the second date are specified then the date difference window must be empty.\n", 1},
+    {"not UTF-8", {"\xff"}, "", "", "quillday: the request is not UTF-8 text\n", 1},
+    {"unknown option", {"--tu", "AN", "2012-12-31"}, "", "", "quillday: unknown option --tu (quillday --help lists the options)\n", 2},
+    {"unknown order", {"--order", "ydm", "1"}, "", "", "quillday: unknown date order 'ydm' (ymd, dmy or mdy)", 2},
+    {"missing value", {"2012-12-31", "--to"}, "", "", "quillday: the option --to needs a value", 2},
+    {"three dates", {"1", "2", "3"}, "", "", "quillday: more than two dates: '3'", 2},
+    {"two day counts", {"1", "+2", "-3"}, "", "", "quillday: more than one day count: '-3'", 2},
+    {"batch and csv", {"--batch", "--csv", "1"}, "", "", "quillday: --batch and --csv exclude each other", 2},
+    {"column 0", {"--csv", "0"}, "", "", "quillday: the column of --csv is a number from 1, not '0'", 2},
+    {"batch: blank, invalid, CR LF, per-line notations, no final line end", {"--batch", "{input}"},
      "2012-12-31 +10\r\n\r\nbad\n2012-01-01 2013-03-15\n --from JDN 2456293 --to AN \n2013-02-29",
      "2012-12-31 CE plus 10 days = 2013-01-10 CE, Thursday\n\n\n2013-03-15 CE minus 2012-01-01 CE = 439 days (1 year, 2 months, 14 days)\n2,456,293 JDN = 10531-11-01 AN, Intercalarius\n\n",
      "quillday: line 3: First date is not valid in calendar specified.\nquillday: line 6: First date is not valid in calendar specified.\n", 1},
-    {"batch: NUL, bytes not UTF-8, accented text", "--batch",
+    {"batch: NUL, bytes not UTF-8, accented text", {"--batch"},
      "2012-12-31\0\n2012-12-31\xff\n2012-12-31(Mi\xc3\xa9rcoles)\n--lang de\n"sv,
      "\n\n2012-12-31 CE, Monday\n\n",
      "quillday: line 1: the request holds a NUL byte\nquillday: line 2: the request is not UTF-8 text\nquillday: line 4: only --from and --to may stand in a request, not --lang\n", 1},
-    {"batch: strict stops after the first invalid line", "--batch --strict", "2012-12-31\nbad\n2013-01-01\n", "2012-12-31 CE, Monday\n\n", "quillday: line 2: First date is not valid in calendar specified.\n", 1},
-    {"csv: quotes, commas and line breaks in fields, CR LF", "--csv 2 --to JDN",
+    {"batch: strict stops after the first invalid line", {"--batch", "--strict"}, "2012-12-31\nbad\n2013-01-01\n", "2012-12-31 CE, Monday\n\n", "quillday: line 2: First date is not valid in calendar specified.\n", 1},
+    {"csv: quotes, commas and line breaks in fields, CR LF", {"--csv", "2", "--to", "JDN"},
      "name,date\r\n\"Smith, John\",\"2012-12-31\"\r\n\"said \"\"hi\"\"\r\nthere\",2000-01-01\r\n",
      "name,date,\r\n\"Smith, John\",\"2012-12-31\",\"2012-12-31 CE = 2,456,293 JDN, Monday\"\r\n\"said \"\"hi\"\"\r\nthere\",2000-01-01,\"2000-01-01 CE = 2,451,545 JDN, Saturday\"\r\n",
      "quillday: line 1: First date is not valid in calendar specified.\n", 1},
-    {"csv: blank line, short record, other bytes copied, no final line end", "--csv 2",
+    {"csv: blank line, short record, other bytes copied, no final line end", {"--csv", "2"},
      "a,2012-12-31\n\nb\nc,bad,\xff\nd,2013-01-01",
      "a,2012-12-31,\"2012-12-31 CE, Monday\"\n\nb,\nc,bad,\xff,\nd,2013-01-01,\"2013-01-01 CE, Tuesday\"\n",
      "quillday: line 3: the record has no column 2\nquillday: line 4: First date is not valid in calendar specified.\n", 1},
-    {"csv: a quote left open", "--csv 1", "\"2012-12-31\nx", "\"2012-12-31\nx\",\n", "quillday: line 1: a quoted field is not closed at the end of the input\n", 1},
+    {"csv: a quote left open", {"--csv", "1"}, "\"2012-12-31\nx", "\"2012-12-31\nx\",\n", "quillday: line 1: a quoted field is not closed at the end of the input\n", 1},
 };
 // clang-format on
 
@@ -77,7 +78,7 @@ class RunsTest : public ::testing::TestWithParam<RunRow> {};
 
 TEST_P(RunsTest, WritesTheAnswersTheMessagesAndTheStatus) {
     const RunRow& row = GetParam();
-    const ProgramRun run = RunProgram(row.arguments, std::string(row.input));
+    const ProgramRun run = RunProgram(row.arguments, row.input);
     EXPECT_EQ(run.out, row.out);
     // Usage errors end with the hint, unless the row spells it out.
     EXPECT_TRUE(run.err == row.err || run.err == std::string(row.err) + std::string(kUsageHint))
@@ -100,7 +101,7 @@ TEST(LongLines, AreAnsweredOrRefusedAndNothingElseIsLost) {
     const std::string garbage(9'999, 'x');
     const std::string tooLong(70'000, '1');
     const ProgramRun run = RunProgram(
-        "--batch", "2013-01-01\n" + padded + "\n" + garbage + "\n" + tooLong + "\n2013-01-02\n");
+        {"--batch"}, "2013-01-01\n" + padded + "\n" + garbage + "\n" + tooLong + "\n2013-01-02\n");
     EXPECT_EQ(run.out,
               "2013-01-01 CE, Tuesday\n2012-12-31 CE plus 1 day = 2013-01-01 CE, Tuesday\n\n\n"
               "2013-01-02 CE, Wednesday\n");
@@ -115,7 +116,8 @@ TEST(MissingEngine, IsReportedWithTheLoadersReason) {
     std::filesystem::create_directories(alone);
     std::filesystem::copy_file(QUILLDAY_PROGRAM, alone / "quillday",
                                std::filesystem::copy_options::overwrite_existing);
-    const ProgramRun run = RunProgram("2012-12-31", "", (alone / "quillday").string());
+    const ProgramRun run =
+        RunProgram({"2012-12-31"}, "", Surroundings::Files, {}, (alone / "quillday").string());
     std::filesystem::remove_all(alone);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
@@ -123,7 +125,7 @@ TEST(MissingEngine, IsReportedWithTheLoadersReason) {
 }
 
 TEST(Help, ListsTheOptions) {
-    const ProgramRun run = RunProgram("--help");
+    const ProgramRun run = RunProgram({"--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.starts_with("Usage: quillday")) << run.out;
 }
