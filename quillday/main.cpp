@@ -1,6 +1,7 @@
 // quillday: the window's conversions and differences from a terminal, one
 // request from the command line or one per line of an input.
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "batch.h"
 #include "datelib/engine.h"
+#include "operand_rules.h"
 #include "options.h"
 #include "program_messages.h"
 #include "request.h"
@@ -20,6 +22,8 @@ constexpr int kAllWell = 0;
 constexpr int kRequestFailed = 1;
 constexpr int kUsageError = 2;
 constexpr std::string_view kStandardInputName = "-";
+constexpr std::string_view kStandardInputWords = "standard input";
+constexpr std::string_view kEndOfOptions = "--";
 
 constexpr const char* kHelp = R"(Usage: quillday [OPTION]... [DATE [DATE | +DAYS | -DAYS]]
        quillday --batch [OPTION]... [FILE]
@@ -53,6 +57,13 @@ void Complain(const std::string& message) {
     std::fprintf(stderr, "quillday: %s\n", message.c_str());
 }
 
+// The input file of a batch run, as messages name it.
+std::string InputName(const Options& options) {
+    const bool standard =
+        options.operands.empty() || options.operands.front() == kStandardInputName;
+    return standard ? std::string(kStandardInputWords) : std::string(options.operands.front());
+}
+
 // Opens the input of a batch run: the named file, or standard input.
 int OpenInput(const Options& options) {
     if (options.operands.empty() || options.operands.front() == kStandardInputName) {
@@ -62,7 +73,7 @@ int OpenInput(const Options& options) {
     std::string reason;
     const int descriptor = OpenForReading(path, reason);
     if (descriptor < 0) {
-        Complain(Say(ProgramMessage::CannotOpen, path + ": " + reason));
+        Complain(Say(ProgramMessage::CannotOpen, path) + ": " + reason);
     }
     return descriptor;
 }
@@ -78,11 +89,17 @@ int RunSingle(const Options& options, Output& output) {
             return kRequestFailed;
         }
     }
-    const ReadRequestResult read =
-        ReadRequest(options.operands, options.notations, options.display.order);
-    if (read.error) {
-        ComplainOfUsage(*read.error);
+    // The options are read: every operand is one, whatever it starts with.
+    std::vector<std::string_view> words{kEndOfOptions};
+    words.insert(words.end(), options.operands.begin(), options.operands.end());
+    const ReadRequestResult read = ReadRequest(words, options.notations, options.display.order);
+    if (read.error && read.error->isUsage) {
+        ComplainOfUsage(read.error->message);
         return kUsageError;
+    }
+    if (read.error) {
+        Complain(read.error->message);
+        return kRequestFailed;
     }
     const RequestAnswer answer = AnswerRequest(read.request);
     if (!answer.line.empty()) {
@@ -101,7 +118,7 @@ int RunBatch(const Options& options, Output& output) {
     if (descriptor < 0) {
         return kRequestFailed;
     }
-    Input input(descriptor);
+    Input input(descriptor, InputName(options));
     const bool allWell = options.mode == Mode::Csv ? RunCsv(input, output, options)
                                                    : RunLines(input, output, options);
     return allWell ? kAllWell : kRequestFailed;
@@ -126,10 +143,31 @@ int Run(const Options& options) {
     const int status =
         options.mode == Mode::Single ? RunSingle(options, output) : RunBatch(options, output);
     if (!output.Flush()) {
-        Complain(Say(ProgramMessage::CannotWrite));
+        Complain(Say(ProgramMessage::CannotWrite, output.WriteError()));
         return kRequestFailed;
     }
     return status;
+}
+
+// Writes the text of --help or --version, and says so when it cannot.
+int WriteAndEnd(std::string_view text) {
+    Output output(stdout);
+    output.Write(text);
+    if (!output.Flush()) {
+        Complain(Say(ProgramMessage::CannotWrite, output.WriteError()));
+        return kRequestFailed;
+    }
+    return kAllWell;
+}
+
+// The language of --lang, else the environment's.
+GEN_TEXT::LanguageCode ChosenLanguage(const Options& options) {
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string_view(value != nullptr ? value : "");
+    };
+    return options.language.value_or(
+        LanguageOfLocale(variable("LC_ALL"), variable("LC_MESSAGES"), variable("LANG")));
 }
 
 }  // namespace
@@ -141,15 +179,14 @@ int main(int argc, char** argv) {
         ComplainOfUsage(*parsed.error);
         return kUsageError;
     }
-    const Options& options = parsed.options;
+    Options options = parsed.options;
     if (options.help) {
-        std::fputs(kHelp, stdout);
-        return kAllWell;
+        return WriteAndEnd(kHelp);
     }
     if (options.version) {
-        std::printf("quillday %s\n", QUILLDAY_VERSION);
-        return kAllWell;
+        return WriteAndEnd(std::string("quillday ") + QUILLDAY_VERSION + "\n");
     }
+    options.display.language = ChosenLanguage(options);
     ApplyDisplay(options.display);
     try {
         return Run(options);
