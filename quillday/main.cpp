@@ -25,9 +25,9 @@ constexpr std::string_view kStandardInputName = "-";
 constexpr std::string_view kStandardInputWords = "standard input";
 constexpr std::string_view kEndOfOptions = "--";
 
-constexpr const char* kHelp = R"(Usage: quillday [OPTION]... [DATE [DATE | +DAYS | -DAYS]]
+constexpr const char* kHelp = R"help(Usage: quillday [OPTION]... [--] [DATE [DATE | +DAYS | -DAYS]]
        quillday --batch [OPTION]... [FILE]
-       quillday --csv N [OPTION]... [FILE]
+       quillday --csv COLUMN [--header] [OPTION]... [FILE]
 Converts a date into another notation, adds days to it, or gives the days,
 years, months and days between two dates: the lines of the Quillday window.
 Without a date, converts today's date.
@@ -39,19 +39,28 @@ Without a date, converts today's date.
   --order ORDER     ymd (default), dmy or mdy
   --separator SEP   date separator: - (default), . or /
   --thousands SEP   thousands separator: , (default), . or none
-  --lang LANG       en (default), de or es
+  --lang LANG       en, de or es; default from LC_ALL, LC_MESSAGES, LANG
   --batch           one request per line of FILE or standard input
-  --csv N           convert column N (from 1) of CSV input; the answer is
-                    appended as a new last column
+  --csv COLUMN      convert column COLUMN of CSV input, a number from 1
+                    (or with --header a name); the answer is appended
+                    as a new last column
+  --header          the first CSV record names the columns; it gets the
+                    answers' column, named after the --to notation
   --strict          stop at the first invalid request
-  --help            show this help and end
+  -h, --help        show this help and end
   --version         show the version and end
+  --                end of the options: -43-03-15 and the like follow
 
-A later operand that is a signed whole number (+10, -10) is the day count;
-a second date that begins with - goes in parentheses: (-43)-03-15.
-Exit status: 0 all went well, 1 a request was invalid or out of range,
-2 usage error. See quillday(1).
-)";
+A date holds digits, blanks, "-", ",", ".", "(", ")" and the date separator
+only. A day number (JDN) or day count is digits, with the thousands
+separator only between groups of three (2,456,293); no fraction, exponent
+or base prefix. A later operand that begins with + or - and a digit is the
+day count (+10, -10); a plain 10 would be a second date. A second date that
+begins with - goes in parentheses: (-43)-03-15. LF, CR LF and CR end lines.
+Exit status: 0 all went well, 1 a request was invalid or out of range, or
+the input could not be read or the output not written; 2 usage error.
+See quillday(1).
+)help";
 
 void Complain(const std::string& message) {
     std::fprintf(stderr, "quillday: %s\n", message.c_str());
