@@ -3,8 +3,7 @@
 # UndefinedBehaviorSanitizer) in build-fuzz/ and runs each in turn, sharing
 # the time between them:
 #   datelib_fuzz   the date-text readers
-#   request_fuzz   the program's request reader (one batch line)
-#   stream_fuzz    the program's batch and CSV readers
+#   quillday_fuzz  the program's request reader (batch lines) and CSV reader
 #   settings_fuzz  the window's settings-file reader
 #   fuzz/run.sh [SECONDS]     run for SECONDS in all (default 60)
 # Each starts from its committed seeds in fuzz/corpus/TARGET/ and keeps what
@@ -18,7 +17,7 @@ ensure_packages clang libclang-rt-14-dev
 
 seconds=${1:-60}
 out=build-fuzz
-targets=(datelib request stream settings)
+targets=(datelib quillday settings)
 mkdir -p "$out/objects"
 
 flags=(-std=c++20 -O2 -g -fno-omit-frame-pointer -Wall -Wextra
@@ -47,10 +46,8 @@ share=$((seconds / ${#targets[@]}))
 ((share > 0)) || share=1
 for target in "${targets[@]}"; do
     mkdir -p "fuzz/corpus-run/$target"
-    dict=()
-    [[ $target == datelib || $target == request ]] && dict=(-dict=fuzz/dates.dict)
     # Standard error of the targets holds the program's messages: closed.
     "$out/${target}_fuzz" -max_total_time="$share" -max_len=4096 -timeout=10 \
-        "${dict[@]}" -close_fd_mask=2 -artifact_prefix="$out/" -print_final_stats=1 \
+        -dict=fuzz/dates.dict -close_fd_mask=2 -artifact_prefix="$out/" -print_final_stats=1 \
         "fuzz/corpus-run/$target" "fuzz/corpus/$target"
 done
