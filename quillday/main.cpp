@@ -66,16 +66,19 @@ void Complain(const std::string& message) {
     std::fprintf(stderr, "quillday: %s\n", message.c_str());
 }
 
+bool ReadsStandardInput(const Options& options) {
+    return options.operands.empty() || options.operands.front() == kStandardInputName;
+}
+
 // The input file of a batch run, as messages name it.
 std::string InputName(const Options& options) {
-    const bool standard =
-        options.operands.empty() || options.operands.front() == kStandardInputName;
-    return standard ? std::string(kStandardInputWords) : std::string(options.operands.front());
+    return ReadsStandardInput(options) ? std::string(kStandardInputWords)
+                                       : std::string(options.operands.front());
 }
 
 // Opens the input of a batch run: the named file, or standard input.
 int OpenInput(const Options& options) {
-    if (options.operands.empty() || options.operands.front() == kStandardInputName) {
+    if (ReadsStandardInput(options)) {
         return StandardInput();
     }
     const std::string path(options.operands.front());

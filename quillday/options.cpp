@@ -146,7 +146,7 @@ Error TakeOption(std::span<const std::string_view> arguments, std::size_t& i, Op
 // the date separator is known, is an unknown option.
 Error DashWordFault(std::span<const std::string_view> words, std::string_view separator) {
     for (const std::string_view word : words) {
-        if (word.front() == kDash && !IsDashOperand(word, separator)) {
+        if (word.starts_with(kDash) && !IsDashOperand(word, separator)) {
             return Say(ProgramMessage::UnknownOption, word);
         }
     }
@@ -172,13 +172,13 @@ Error CombinationFault(const Options& options) {
 ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
     ParsedOptions parsed;
     Options& options = parsed.options;
-    std::size_t dashChecked = std::string_view::npos;  // operands before "--"
+    std::size_t operandsBeforeEnd = std::string_view::npos;  // before "--", if any
     for (std::size_t i = 0; i < arguments.size() && !parsed.error; ++i) {
         const std::string_view word = arguments[i];
-        if (dashChecked != std::string_view::npos) {
+        if (operandsBeforeEnd != std::string_view::npos) {
             options.operands.push_back(word);
         } else if (word == kEndOfOptions) {
-            dashChecked = options.operands.size();
+            operandsBeforeEnd = options.operands.size();
         } else if (word == kShortHelp) {
             options.help = true;
         } else if (word.starts_with(kOptionMark)) {
@@ -189,7 +189,7 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
     }
     if (!parsed.error) {
         parsed.error = DashWordFault(
-            std::span(options.operands).first(std::min(dashChecked, options.operands.size())),
+            std::span(options.operands).first(std::min(operandsBeforeEnd, options.operands.size())),
             options.display.separator);
     }
     if (!parsed.error) {

@@ -5,7 +5,6 @@
 #include "compute/result_lines.h"
 #include "operand_rules.h"
 #include "program_messages.h"
-#include "texts/line_end.h"
 #include "utf8.h"
 
 namespace quillday::cli {
