@@ -56,13 +56,17 @@ std::string_view CharacterAt(std::string_view text, std::size_t at) {
 }
 
 // The first character from text[from] on that the filter refuses, as a
-// message that shows the whole text.
+// message that shows the whole text. Digits and the separator, of which
+// nearly every operand is made, pass without asking the filter.
 template <typename Filter>
-std::optional<std::string> CharacterFault(std::string_view text, std::size_t from, OperandRole role,
+std::optional<std::string> CharacterFault(std::string_view text, std::size_t from,
+                                          std::string_view separator, OperandRole role,
                                           Filter accepts) {
+    const char usual = separator.empty() ? '0' : separator.front();
     for (std::size_t at = from; at < text.size(); ++at) {
         const char c = text[at];
-        if (!IsDigit(c) && !accepts(static_cast<char32_t>(static_cast<unsigned char>(c)))) {
+        if (!IsDigit(c) && c != usual &&
+            !accepts(static_cast<char32_t>(static_cast<unsigned char>(c)))) {
             return Say(ProgramMessage::ForeignCharacter,
                        {CharacterAt(text, at), RoleName(role), text});
         }
@@ -109,7 +113,7 @@ std::string NotWholeMessage(std::string_view text, std::string_view thousands, O
 
 std::optional<std::string> DateCharacterFault(std::string_view date, std::string_view separator,
                                               OperandRole role) {
-    return CharacterFault(date, 0, role, [separator](char32_t key) {
+    return CharacterFault(date, 0, separator, role, [separator](char32_t key) {
         return datelib::AcceptDateKey(key, kNoLength, kNoLimit, separator);
     });
 }
@@ -133,8 +137,8 @@ std::optional<std::string> DayCountFault(std::string_view count, std::string_vie
     if (JulianDateDayNumber(digits, DecimalMarkBeside(thousands))) {
         return Say(ProgramMessage::FractionOfDays, count);
     }
-    const auto fault =
-        CharacterFault(count, signLength, OperandRole::DayCount, [thousands](char32_t key) {
+    const auto fault = CharacterFault(
+        count, signLength, thousands, OperandRole::DayCount, [thousands](char32_t key) {
             return datelib::AcceptDayCountKey(key, kNoLength, kNoLimit, thousands);
         });
     if (fault) {

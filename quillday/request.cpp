@@ -111,7 +111,7 @@ std::optional<std::string> TakeNotationOption(std::span<const std::string_view> 
 
 // Most requests leave two of the three fields empty, which clear() makes
 // cheaper than an assignment of nothing.
-void SetField(std::string& field, std::string_view text) {
+inline void SetField(std::string& field, std::string_view text) {
     if (text.empty()) {
         field.clear();
     } else {
@@ -129,9 +129,9 @@ std::array<CalendarKind, kMaxDates> FieldKinds(const Operands& operands,
 }
 
 // Fills the request in place, so that its fields keep their capacity.
-void FillRequest(const Operands& operands, const Notations& notations, datelib::DateOrder order,
-                 ComputeRequest& request) {
-    const auto [first, second] = FieldKinds(operands, notations);
+void FillRequest(const Operands& operands, const std::array<CalendarKind, kMaxDates>& kinds,
+                 datelib::DateOrder order, ComputeRequest& request) {
+    const auto [first, second] = kinds;
     request.order = order;
     request.firstKind = first;
     request.secondKind = second;
@@ -148,9 +148,9 @@ void FillRequest(const Operands& operands, const Notations& notations, datelib::
 // The first operand that the command line refuses, though the window's
 // lenient reading might take it: a character no field lets a user type, or
 // a number that is no whole number.
-std::optional<std::string> OperandFault(const Operands& operands, const Notations& notations,
+std::optional<std::string> OperandFault(const Operands& operands,
+                                        const std::array<CalendarKind, kMaxDates>& kinds,
                                         std::string_view separator, std::string_view thousands) {
-    const std::array<CalendarKind, kMaxDates> kinds = FieldKinds(operands, notations);
     for (std::size_t n = 0; n < operands.dateCount; ++n) {
         const auto role = n == 0 ? OperandRole::FirstDate : OperandRole::SecondDate;
         auto fault = DateCharacterFault(operands.dates[n], separator, role);
@@ -296,11 +296,12 @@ std::optional<RequestFault> ReadRequest(std::span<const std::string_view> words,
     }
     Notations notations = own.fromGiven > 0 ? own : base;
     notations.to = own.to ? own.to : base.to;
-    if (auto fault = OperandFault(operands, notations, datelib::dateSeparator,
-                                  datelib::thousandsSeparator)) {
+    const std::array<CalendarKind, kMaxDates> kinds = FieldKinds(operands, notations);
+    if (auto fault =
+            OperandFault(operands, kinds, datelib::dateSeparator, datelib::thousandsSeparator)) {
         return RequestFault{std::move(*fault), false};
     }
-    FillRequest(operands, notations, order, request);
+    FillRequest(operands, kinds, order, request);
     return std::nullopt;
 }
 

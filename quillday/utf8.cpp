@@ -37,12 +37,6 @@ unsigned char Byte(std::string_view text, std::size_t i) {
 
 }  // namespace
 
-bool IsPlainAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return c != '\0' && static_cast<unsigned char>(c) <= kLastAscii;
-    });
-}
-
 std::size_t Utf8Length(std::string_view text, std::size_t i) {
     const unsigned char lead = Byte(text, i);
     if (lead <= kLastAscii) {
