@@ -2,6 +2,7 @@
 #include "batch.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -180,13 +181,13 @@ std::size_t HeaderColumn(const CsvRecord& header, const Options& options) {
 
 // Copies the header with the answers' column named after the answer's
 // notation, and counts its lines. Returns the column to convert, 0 when the
-// header names none.
-std::size_t CopyHeader(CsvReader& reader, Output& output, const Options& options,
-                       std::size_t& lines) {
+// header names none; an empty input has nothing to convert.
+std::optional<std::size_t> CopyHeader(CsvReader& reader, Output& output, const Options& options,
+                                      std::size_t& lines) {
     reader.KeepColumn(kAllColumns);
     CsvRecord header;
     if (!reader.Next(header)) {
-        return options.column;
+        return std::nullopt;
     }
     lines += header.lines;
     const std::size_t column = HeaderColumn(header, options);
@@ -210,9 +211,12 @@ bool RunCsv(Input& input, Output& output, const Options& options) {
     input.BeforeWaiting([&output] { return output.Flush(); });
     CsvReader reader(input, output, options.column);
     std::size_t line = 1;
-    const std::size_t column =
+    const std::optional<std::size_t> column =
         options.header ? CopyHeader(reader, output, options, line) : options.column;
-    if (column == 0) {
+    if (!column) {
+        return ReadWentWell(input);
+    }
+    if (*column == 0) {
         return false;
     }
     CsvRecord record;
@@ -231,7 +235,7 @@ bool RunCsv(Input& input, Output& output, const Options& options) {
         if (record.openQuote) {
             output.Put(kQuote);
         }
-        const RequestAnswer& answer = AnswerRecord(record, column, options, room);
+        const RequestAnswer& answer = AnswerRecord(record, *column, options, room);
         output.Put(kComma);
         output.Write(CsvField(answer.line));
         output.Write(lineEnd);
