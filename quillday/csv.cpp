@@ -95,8 +95,11 @@ bool CsvReader::Next(CsvRecord& record) {
 
 void CsvReader::Keep(char c) {
     if (column_ == kAllColumns) {
+        // A header cell is a name: beyond the length limit it names nothing.
         record_->cells.resize(record_->fields);
-        record_->cells.back() += c;
+        if (record_->cells.back().size() < kMaxRequestLength) {
+            record_->cells.back() += c;
+        }
         return;
     }
     if (record_->fields != column_) {
