@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Builds the date-text fuzzer with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) in build-fuzz/ and runs it.
-#   fuzz/run.sh [SECONDS]     run for SECONDS (default 60)
-# It starts from the committed seeds in fuzz/corpus/ and keeps what it finds
-# in fuzz/corpus-run/ (not committed), so each run goes on from the last one.
-# A failing input is written to build-fuzz/crash-*; replay it with
-#   build-fuzz/datelib_fuzz build-fuzz/crash-...
+# Builds the fuzz targets with clang (libFuzzer, AddressSanitizer,
+# UndefinedBehaviorSanitizer) in build-fuzz/ and runs each in turn, sharing
+# the time between them:
+#   datelib_fuzz   the date-text readers
+#   quillday_fuzz  the program's request reader (batch lines) and CSV reader
+#   settings_fuzz  the window's settings-file reader
+#   fuzz/run.sh [SECONDS]     run for SECONDS in all (default 60)
+# Each starts from its committed seeds in fuzz/corpus/TARGET/ and keeps what
+# it finds in fuzz/corpus-run/TARGET/ (not committed), so each run goes on
+# from the last one. A failing input is written to build-fuzz/crash-*;
+# replay it with the target that found it: build-fuzz/TARGET build-fuzz/crash-...
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -13,18 +17,37 @@ ensure_packages clang libclang-rt-14-dev
 
 seconds=${1:-60}
 out=build-fuzz
-mkdir -p "$out" fuzz/corpus-run
+targets=(datelib quillday settings)
+mkdir -p "$out/objects"
 
 flags=(-std=c++20 -O2 -g -fno-omit-frame-pointer -Wall -Wextra
        -fsanitize=address,undefined -fno-sanitize-recover=all
-       -Idatelib/include -Idaymath/include)
+       -Iquillday -Icompute/include -Itexts/include -Idatelib/include -Idaymath/include -Iapp)
 
-# The program loads its engine by name from its own folder; so does the fuzzer.
+# The program loads its engine by name from its own folder; so do the targets.
 clang++ "${flags[@]}" -fsanitize=fuzzer-no-link -shared -fPIC -DDAYMATH_BUILDING \
     daymath/*.cpp -o "$out/libdaymath.so"
-clang++ "${flags[@]}" -fsanitize=fuzzer \
-    datelib/*.cpp fuzz/datelib_fuzz.cpp -ldl -o "$out/datelib_fuzz"
 
-"$out/datelib_fuzz" -max_total_time="$seconds" -max_len=64 -timeout=10 \
-    -dict=fuzz/datelib.dict -artifact_prefix="$out/" -print_final_stats=1 \
-    fuzz/corpus-run fuzz/corpus
+# The code under test, built once for all targets.
+objects=()
+for source in datelib/*.cpp compute/*.cpp texts/gen_text.cpp app/settings_file.cpp \
+              quillday/{batch,csv,operand_rules,options,program_messages,request,stream_io,utf8}.cpp; do
+    object=$out/objects/$(echo "$source" | tr / _).o
+    clang++ "${flags[@]}" -fsanitize=fuzzer-no-link -c "$source" -o "$object"
+    objects+=("$object")
+done
+
+for target in "${targets[@]}"; do
+    clang++ "${flags[@]}" -fsanitize=fuzzer "fuzz/${target}_fuzz.cpp" "${objects[@]}" \
+        -ldl -pthread -o "$out/${target}_fuzz"
+done
+
+share=$((seconds / ${#targets[@]}))
+((share > 0)) || share=1
+for target in "${targets[@]}"; do
+    mkdir -p "fuzz/corpus-run/$target"
+    # Standard error of the targets holds the program's messages: closed.
+    "$out/${target}_fuzz" -max_total_time="$share" -max_len=4096 -timeout=10 \
+        -dict=fuzz/dates.dict -close_fd_mask=2 -artifact_prefix="$out/" -print_final_stats=1 \
+        "fuzz/corpus-run/$target" "fuzz/corpus/$target"
+done

@@ -156,7 +156,7 @@ bool ReadWentWell(const Input& input) {
         return true;
     }
     std::fprintf(stderr, "quillday: %s\n",
-                 Say(ProgramMessage::CannotRead, input.ReadError()).c_str());
+                 Say(ProgramMessage::CannotRead, {input.Name(), input.ReadError()}).c_str());
     return false;
 }
 
@@ -171,7 +171,7 @@ bool RunLines(Input& input, Output& output, const Options& options) {
     input.BeforeWaiting([&] {
         pipeline.Submit(std::exchange(chunk, chunk.Following()));
         pipeline.Finish();
-        output.Flush();
+        return output.Flush();
     });
     const auto submitWhenFull = [&] {
         if (chunk.lines >= kChunkLines || chunk.text.size() >= kChunkBytes) {
@@ -179,7 +179,7 @@ bool RunLines(Input& input, Output& output, const Options& options) {
         }
     };
     std::string line;
-    while (!pipeline.Stopped()) {
+    while (!pipeline.Stopped() && !output.Failed()) {
         // The whole lines already read go into the chunk at once; only the
         // line that a read completes is taken on its own, as the hook above
         // may submit the chunk while that read waits.

@@ -1,6 +1,11 @@
 // CSV runs: each record copied as it is read, with the answer appended.
 #include "batch.h"
 
+#include <algorithm>
+#include <optional>
+#include <utility>
+#include <vector>
+
 #include "program_messages.h"
 
 namespace quillday::cli {
@@ -9,24 +14,31 @@ namespace {
 
 constexpr std::string_view kLf = "\n";
 constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kCrOnly = "\r";
 constexpr char kQuote = '"';
 constexpr char kComma = ',';
 constexpr char kCr = '\r';
 constexpr char kLfChar = '\n';
 constexpr std::string_view kCsvSpecials = ",\"\r\n";
 
+// Keeps the text of every column: for the header.
+constexpr std::size_t kAllColumns = 0;
+
 // One CSV record as it was copied: what the runner needs to answer it.
 struct CsvRecord {
-    std::size_t lines = 0;   // line ends read, within quotes and at its end
-    std::size_t fields = 0;  // 0 for a blank line
-    std::string cell;        // the unquoted text of the column
+    std::size_t lines = 0;           // line ends read, within quotes and at its end
+    std::size_t fields = 0;          // 0 for a blank line
+    std::string cell;                // the unquoted text of the column
+    std::vector<std::string> cells;  // with kAllColumns: the text of each column
     bool cellTooLong = false;
     bool openQuote = false;    // the input ended within quotes
-    std::string_view lineEnd;  // "\r\n", "\n", or empty at the end of the input
+    std::string_view lineEnd;  // "\r\n", "\n", "\r", or empty at the end of the input
+    bool endsCrLf = false;     // the last record's CR had its LF after it
 };
 
 // Reads one record byte by byte, copying every byte but its line end to the
-// output, and keeps the text of one column.
+// output, and keeps the text of one column. A CR outside quotes ends a
+// record at once; an LF just after it is copied at the next record.
 class CsvReader {
   public:
     CsvReader(Input& input, Output& output, std::size_t column)
@@ -34,6 +46,9 @@ class CsvReader {
 
     // Reads the next record; false when the input has none left.
     bool Next(CsvRecord& record);
+
+    // The column whose text the next records keep, from 1, or kAllColumns.
+    void KeepColumn(std::size_t column) { column_ = column; }
 
   private:
     enum class State { FieldStart, Unquoted, Quoted, QuoteInQuoted };
@@ -48,6 +63,7 @@ class CsvReader {
     std::size_t column_;
     CsvRecord* record_ = nullptr;
     State state_ = State::FieldStart;
+    bool lfAfterCrPending_ = false;
 };
 
 bool CsvReader::Next(CsvRecord& record) {
@@ -55,35 +71,37 @@ bool CsvReader::Next(CsvRecord& record) {
     record_ = &record;
     state_ = State::FieldStart;
     int c = input_.Get();
+    if (std::exchange(lfAfterCrPending_, false) && c == kLfChar) {
+        output_.Put(kLfChar);
+        record.endsCrLf = true;
+        c = input_.Get();
+    }
     if (c == Input::kEnd) {
         return false;
     }
-    bool pendingCr = false;  // a CR outside quotes: the line end, if LF follows
     for (; c != Input::kEnd; c = input_.Get()) {
         const char byte = static_cast<char>(c);
-        if (byte == kLfChar && !InQuotes()) {
+        if ((byte == kLfChar || byte == kCr) && !InQuotes()) {
             ++record.lines;
-            record.lineEnd = pendingCr ? kCrLf : kLf;
+            record.lineEnd = byte == kCr ? kCrOnly : kLf;
+            lfAfterCrPending_ = byte == kCr;
             break;
         }
-        if (pendingCr) {
-            Take(kCr);
-            pendingCr = false;
-        }
-        if (byte == kCr && !InQuotes()) {
-            pendingCr = true;
-            continue;
-        }
         Take(byte);
-    }
-    if (c == Input::kEnd && pendingCr) {
-        Take(kCr);
     }
     record.openQuote = InQuotes();
     return true;
 }
 
 void CsvReader::Keep(char c) {
+    if (column_ == kAllColumns) {
+        // A header cell is a name: beyond the length limit it names nothing.
+        record_->cells.resize(record_->fields);
+        if (record_->cells.back().size() < kMaxRequestLength) {
+            record_->cells.back() += c;
+        }
+        return;
+    }
     if (record_->fields != column_) {
         return;
     }
@@ -139,30 +157,78 @@ void CsvReader::TakeUnquoted(char c) {
     Keep(c);
 }
 
-const RequestAnswer& AnswerRecord(const CsvRecord& record, const Options& options,
-                                  RequestRoom& room) {
+const RequestAnswer& AnswerRecord(const CsvRecord& record, std::size_t column,
+                                  const Options& options, RequestRoom& room) {
     if (record.openQuote) {
         room.answer = {{}, Say(ProgramMessage::OpenQuote)};
-    } else if (record.fields < options.column) {
-        room.answer = {{}, Say(ProgramMessage::NoColumn, std::to_string(options.column))};
+    } else if (record.fields < column) {
+        room.answer = {{}, Say(ProgramMessage::NoColumn, std::to_string(column))};
     } else if (record.cellTooLong) {
-        room.answer = TooLongAnswer();
+        room.answer = {{}, Say(ProgramMessage::CellTooLong, std::to_string(kMaxRequestLength))};
     } else {
         return AnswerText(record.cell, options.notations, options.display.order, room);
     }
     return room.answer;
 }
 
+// The position of the column that options name in the header's cells, 0
+// for none.
+std::size_t HeaderColumn(const CsvRecord& header, const Options& options) {
+    if (options.columnName.empty()) {
+        return options.column;
+    }
+    const auto found = std::find(header.cells.begin(), header.cells.end(), options.columnName);
+    return found == header.cells.end() ? 0
+                                       : static_cast<std::size_t>(found - header.cells.begin()) + 1;
+}
+
+// Copies the header with the answers' column named after the answer's
+// notation, and counts its lines. Returns the column to convert, 0 when the
+// header names none; an empty input has nothing to convert.
+std::optional<std::size_t> CopyHeader(CsvReader& reader, Output& output, const Options& options,
+                                      std::size_t& lines) {
+    reader.KeepColumn(kAllColumns);
+    CsvRecord header;
+    if (!reader.Next(header)) {
+        return std::nullopt;
+    }
+    lines += header.lines;
+    const std::size_t column = HeaderColumn(header, options);
+    if (header.openQuote) {
+        output.Put(kQuote);
+    }
+    output.Put(kComma);
+    output.Write(NotationShortName(options.notations.to.value_or(datelib::CalendarKind::CE)));
+    output.Write(header.lineEnd.empty() ? kLf : header.lineEnd);
+    if (column == 0) {
+        ReportLineError(1, Say(ProgramMessage::NoColumnNamed, options.columnName));
+    }
+    reader.KeepColumn(column);
+    return column;
+}
+
 }  // namespace
 
 bool RunCsv(Input& input, Output& output, const Options& options) {
     bool allWell = true;
-    input.BeforeWaiting([&output] { output.Flush(); });
+    input.BeforeWaiting([&output] { return output.Flush(); });
     CsvReader reader(input, output, options.column);
+    std::size_t line = 1;
+    const std::optional<std::size_t> column =
+        options.header ? CopyHeader(reader, output, options, line) : options.column;
+    if (!column) {
+        return ReadWentWell(input);
+    }
+    if (*column == 0) {
+        return false;
+    }
     CsvRecord record;
     RequestRoom room;
     std::string_view lastLineEnd = kLf;
-    for (std::size_t line = 1; reader.Next(record); line += record.lines) {
+    for (; !output.Failed() && reader.Next(record); line += record.lines) {
+        if (record.endsCrLf) {
+            lastLineEnd = kCrLf;
+        }
         const std::string_view lineEnd = record.lineEnd.empty() ? lastLineEnd : record.lineEnd;
         lastLineEnd = lineEnd;
         if (record.fields == 0) {
@@ -172,7 +238,7 @@ bool RunCsv(Input& input, Output& output, const Options& options) {
         if (record.openQuote) {
             output.Put(kQuote);
         }
-        const RequestAnswer& answer = AnswerRecord(record, options, room);
+        const RequestAnswer& answer = AnswerRecord(record, *column, options, room);
         output.Put(kComma);
         output.Write(CsvField(answer.line));
         output.Write(lineEnd);

@@ -1,6 +1,7 @@
 // quillday: the window's conversions and differences from a terminal, one
 // request from the command line or one per line of an input.
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "batch.h"
 #include "datelib/engine.h"
+#include "operand_rules.h"
 #include "options.h"
 #include "program_messages.h"
 #include "request.h"
@@ -20,10 +22,12 @@ constexpr int kAllWell = 0;
 constexpr int kRequestFailed = 1;
 constexpr int kUsageError = 2;
 constexpr std::string_view kStandardInputName = "-";
+constexpr std::string_view kStandardInputWords = "standard input";
+constexpr std::string_view kEndOfOptions = "--";
 
-constexpr const char* kHelp = R"(Usage: quillday [OPTION]... [DATE [DATE | +DAYS | -DAYS]]
+constexpr const char* kHelp = R"help(Usage: quillday [OPTION]... [--] [DATE [DATE | +DAYS | -DAYS]]
        quillday --batch [OPTION]... [FILE]
-       quillday --csv N [OPTION]... [FILE]
+       quillday --csv COLUMN [--header] [OPTION]... [FILE]
 Converts a date into another notation, adds days to it, or gives the days,
 years, months and days between two dates: the lines of the Quillday window.
 Without a date, converts today's date.
@@ -35,34 +39,53 @@ Without a date, converts today's date.
   --order ORDER     ymd (default), dmy or mdy
   --separator SEP   date separator: - (default), . or /
   --thousands SEP   thousands separator: , (default), . or none
-  --lang LANG       en (default), de or es
+  --lang LANG       en, de or es; default from LC_ALL, LC_MESSAGES, LANG
   --batch           one request per line of FILE or standard input
-  --csv N           convert column N (from 1) of CSV input; the answer is
-                    appended as a new last column
+  --csv COLUMN      convert column COLUMN of CSV input, a number from 1
+                    (or with --header a name); the answer is appended
+                    as a new last column
+  --header          the first CSV record names the columns; it gets the
+                    answers' column, named after the --to notation
   --strict          stop at the first invalid request
-  --help            show this help and end
+  -h, --help        show this help and end
   --version         show the version and end
+  --                end of the options: -43-03-15 and the like follow
 
-A later operand that is a signed whole number (+10, -10) is the day count;
-a second date that begins with - goes in parentheses: (-43)-03-15.
-Exit status: 0 all went well, 1 a request was invalid or out of range,
-2 usage error. See quillday(1).
-)";
+A date holds digits, blanks, "-", ",", ".", "(", ")" and the date separator
+only. A day number (JDN) or day count is digits, with the thousands
+separator only between groups of three (2,456,293); no fraction, exponent
+or base prefix. A later operand that begins with + or - and a digit is the
+day count (+10, -10); a plain 10 would be a second date. A second date that
+begins with - goes in parentheses: (-43)-03-15. LF, CR LF and CR end lines.
+Exit status: 0 all went well, 1 a request was invalid or out of range, or
+the input could not be read or the output not written; 2 usage error.
+See quillday(1).
+)help";
 
 void Complain(const std::string& message) {
     std::fprintf(stderr, "quillday: %s\n", message.c_str());
 }
 
+bool ReadsStandardInput(const Options& options) {
+    return options.operands.empty() || options.operands.front() == kStandardInputName;
+}
+
+// The input file of a batch run, as messages name it.
+std::string InputName(const Options& options) {
+    return ReadsStandardInput(options) ? std::string(kStandardInputWords)
+                                       : std::string(options.operands.front());
+}
+
 // Opens the input of a batch run: the named file, or standard input.
 int OpenInput(const Options& options) {
-    if (options.operands.empty() || options.operands.front() == kStandardInputName) {
+    if (ReadsStandardInput(options)) {
         return StandardInput();
     }
     const std::string path(options.operands.front());
     std::string reason;
     const int descriptor = OpenForReading(path, reason);
     if (descriptor < 0) {
-        Complain(Say(ProgramMessage::CannotOpen, path + ": " + reason));
+        Complain(Say(ProgramMessage::CannotOpen, path) + ": " + reason);
     }
     return descriptor;
 }
@@ -78,11 +101,17 @@ int RunSingle(const Options& options, Output& output) {
             return kRequestFailed;
         }
     }
-    const ReadRequestResult read =
-        ReadRequest(options.operands, options.notations, options.display.order);
-    if (read.error) {
-        ComplainOfUsage(*read.error);
+    // The options are read: every operand is one, whatever it starts with.
+    std::vector<std::string_view> words{kEndOfOptions};
+    words.insert(words.end(), options.operands.begin(), options.operands.end());
+    const ReadRequestResult read = ReadRequest(words, options.notations, options.display.order);
+    if (read.error && read.error->isUsage) {
+        ComplainOfUsage(read.error->message);
         return kUsageError;
+    }
+    if (read.error) {
+        Complain(read.error->message);
+        return kRequestFailed;
     }
     const RequestAnswer answer = AnswerRequest(read.request);
     if (!answer.line.empty()) {
@@ -101,7 +130,7 @@ int RunBatch(const Options& options, Output& output) {
     if (descriptor < 0) {
         return kRequestFailed;
     }
-    Input input(descriptor);
+    Input input(descriptor, InputName(options));
     const bool allWell = options.mode == Mode::Csv ? RunCsv(input, output, options)
                                                    : RunLines(input, output, options);
     return allWell ? kAllWell : kRequestFailed;
@@ -126,10 +155,31 @@ int Run(const Options& options) {
     const int status =
         options.mode == Mode::Single ? RunSingle(options, output) : RunBatch(options, output);
     if (!output.Flush()) {
-        Complain(Say(ProgramMessage::CannotWrite));
+        Complain(Say(ProgramMessage::CannotWrite, output.WriteError()));
         return kRequestFailed;
     }
     return status;
+}
+
+// Writes the text of --help or --version, and says so when it cannot.
+int WriteAndEnd(std::string_view text) {
+    Output output(stdout);
+    output.Write(text);
+    if (!output.Flush()) {
+        Complain(Say(ProgramMessage::CannotWrite, output.WriteError()));
+        return kRequestFailed;
+    }
+    return kAllWell;
+}
+
+// The language of --lang, else the environment's.
+GEN_TEXT::LanguageCode ChosenLanguage(const Options& options) {
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string_view(value != nullptr ? value : "");
+    };
+    return options.language.value_or(
+        LanguageOfLocale(variable("LC_ALL"), variable("LC_MESSAGES"), variable("LANG")));
 }
 
 }  // namespace
@@ -141,15 +191,14 @@ int main(int argc, char** argv) {
         ComplainOfUsage(*parsed.error);
         return kUsageError;
     }
-    const Options& options = parsed.options;
+    Options options = parsed.options;
     if (options.help) {
-        std::fputs(kHelp, stdout);
-        return kAllWell;
+        return WriteAndEnd(kHelp);
     }
     if (options.version) {
-        std::printf("quillday %s\n", QUILLDAY_VERSION);
-        return kAllWell;
+        return WriteAndEnd(std::string("quillday ") + QUILLDAY_VERSION + "\n");
     }
+    options.display.language = ChosenLanguage(options);
     ApplyDisplay(options.display);
     try {
         return Run(options);

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 
+#include "operand_rules.h"
 #include "program_messages.h"
 
 namespace quillday::cli {
@@ -14,6 +15,9 @@ using datelib::DateOrder;
 using Error = std::optional<std::string>;
 
 constexpr std::string_view kOptionMark = "--";
+constexpr std::string_view kEndOfOptions = "--";
+constexpr std::string_view kShortHelp = "-h";
+constexpr char kDash = '-';
 
 // A value an option takes, by its name on the command line.
 template <typename Value>
@@ -73,10 +77,23 @@ Error SetMode(Mode mode, Options& options) {
     return std::nullopt;
 }
 
+bool IsPosition(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A column is a position from 1, or a name (anything but digits alone).
 Error SetColumn(std::string_view text, Options& options) {
+    if (!IsPosition(text)) {
+        if (text.empty()) {
+            return Say(ProgramMessage::BadColumn, text);
+        }
+        options.columnName = text;
+        return SetMode(Mode::Csv, options);
+    }
     std::size_t column = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), column);
-    if (error != std::errc() || end != text.data() + text.size() || column == 0) {
+    if (error != std::errc() || column == 0) {
         return Say(ProgramMessage::BadColumn, text);
     }
     options.column = column;
@@ -90,15 +107,16 @@ struct OptionRule {
 };
 
 // clang-format off
-constexpr std::array<OptionRule, 11> kOptionRules{{
+constexpr std::array<OptionRule, 12> kOptionRules{{
     {"--from", true, [](auto value, auto name, Options& o) { return SetNotation(name, value, o.notations); }},
     {"--to", true, [](auto value, auto name, Options& o) { return SetNotation(name, value, o.notations); }},
     {"--order", true, [](auto value, auto, Options& o) { return Choose(kOrders, value, o.display.order, ProgramMessage::BadOrder); }},
     {"--separator", true, [](auto value, auto, Options& o) { return Choose(kSeparators, value, o.display.separator, ProgramMessage::BadSeparator); }},
     {"--thousands", true, [](auto value, auto, Options& o) { return Choose(kThousands, value, o.display.thousands, ProgramMessage::BadThousands); }},
-    {"--lang", true, [](auto value, auto, Options& o) { return Choose(kLanguages, value, o.display.language, ProgramMessage::BadLanguage); }},
+    {"--lang", true, [](auto value, auto, Options& o) { return Choose(kLanguages, value, o.language, ProgramMessage::BadLanguage); }},
     {"--batch", false, [](auto, auto, Options& o) { return SetMode(Mode::Batch, o); }},
     {"--csv", true, [](auto value, auto, Options& o) { return SetColumn(value, o); }},
+    {"--header", false, [](auto, auto, Options& o) { o.header = true; return Error(); }},
     {"--strict", false, [](auto, auto, Options& o) { o.strict = true; return Error(); }},
     {"--help", false, [](auto, auto, Options& o) { o.help = true; return Error(); }},
     {"--version", false, [](auto, auto, Options& o) { o.version = true; return Error(); }},
@@ -124,20 +142,58 @@ Error TakeOption(std::span<const std::string_view> arguments, std::size_t& i, Op
     return rule->apply(value, option.name, options);
 }
 
+// A word before "--" that starts with "-" and can be no operand, now that
+// the date separator is known, is an unknown option.
+Error DashWordFault(std::span<const std::string_view> words, std::string_view separator) {
+    for (const std::string_view word : words) {
+        if (word.starts_with(kDash) && !IsDashOperand(word, separator)) {
+            return Say(ProgramMessage::UnknownOption, word);
+        }
+    }
+    return std::nullopt;
+}
+
+// The faults of options that are each right alone but not together.
+Error CombinationFault(const Options& options) {
+    if (options.mode != Mode::Single && options.operands.size() > 1) {
+        return Say(ProgramMessage::TooManyFiles, options.operands[1]);
+    }
+    if (options.header && options.mode != Mode::Csv) {
+        return Say(ProgramMessage::HeaderWithoutCsv);
+    }
+    if (!options.columnName.empty() && !options.header) {
+        return Say(ProgramMessage::ColumnNameWithoutHeader, options.columnName);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
     ParsedOptions parsed;
     Options& options = parsed.options;
+    std::size_t operandsBeforeEnd = std::string_view::npos;  // before "--", if any
     for (std::size_t i = 0; i < arguments.size() && !parsed.error; ++i) {
-        if (arguments[i].starts_with(kOptionMark)) {
+        const std::string_view word = arguments[i];
+        if (operandsBeforeEnd != std::string_view::npos) {
+            options.operands.push_back(word);
+        } else if (word == kEndOfOptions) {
+            operandsBeforeEnd = options.operands.size();
+        } else if (word == kShortHelp) {
+            options.help = true;
+        } else if (word.starts_with(kOptionMark)) {
             parsed.error = TakeOption(arguments, i, options);
         } else {
-            options.operands.push_back(arguments[i]);
+            options.operands.push_back(word);
         }
     }
-    if (!parsed.error && options.mode != Mode::Single && options.operands.size() > 1) {
-        parsed.error = Say(ProgramMessage::TooManyFiles, options.operands[1]);
+    if (!parsed.error) {
+        parsed.error = DashWordFault(
+            std::span(options.operands).first(std::min(operandsBeforeEnd, options.operands.size())),
+            options.display.separator);
+    }
+    if (!parsed.error) {
+        parsed.error = CombinationFault(options);
     }
     return parsed;
 }

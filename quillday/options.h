@@ -34,9 +34,13 @@ struct Options {
     Mode mode = Mode::Single;
     bool help = false;
     bool version = false;
-    bool strict = false;     // stop at the first invalid request
-    std::size_t column = 0;  // Csv: the column to convert, from 1
+    bool strict = false;          // stop at the first invalid request
+    bool header = false;          // Csv: the first record names the columns
+    std::size_t column = 0;       // Csv: the column to convert, from 1
+    std::string_view columnName;  // Csv with a header: the column's name instead
     Display display;
+    // As --lang gives it; without it the environment's language.
+    std::optional<GEN_TEXT::LanguageCode> language;
     Notations notations;
     // Single: the request's operands; Batch and Csv: the input file, if any.
     std::vector<std::string_view> operands;
@@ -48,9 +52,12 @@ struct ParsedOptions {
 };
 
 // Reads the arguments after the program's name. Every argument that starts
-// with "--" is an option ("--to AN" or "--to=AN"); the others are operands.
-// Returns a usage error for an unknown option or value, a missing value,
-// --batch with --csv, or more than one input file.
+// with "--" is an option ("--to AN" or "--to=AN"), "-h" is --help, and "--"
+// ends the options: every later argument is an operand. Returns a usage
+// error for an unknown option or value, a missing value, a word that starts
+// with "-" and can be no operand ("-to"; "-10" and "-43-03-15" are
+// operands), --batch with --csv, --header without --csv, a column name
+// without --header, or more than one input file.
 ParsedOptions ParseOptions(std::span<const std::string_view> arguments);
 
 // Puts the settings into the date library's separators and the text

@@ -1,11 +1,14 @@
-// The program's own messages: usage errors and faults of input lines. The
-// messages about dates and results are the window's (compute/input_messages.h).
-// They are English only, as the options they explain.
+// The program's own messages: usage errors and faults of input lines, and
+// the window's messages as the command line words them. The program's own
+// messages are English only, as the options they explain.
 #ifndef QUILLDAY_PROGRAM_MESSAGES_H
 #define QUILLDAY_PROGRAM_MESSAGES_H
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
+
+#include "compute/input_messages.h"
 
 namespace quillday::cli {
 
@@ -18,6 +21,8 @@ enum class ProgramMessage {
     BadThousands,
     BadLanguage,
     BadColumn,
+    ColumnNameWithoutHeader,
+    HeaderWithoutCsv,
     TooManyFrom,
     TooManyDates,
     TooManyDayCounts,
@@ -30,13 +35,34 @@ enum class ProgramMessage {
     NulByte,
     NotUtf8,
     LineTooLong,
+    CellTooLong,
     NoColumn,
+    NoColumnNamed,
     OpenQuote,
+    ForeignCharacter,
+    JulianDate,
+    FractionOfDays,
+    BadGrouping,
+    NotDigits,
+    CountWithoutSign,
 };
 
-// The message with its one detail (an option, a value, a path) put in.
-// Example: UnknownOption, "--tu" gives "unknown option --tu".
+// The message with its details (an option, a value, a path) put in for its
+// marks in turn; control characters in them are shown escaped, so that no
+// input reaches the terminal as a command. Example: UnknownOption, "--tu"
+// gives "unknown option --tu".
 std::string Say(ProgramMessage message, std::string_view detail = {});
+std::string Say(ProgramMessage message, std::initializer_list<std::string_view> details);
+
+// The text with every control character (C0, DEL, C1) and every byte that
+// is no part of UTF-8 text written as \xNN, or \uNNNN for C1 characters.
+// Example: "a\x1b[2J" gives "a\\x1b[2J".
+std::string Escaped(std::string_view text);
+
+// The window's message as one line for the command line: its lines joined,
+// runs of blanks made one, no blank at either end, and the window's words
+// for its fields ("date difference window") put as the command line's.
+std::string CommandLineMessage(InputMessageId id, GEN_TEXT::LanguageCode language);
 
 }  // namespace quillday::cli
 

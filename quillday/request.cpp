@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "compute/result_lines.h"
+#include "operand_rules.h"
 #include "program_messages.h"
-#include "texts/line_end.h"
+#include "utf8.h"
 
 namespace quillday::cli {
 
@@ -13,6 +14,8 @@ namespace {
 using datelib::CalendarKind;
 
 constexpr std::string_view kOptionMark = "--";
+constexpr std::string_view kEndOfOptions = "--";
+constexpr char kPlus = '+';
 constexpr std::string_view kFromOption = "--from";
 constexpr std::string_view kToOption = "--to";
 constexpr std::size_t kMaxDates = 2;
@@ -29,82 +32,11 @@ constexpr std::array<NotationName, 5> kNotationNames{{
     {"DIY", CalendarKind::DIY},
 }};
 
-// The UTF-8 lead bytes: the length of their sequence and the range of its
-// second byte, which leaves out overlong forms, surrogates and code points
-// beyond U+10FFFF. ASCII bytes stand alone.
-struct Utf8Lead {
-    unsigned char first;
-    unsigned char last;
-    std::size_t length;
-    unsigned char secondLow;
-    unsigned char secondHigh;
-};
-constexpr std::array<Utf8Lead, 8> kUtf8Leads{{
-    {0xC2, 0xDF, 2, 0x80, 0xBF},
-    {0xE0, 0xE0, 3, 0xA0, 0xBF},
-    {0xE1, 0xEC, 3, 0x80, 0xBF},
-    {0xED, 0xED, 3, 0x80, 0x9F},
-    {0xEE, 0xEF, 3, 0x80, 0xBF},
-    {0xF0, 0xF0, 4, 0x90, 0xBF},
-    {0xF1, 0xF3, 4, 0x80, 0xBF},
-    {0xF4, 0xF4, 4, 0x80, 0x8F},
-}};
-constexpr unsigned char kLastAscii = 0x7F;
-constexpr unsigned char kContinuationMask = 0xC0;
-constexpr unsigned char kContinuationMark = 0x80;
-
 // Blanks, tabs and line ends part the words of a request. They all lie at
 // or below the blank, which most characters of a request settle at once.
 bool IsBlank(char c) {
     const auto code = static_cast<unsigned char>(c);
     return code <= ' ' && (code == ' ' || (code >= '\t' && code <= '\r'));  // tab, LF, VT, FF, CR
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// ASCII without a NUL byte: what nearly every request is.
-bool IsPlainAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return c != '\0' && static_cast<unsigned char>(c) <= kLastAscii;
-    });
-}
-
-unsigned char Byte(std::string_view text, std::size_t i) {
-    return static_cast<unsigned char>(text[i]);
-}
-
-// The length of the UTF-8 sequence that starts at text[i], 0 for none.
-std::size_t Utf8Length(std::string_view text, std::size_t i) {
-    const unsigned char lead = Byte(text, i);
-    if (lead <= kLastAscii) {
-        return 1;
-    }
-    const auto* found = std::find_if(kUtf8Leads.begin(), kUtf8Leads.end(), [lead](const auto& l) {
-        return lead >= l.first && lead <= l.last;
-    });
-    if (found == kUtf8Leads.end() || i + found->length > text.size() ||
-        Byte(text, i + 1) < found->secondLow || Byte(text, i + 1) > found->secondHigh) {
-        return 0;
-    }
-    for (std::size_t k = 2; k < found->length; ++k) {
-        if ((Byte(text, i + k) & kContinuationMask) != kContinuationMark) {
-            return 0;
-        }
-    }
-    return found->length;
-}
-
-bool IsUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = Utf8Length(text, i);
-        if (length == 0) {
-            return false;
-        }
-        i += length;
-    }
-    return true;
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
@@ -124,15 +56,6 @@ std::optional<CalendarKind> NotationNamed(std::string_view name) {
     return std::nullopt;
 }
 
-// A sign, a digit, then digits and thousands separators: +10, -1,000. A
-// second date that begins with "-" goes in parentheses, which dates ignore:
-// (-43)-03-15.
-bool IsDayCount(std::string_view word) {
-    return word.size() >= 2 && (word[0] == '+' || word[0] == '-') && IsDigit(word[1]) &&
-           std::all_of(word.begin() + 2, word.end(),
-                       [](char c) { return IsDigit(c) || c == ',' || c == '.'; });
-}
-
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) {
         text.remove_prefix(1);
@@ -141,16 +64,6 @@ std::string_view Trimmed(std::string_view text) {
         text.remove_suffix(1);
     }
     return text;
-}
-
-// The message with its lines joined by a blank: one line on standard error
-// for each failed request, whose line number leads it.
-std::string OnOneLine(std::string message) {
-    for (std::size_t at = message.find(kLineEnd); at != std::string::npos;
-         at = message.find(kLineEnd, at + 1)) {
-        message.replace(at, kLineEnd.size(), " ");
-    }
-    return message;
 }
 
 // Today's date in a notation, as the window's Today command writes it.
@@ -168,11 +81,11 @@ struct Operands {
 };
 
 std::optional<std::string> TakeOperand(std::string_view word, Operands& operands) {
-    if (operands.dateCount > 0 && IsDayCount(word)) {
+    if (operands.dateCount > 0 && IsDayCountWord(word)) {
         if (operands.days) {
             return Say(ProgramMessage::TooManyDayCounts, word);
         }
-        operands.days = word.front() == '+' ? word.substr(1) : word;
+        operands.days = word;
         return std::nullopt;
     }
     if (operands.dateCount == kMaxDates) {
@@ -198,7 +111,7 @@ std::optional<std::string> TakeNotationOption(std::span<const std::string_view> 
 
 // Most requests leave two of the three fields empty, which clear() makes
 // cheaper than an assignment of nothing.
-void SetField(std::string& field, std::string_view text) {
+inline void SetField(std::string& field, std::string_view text) {
     if (text.empty()) {
         field.clear();
     } else {
@@ -206,21 +119,54 @@ void SetField(std::string& field, std::string_view text) {
     }
 }
 
-// Fills the request in place, so that its fields keep their capacity.
-void FillRequest(const Operands& operands, const Notations& notations, datelib::DateOrder order,
-                 ComputeRequest& request) {
+// The notations of the request's two date fields: a second date's, or
+// that of the answer to a single date.
+std::array<CalendarKind, kMaxDates> FieldKinds(const Operands& operands,
+                                               const Notations& notations) {
     const CalendarKind first = notations.from[0].value_or(CalendarKind::CE);
+    return {first, operands.dateCount == kMaxDates ? notations.from[1].value_or(first)
+                                                   : notations.to.value_or(CalendarKind::CE)};
+}
+
+// Fills the request in place, so that its fields keep their capacity.
+void FillRequest(const Operands& operands, const std::array<CalendarKind, kMaxDates>& kinds,
+                 datelib::DateOrder order, ComputeRequest& request) {
+    const auto [first, second] = kinds;
     request.order = order;
     request.firstKind = first;
-    request.secondKind = operands.dateCount == kMaxDates ? notations.from[1].value_or(first)
-                                                         : notations.to.value_or(CalendarKind::CE);
+    request.secondKind = second;
     if (operands.dateCount > 0) {
         SetField(request.fields.firstDate, Trimmed(operands.dates[0]));
     } else {
         request.fields.firstDate = TodayText(first, order);
     }
     SetField(request.fields.secondDate, Trimmed(operands.dates[1]));
-    SetField(request.fields.days, operands.days.value_or(std::string_view()));
+    const std::string_view days = operands.days.value_or(std::string_view());
+    SetField(request.fields.days, days.starts_with(kPlus) ? days.substr(1) : days);
+}
+
+// The first operand that the command line refuses, though the window's
+// lenient reading might take it: a character no field lets a user type, or
+// a number that is no whole number.
+std::optional<std::string> OperandFault(const Operands& operands,
+                                        const std::array<CalendarKind, kMaxDates>& kinds,
+                                        std::string_view separator, std::string_view thousands) {
+    for (std::size_t n = 0; n < operands.dateCount; ++n) {
+        const auto role = n == 0 ? OperandRole::FirstDate : OperandRole::SecondDate;
+        auto fault = DateCharacterFault(operands.dates[n], separator, role);
+        if (!fault && kinds[n] == CalendarKind::JDN) {
+            fault = DayNumberFault(Trimmed(operands.dates[n]), thousands, role);
+        }
+        if (fault) {
+            return fault;
+        }
+    }
+    return operands.days ? DayCountFault(*operands.days, thousands) : std::nullopt;
+}
+
+bool SecondDateNotValid(InputMessageId id) {
+    return id == InputMessageId::SecondDateNotValid ||
+           id == InputMessageId::SecondDateNotValidAnnusNovus;
 }
 
 // Computes room.request into room.answer.
@@ -236,7 +182,13 @@ const RequestAnswer& AnswerRoomRequest(RequestRoom& room) {
         answer.line = std::move(computed.line);
     }
     if (computed.message) {
-        answer.error = OnOneLine(InputMessage(*computed.message, GEN_TEXT::currentLanguage));
+        answer.error = CommandLineMessage(*computed.message, GEN_TEXT::currentLanguage);
+        // "2012-12-31 10" meant ten days more often than a second date.
+        const std::string& second = room.request.fields.secondDate;
+        if (SecondDateNotValid(*computed.message) &&
+            IsGroupedWholeNumber(second, datelib::thousandsSeparator)) {
+            answer.error += Say(ProgramMessage::CountWithoutSign, second);
+        }
     }
     return answer;
 }
@@ -256,6 +208,13 @@ OptionWord SplitOption(std::string_view word) {
         return {word, std::nullopt};
     }
     return {word.substr(0, equals), word.substr(equals + 1)};
+}
+
+std::string_view NotationShortName(CalendarKind kind) {
+    const auto* found =
+        std::find_if(kNotationNames.begin(), kNotationNames.end(),
+                     [kind](const NotationName& entry) { return entry.kind == kind; });
+    return found != kNotationNames.end() ? found->name : std::string_view();
 }
 
 bool IsNotationOption(std::string_view name) {
@@ -317,22 +276,32 @@ ReadRequestResult ReadRequest(std::span<const std::string_view> words, const Not
     return read;
 }
 
-std::optional<std::string> ReadRequest(std::span<const std::string_view> words,
-                                       const Notations& base, datelib::DateOrder order,
-                                       ComputeRequest& request) {
+std::optional<RequestFault> ReadRequest(std::span<const std::string_view> words,
+                                        const Notations& base, datelib::DateOrder order,
+                                        ComputeRequest& request) {
     Notations own;
     Operands operands;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        std::optional<std::string> error = words[i].starts_with(kOptionMark)
+        if (!optionsEnded && words[i] == kEndOfOptions) {
+            optionsEnded = true;
+            continue;
+        }
+        std::optional<std::string> error = !optionsEnded && words[i].starts_with(kOptionMark)
                                                ? TakeNotationOption(words, i, own)
                                                : TakeOperand(words[i], operands);
         if (error) {
-            return error;
+            return RequestFault{std::move(*error), true};
         }
     }
     Notations notations = own.fromGiven > 0 ? own : base;
     notations.to = own.to ? own.to : base.to;
-    FillRequest(operands, notations, order, request);
+    const std::array<CalendarKind, kMaxDates> kinds = FieldKinds(operands, notations);
+    if (auto fault =
+            OperandFault(operands, kinds, datelib::dateSeparator, datelib::thousandsSeparator)) {
+        return RequestFault{std::move(*fault), false};
+    }
+    FillRequest(operands, kinds, order, request);
     return std::nullopt;
 }
 
@@ -352,8 +321,8 @@ const RequestAnswer& AnswerText(std::string_view text, const Notations& base,
     if (room.words.empty()) {
         return AnswerWithoutLine({}, room);
     }
-    if (std::optional<std::string> error = ReadRequest(room.words, base, order, room.request)) {
-        return AnswerWithoutLine(std::move(*error), room);
+    if (std::optional<RequestFault> fault = ReadRequest(room.words, base, order, room.request)) {
+        return AnswerWithoutLine(std::move(fault->message), room);
     }
     return AnswerRoomRequest(room);
 }

@@ -32,6 +32,9 @@ struct OptionWord {
 };
 OptionWord SplitOption(std::string_view word);
 
+// The notation's short name: "CE", "JC", "AN", "JDN" or "DIY".
+std::string_view NotationShortName(datelib::CalendarKind kind);
+
 // True for the words --from and --to.
 bool IsNotationOption(std::string_view name);
 
@@ -49,16 +52,26 @@ void SplitWords(std::string_view text, std::vector<std::string_view>& words);
 // that are not UTF-8.
 std::optional<std::string> TextFault(std::string_view text);
 
-// The request of its words, or an error message for words that make none.
+// Why words make no request: a usage error (an unknown word, too many
+// operands), or an operand that is no date or day count.
+struct RequestFault {
+    std::string message;
+    bool isUsage = true;
+};
+
+// The request of its words, or the fault of words that make none.
 struct ReadRequestResult {
     ComputeRequest request;
-    std::optional<std::string> error;
+    std::optional<RequestFault> error;
 };
 
 // Reads a request. The first operand is the first date; a later operand that
-// is a signed whole number (+10, -10, +1,000) is the day count, written to
-// the days field without a "+"; any other later operand is the second date.
-// --from and --to among the words replace those of base. Notations: first
+// starts with "+", or with "-" and a digit and holds no other "-" (+10, -10,
+// +1,000), is the day count, written to the days field without a "+"; any
+// other later operand is the second date. --from and --to among the words
+// replace those of base; after the word "--" every word is an operand.
+// Operands are held to the rules of operand_rules.h, with the date
+// library's separators. Notations: first
 // date the first --from; second date the second --from, else the first; the
 // answer of a single date --to; CE when not named. Without operands the
 // first date is today's, as the window's Compute fills it in.
@@ -66,10 +79,10 @@ ReadRequestResult ReadRequest(std::span<const std::string_view> words, const Not
                               datelib::DateOrder order);
 
 // As ReadRequest, into request, whose strings keep their capacity; returns
-// the error message, and leaves request alone, for words that make none.
-std::optional<std::string> ReadRequest(std::span<const std::string_view> words,
-                                       const Notations& base, datelib::DateOrder order,
-                                       ComputeRequest& request);
+// the fault, and leaves request alone, for words that make none.
+std::optional<RequestFault> ReadRequest(std::span<const std::string_view> words,
+                                        const Notations& base, datelib::DateOrder order,
+                                        ComputeRequest& request);
 
 // What the program writes for a request.
 struct RequestAnswer {

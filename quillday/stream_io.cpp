@@ -1,6 +1,7 @@
 #include "stream_io.h"
 
 #include <fcntl.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -36,19 +37,44 @@ bool ReadWouldWait(int descriptor) {
 #endif
 }
 
+// A descriptor opened not to block has nothing yet: waits until it has
+// input or its end. Other systems' reads always block.
+void WaitUntilReadable(int descriptor) {
+#if defined(_WIN32)
+    (void)descriptor;
+#else
+    pollfd ready{descriptor, POLLIN, 0};
+    constexpr int kNoTimeout = -1;
+    while (::poll(&ready, 1, kNoTimeout) < 0 && errno == EINTR) {
+    }
+#endif
+}
+
+bool WouldBlock(int error) {
+    return error == EAGAIN || error == EWOULDBLOCK;
+}
+
+constexpr char kCr = '\r';
+constexpr char kLf = '\n';
+
 }  // namespace
 
 void Output::WriteOut(std::string_view text) {
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
+    if (failed_ || text.empty()) {
+        return;
+    }
+    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
         failed_ = true;
+        writeError_ = std::strerror(errno);
     }
 }
 
 bool Output::Flush() {
     WriteOut(buffer_);
     buffer_.clear();
-    if (std::fflush(file_) != 0) {
+    if (!failed_ && std::fflush(file_) != 0) {
         failed_ = true;
+        writeError_ = std::strerror(errno);
     }
     return !failed_;
 }
@@ -57,13 +83,18 @@ bool Input::Refill() {
     if (ended_) {
         return false;
     }
-    if (beforeWaiting_ && ReadWouldWait(descriptor_)) {
-        beforeWaiting_();
+    if (beforeWaiting_ && ReadWouldWait(descriptor_) && !beforeWaiting_()) {
+        ended_ = true;
+        return false;
     }
     long count = 0;
-    do {
-        count = ReadSome(descriptor_, buffer_.data(), buffer_.size());
-    } while (count < 0 && errno == EINTR);
+    while ((count = ReadSome(descriptor_, buffer_.data(), buffer_.size())) < 0) {
+        if (WouldBlock(errno)) {
+            WaitUntilReadable(descriptor_);
+        } else if (errno != EINTR) {
+            break;
+        }
+    }
     if (count <= 0) {
         if (count < 0) {
             readError_ = std::strerror(errno);
@@ -73,27 +104,59 @@ bool Input::Refill() {
     }
     position_ = 0;
     size_ = static_cast<std::size_t>(count);
+    nextCr_ = CrFrom(0);
     return true;
+}
+
+std::size_t Input::CrFrom(std::size_t from) const {
+    const auto* cr =
+        static_cast<const char*>(std::memchr(buffer_.data() + from, kCr, size_ - from));
+    return cr != nullptr ? static_cast<std::size_t>(cr - buffer_.data()) : size_;
+}
+
+void Input::SkipLfAfterCr(bool wait) {
+    if (!lfAfterCrPending_ || (position_ == size_ && (!wait || !Refill()))) {
+        return;
+    }
+    lfAfterCrPending_ = false;
+    if (buffer_[position_] == kLf) {
+        ++position_;
+    }
+}
+
+void Input::PassCr() {
+    position_ = nextCr_ + 1;
+    if (position_ == size_) {
+        lfAfterCrPending_ = true;
+    } else if (buffer_[position_] == kLf) {
+        ++position_;
+    }
+    nextCr_ = CrFrom(position_);
 }
 
 Input::LineStatus Input::ReadLine(std::string& line, std::size_t maxLength) {
     line.clear();
+    SkipLfAfterCr(true);
     bool tooLong = false;
     bool readAny = false;
     while (position_ < size_ || Refill()) {
         readAny = true;
         const char* start = buffer_.data() + position_;
-        const std::size_t available = size_ - position_;
-        const auto* lineEnd = static_cast<const char*>(std::memchr(start, '\n', available));
-        const auto piece =
-            lineEnd != nullptr ? static_cast<std::size_t>(lineEnd - start) : available;
+        const std::size_t available = std::min(size_, nextCr_) - position_;
+        const auto* lf = static_cast<const char*>(std::memchr(start, kLf, available));
+        const bool endsAtCr = lf == nullptr && nextCr_ < size_;
+        const auto piece = lf != nullptr ? static_cast<std::size_t>(lf - start) : available;
         // A line beyond the limit is read to its end but not kept.
         tooLong = tooLong || line.size() + piece > maxLength;
         if (!tooLong) {
             line.append(start, piece);
         }
         position_ += piece;
-        if (lineEnd != nullptr) {
+        if (endsAtCr) {
+            PassCr();
+            break;
+        }
+        if (lf != nullptr) {
             ++position_;
             break;
         }
@@ -109,21 +172,28 @@ Input::LineStatus Input::ReadLine(std::string& line, std::size_t maxLength) {
 }
 
 std::size_t Input::TakeBufferedLines(std::string& text, std::size_t maxLines) {
-    const char* const start = buffer_.data() + position_;
+    SkipLfAfterCr(false);
     const char* const end = buffer_.data() + size_;
-    const char* taken = start;  // just after the last whole line taken
+    const char* runStart = buffer_.data() + position_;  // not yet appended
     std::size_t lines = 0;
     for (; lines < maxLines; ++lines) {
-        const auto* lineEnd = static_cast<const char*>(
-            std::memchr(taken, '\n', static_cast<std::size_t>(end - taken)));
-        if (lineEnd == nullptr) {
+        const char* const cursor = buffer_.data() + position_;
+        const auto* lf = static_cast<const char*>(
+            std::memchr(cursor, kLf, static_cast<std::size_t>(end - cursor)));
+        const char* const cr = buffer_.data() + nextCr_;
+        if (cr < (lf != nullptr ? lf : end)) {
+            text.append(runStart, static_cast<std::size_t>(cr - runStart));
+            text += kLf;
+            PassCr();
+            runStart = buffer_.data() + position_;
+            continue;
+        }
+        if (lf == nullptr) {
             break;
         }
-        taken = lineEnd + 1;
+        position_ = static_cast<std::size_t>(lf + 1 - buffer_.data());
     }
-    const auto length = static_cast<std::size_t>(taken - start);
-    text.append(start, length);
-    position_ += length;
+    text.append(runStart, static_cast<std::size_t>(buffer_.data() + position_ - runStart));
     return lines;
 }
 

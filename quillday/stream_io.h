@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quillday::cli {
 
@@ -17,7 +18,11 @@ class Output {
   public:
     explicit Output(std::FILE* file) : file_(file) {}
 
+    // Once a write has failed, the rest is dropped: the run is ending.
     void Write(std::string_view text) {
+        if (failed_) {
+            return;
+        }
         if (text.size() >= kFlushSize) {
             // A batch's answers come in large pieces: written as they
             // stand, not copied.
@@ -35,6 +40,10 @@ class Output {
     // Writes what is collected. Returns false once any write has failed.
     bool Flush();
 
+    bool Failed() const { return failed_; }
+    // The system's reason for the first failed write.
+    const std::string& WriteError() const { return writeError_; }
+
   private:
     static constexpr std::size_t kFlushSize = 64 * 1024;
 
@@ -43,19 +52,23 @@ class Output {
     std::FILE* file_;
     std::string buffer_;
     bool failed_ = false;
+    std::string writeError_;
 };
 
-// Reads a file descriptor through a buffer.
+// Reads a file descriptor through a buffer. A descriptor that does not
+// block is waited on as one that does.
 class Input {
   public:
     static constexpr int kEnd = -1;
 
-    explicit Input(int descriptor) : descriptor_(descriptor) {}
+    // name: the file's name for messages.
+    Input(int descriptor, std::string name) : descriptor_(descriptor), name_(std::move(name)) {}
 
     // Runs hook whenever a read is about to wait for more input, so that
     // whoever sends requests one at a time gets each answer before sending
-    // the next: the hook writes what is answered.
-    void BeforeWaiting(std::function<void()> hook) { beforeWaiting_ = std::move(hook); }
+    // the next: the hook writes what is answered. When it returns false (the
+    // answers cannot be written), the input ends there.
+    void BeforeWaiting(std::function<bool()> hook) { beforeWaiting_ = std::move(hook); }
 
     // Returns the next byte (0-255), or kEnd at the end of the input or
     // after a read error.
@@ -72,28 +85,42 @@ class Input {
         End,      // no more input
     };
 
-    // Reads up to and including the next LF, or to the end of the input,
-    // keeping at most maxLength bytes in line.
+    // Reads the next line, keeping at most maxLength bytes in line. LF, CR
+    // LF and a lone CR each end a line, as does the end of the input. A line
+    // ended by CR is returned at once, not after the next byte.
     LineStatus ReadLine(std::string& line, std::size_t maxLength);
 
-    // Appends to text, each with its LF, up to maxLines of the whole lines
-    // that the buffer already holds, without reading or waiting; returns how
-    // many. None is longer than kBufferSize - 1 bytes.
+    // Appends to text, each ended by LF whatever its line end, up to
+    // maxLines of the whole lines that the buffer already holds, without
+    // reading or waiting; returns how many. None is longer than
+    // kBufferSize - 1 bytes.
     std::size_t TakeBufferedLines(std::string& text, std::size_t maxLines);
 
     static constexpr std::size_t kBufferSize = 64 * 1024;
 
     // The system's reason for a read error; empty when there was none.
     const std::string& ReadError() const { return readError_; }
+    const std::string& Name() const { return name_; }
 
   private:
     bool Refill();
+    // Where the next CR stands in the buffer from position from; size_ if
+    // nowhere.
+    std::size_t CrFrom(std::size_t from) const;
+    // Steps over the LF of a CR LF whose CR ended the last line, if the
+    // buffer holds the next byte; waits for it when wait is true.
+    void SkipLfAfterCr(bool wait);
+    // Ends a line at the CR at nextCr_: moves past it, and past its LF.
+    void PassCr();
 
     int descriptor_;
-    std::function<void()> beforeWaiting_;
+    std::string name_;
+    std::function<bool()> beforeWaiting_;
     std::array<char, kBufferSize> buffer_{};
     std::size_t position_ = 0;
     std::size_t size_ = 0;
+    std::size_t nextCr_ = 0;
+    bool lfAfterCrPending_ = false;  // the last line ended with a CR at the buffer's end
     bool ended_ = false;
     std::string readError_;
 };

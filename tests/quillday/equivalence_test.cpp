@@ -106,11 +106,10 @@ TEST_P(EquivalenceTest, TheProgramWritesTheWindowsLines) {
                          : "") +
                     "\n";
     }
-    const ProgramRun run =
-        RunProgram(std::string("--batch --order ") + kOrders[order].first + " --separator " +
-                       kSeparators[separator] + " --thousands " + kThousands[thousands].first +
-                       " --lang " + kLanguages[language].first,
-                   input);
+    const ProgramRun run = RunProgram(
+        {"--batch", "--order", kOrders[order].first, "--separator", kSeparators[separator],
+         "--thousands", kThousands[thousands].first, "--lang", kLanguages[language].first},
+        input);
     EXPECT_EQ(run.out, expected);
 }
 
