@@ -87,7 +87,9 @@ ChunkAnswers AnswerChunk(const LineChunk& chunk, const Options& options) {
 }
 
 // Answers chunks on worker threads and writes their answers in order, with
-// their errors; a strict run stops writing after the first error.
+// their errors; a strict run stops writing after the first error. Once a
+// write has failed, nothing more is answered or reported: the input may
+// then end within a line, which is no request.
 class LinePipeline {
   public:
     LinePipeline(Output& output, const Options& options)
@@ -96,7 +98,7 @@ class LinePipeline {
           maxPending_(std::max(1U, std::thread::hardware_concurrency())) {}
 
     void Submit(LineChunk chunk) {
-        if (chunk.lines == 0 || stopped_) {
+        if (chunk.lines == 0 || stopped_ || output_.Failed()) {
             return;
         }
         if (pending_.size() == maxPending_) {
@@ -120,7 +122,7 @@ class LinePipeline {
     void WriteOldest() {
         const ChunkAnswers answers = pending_.front().get();
         pending_.pop_front();
-        if (stopped_) {
+        if (stopped_ || output_.Failed()) {
             return;
         }
         std::size_t written = answers.output.size();
