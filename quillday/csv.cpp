@@ -225,7 +225,8 @@ bool RunCsv(Input& input, Output& output, const Options& options) {
     CsvRecord record;
     RequestRoom room;
     std::string_view lastLineEnd = kLf;
-    for (; !output.Failed() && reader.Next(record); line += record.lines) {
+    // A failed write ends the input, perhaps within a record: no request then.
+    for (; reader.Next(record) && !output.Failed(); line += record.lines) {
         if (record.endsCrLf) {
             lastLineEnd = kCrLf;
         }

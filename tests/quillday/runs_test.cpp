@@ -91,6 +91,7 @@ const RunRow kRuns[] = {
     {"batch: control characters echoed escaped", {"--batch"}, "x\x1b[2J\xc2\x9b\n", "\n", "quillday: line 1: 'x' cannot stand in the first date 'x\\x1b[2J\\u009b'\n", 1},
     {"batch: a full disk ends the run", {"--batch"}, "2012-12-31\n", "", "quillday: cannot write the output: No space left on device\n", 1, Surroundings::FullDisk},
     {"batch: a closed pipe ends the run on endless input, within a line", {"--batch"}, "2012-12-31\n2012-12", "", "quillday: cannot write the output: Broken pipe\n", 1, Surroundings::ClosedPipe},
+    {"csv: a closed pipe ends the run on endless input, within a line", {"--csv", "1"}, "2012-12-31\n2012-12", "", "quillday: cannot write the output: Broken pipe\n", 1, Surroundings::ClosedPipe},
     {"batch: non-blocking input is waited for", {"--batch"}, "2012-12-31\n2013-01-01\n", "2012-12-31 CE, Monday\n2013-01-01 CE, Tuesday\n", "", 0, Surroundings::NonBlockingInput},
     {"help on a full disk", {"--help"}, "", "", "quillday: cannot write the output: No space left on device\n", 1, Surroundings::FullDisk},
     {"an input that cannot be read is named", {"--batch", "/"}, "", "", "quillday: cannot read /: Is a directory\n", 1},
