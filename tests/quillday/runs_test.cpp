@@ -66,11 +66,12 @@ const RunRow kRuns[] = {
      "2012-12-31 CE plus 10 days = 2013-01-10 CE, Thursday\n\n\n2013-03-15 CE minus 2012-01-01 CE = 439 days (1 year, 2 months, 14 days)\n2,456,293 JDN = 10531-11-01 AN, Intercalarius\n\n",
      "quillday: line 3: 'b' cannot stand in the first date 'bad'\nquillday: line 6: First date is not valid in calendar specified.\n", 1},
     {"batch: NUL, bytes not UTF-8 (overlong, surrogate, beyond U+10FFFF, cut short, lone), UTF-8 text", {"--batch"},
-     "2012-12-31\0\n2012-12-31\xff\n2012-12-31(\xc3\xa9)\n--lang de\n\xc0\xaf\n\xed\xa0\x80\n\xf4\x90\x80\x80\n\xe2\x82\n\x80\n\xf0\x9f\x98\x80\n"sv,
-     "\n\n\n\n\n\n\n\n\n\n",
+     "2012-12-31\0\n2012-12-31\xff\n2012-12-31(\xc3\xa9)\n--lang de\n\xc0\xaf\n\xed\xa0\x80\n\xf4\x90\x80\x80\n\xe2\x82\n\x80\n\xf0\x9f\x98\x80\n\xf4\x8f\xbf\xbf\n\xf5\x80\x80\x80\n"sv,
+     "\n\n\n\n\n\n\n\n\n\n\n\n",
      "quillday: line 1: the request holds a NUL byte\nquillday: line 2: the request is not UTF-8 text\nquillday: line 3: '\xc3\xa9' cannot stand in the first date '2012-12-31(\xc3\xa9)'\nquillday: line 4: only --from and --to may stand in a request, not --lang\n"
      "quillday: line 5: the request is not UTF-8 text\nquillday: line 6: the request is not UTF-8 text\nquillday: line 7: the request is not UTF-8 text\nquillday: line 8: the request is not UTF-8 text\nquillday: line 9: the request is not UTF-8 text\n"
-     "quillday: line 10: '\xf0\x9f\x98\x80' cannot stand in the first date '\xf0\x9f\x98\x80'\n", 1},
+     "quillday: line 10: '\xf0\x9f\x98\x80' cannot stand in the first date '\xf0\x9f\x98\x80'\nquillday: line 11: '\xf4\x8f\xbf\xbf' cannot stand in the first date '\xf4\x8f\xbf\xbf'\n"
+     "quillday: line 12: the request is not UTF-8 text\n", 1},
     {"batch: strict stops after the first invalid line", {"--batch", "--strict"}, "2012-12-31\nbad\n2013-01-01\n", "2012-12-31 CE, Monday\n\n", "quillday: line 2: 'b' cannot stand in the first date 'bad'\n", 1},
     {"batch: characters, fractions, exponents, prefixes, groups", {"--batch"},
      "2012-W01-1\nv2;2012-12-31\n2012-12-31 1e6\n2012-12-31 +0x10\n--from JDN -2456293.7\n2012-12-31 +1,00\n--from JDN -1,000 +1,000\n--from JDN -2.5\n--from JDN 99.5\n",
@@ -87,7 +88,7 @@ const RunRow kRuns[] = {
      "quillday: line 3: the day count '+1.000.' is not digits with '.' only between groups of three\n"
      "quillday: line 5: day numbers are whole days: the first date '-0,51' is a Julian date within day number -1\n", 1},
     {"batch: no separator with --thousands none", {"--batch", "--thousands", "none"}, "2012-12-31 +1,000\n2012-12-31 +1000\n", "\n2012-12-31 CE plus 1000 days = 2015-09-27 CE, Sunday\n", "quillday: line 1: ',' cannot stand in the day count '+1,000'\n", 1},
-    {"batch: CR, LF and CR LF each end a line", {"--batch"}, "2012-12-31\r2013-01-01\r\n2013-01-02\n\r", "2012-12-31 CE, Monday\n2013-01-01 CE, Tuesday\n2013-01-02 CE, Wednesday\n\n", "", 0},
+    {"batch: CR, LF and CR LF each end a line", {"--batch"}, "\r2012-12-31\r2013-01-01\r\n2013-01-02\n\r", "\n2012-12-31 CE, Monday\n2013-01-01 CE, Tuesday\n2013-01-02 CE, Wednesday\n\n", "", 0},
     {"batch: control characters echoed escaped", {"--batch"}, "x\x1b[2J\xc2\x9b\n", "\n", "quillday: line 1: 'x' cannot stand in the first date 'x\\x1b[2J\\u009b'\n", 1},
     {"batch: a full disk ends the run", {"--batch"}, "2012-12-31\n", "", "quillday: cannot write the output: No space left on device\n", 1, Surroundings::FullDisk},
     {"batch: a closed pipe ends the run on endless input, within a line", {"--batch"}, "2012-12-31\n2012-12", "", "quillday: cannot write the output: Broken pipe\n", 1, Surroundings::ClosedPipe},
@@ -96,9 +97,9 @@ const RunRow kRuns[] = {
     {"help on a full disk", {"--help"}, "", "", "quillday: cannot write the output: No space left on device\n", 1, Surroundings::FullDisk},
     {"an input that cannot be read is named", {"--batch", "/"}, "", "", "quillday: cannot read /: Is a directory\n", 1},
     {"csv: quotes, commas and line breaks in fields, CR LF", {"--csv", "2", "--to", "JDN"},
-     "name,date\r\n\"Smith, John\",\"2012-12-31\"\r\n\"said \"\"hi\"\"\r\nthere\",2000-01-01\r\n",
-     "name,date,\r\n\"Smith, John\",\"2012-12-31\",\"2012-12-31 CE = 2,456,293 JDN, Monday\"\r\n\"said \"\"hi\"\"\r\nthere\",2000-01-01,\"2000-01-01 CE = 2,451,545 JDN, Saturday\"\r\n",
-     "quillday: line 1: 'd' cannot stand in the first date 'date'\n", 1},
+     "name,date\r\n\"Smith, John\",\"2012-12-31\"\r\n\"said \"\"hi\"\"\r\nthere\",2000-01-01\r\nx,bad\r\n",
+     "name,date,\r\n\"Smith, John\",\"2012-12-31\",\"2012-12-31 CE = 2,456,293 JDN, Monday\"\r\n\"said \"\"hi\"\"\r\nthere\",2000-01-01,\"2000-01-01 CE = 2,451,545 JDN, Saturday\"\r\nx,bad,\r\n",
+     "quillday: line 1: 'd' cannot stand in the first date 'date'\nquillday: line 5: 'b' cannot stand in the first date 'bad'\n", 1},
     {"csv: a header, a column by name, CR, LF and CR LF", {"--csv", "when", "--header", "--to", "JDN"},
      "\"name\",when\r\nx,2012-12-31\ry,2013-01-01\nz,2013-01-02",
      "\"name\",when,JDN\r\nx,2012-12-31,\"2012-12-31 CE = 2,456,293 JDN, Monday\"\ry,2013-01-01,\"2013-01-01 CE = 2,456,294 JDN, Tuesday\"\nz,2013-01-02,\"2013-01-02 CE = 2,456,295 JDN, Wednesday\"\n", "", 0},
