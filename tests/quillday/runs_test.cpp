@@ -66,12 +66,12 @@ const RunRow kRuns[] = {
      "2012-12-31 CE plus 10 days = 2013-01-10 CE, Thursday\n\n\n2013-03-15 CE minus 2012-01-01 CE = 439 days (1 year, 2 months, 14 days)\n2,456,293 JDN = 10531-11-01 AN, Intercalarius\n\n",
      "quillday: line 3: 'b' cannot stand in the first date 'bad'\nquillday: line 6: First date is not valid in calendar specified.\n", 1},
     {"batch: NUL, bytes not UTF-8 (overlong, surrogate, beyond U+10FFFF, cut short, lone), UTF-8 text", {"--batch"},
-     "2012-12-31\0\n2012-12-31\xff\n2012-12-31(\xc3\xa9)\n--lang de\n\xc0\xaf\n\xed\xa0\x80\n\xf4\x90\x80\x80\n\xe2\x82\n\x80\n\xf0\x9f\x98\x80\n\xf4\x8f\xbf\xbf\n\xf5\x80\x80\x80\n"sv,
-     "\n\n\n\n\n\n\n\n\n\n\n\n",
+     "2012-12-31\0\n2012-12-31\xff\n2012-12-31(\xc3\xa9)\n--lang de\n\xc0\xaf\n\xed\xa0\x80\n\xf4\x90\x80\x80\n\xe2\x82\n\x80\n\xf0\x9f\x98\x80\n\xf4\x8f\xbf\xbf\n\xf5\x80\x80\x80\n\xf1\x80\x80\x80\n"sv,
+     "\n\n\n\n\n\n\n\n\n\n\n\n\n",
      "quillday: line 1: the request holds a NUL byte\nquillday: line 2: the request is not UTF-8 text\nquillday: line 3: '\xc3\xa9' cannot stand in the first date '2012-12-31(\xc3\xa9)'\nquillday: line 4: only --from and --to may stand in a request, not --lang\n"
      "quillday: line 5: the request is not UTF-8 text\nquillday: line 6: the request is not UTF-8 text\nquillday: line 7: the request is not UTF-8 text\nquillday: line 8: the request is not UTF-8 text\nquillday: line 9: the request is not UTF-8 text\n"
      "quillday: line 10: '\xf0\x9f\x98\x80' cannot stand in the first date '\xf0\x9f\x98\x80'\nquillday: line 11: '\xf4\x8f\xbf\xbf' cannot stand in the first date '\xf4\x8f\xbf\xbf'\n"
-     "quillday: line 12: the request is not UTF-8 text\n", 1},
+     "quillday: line 12: the request is not UTF-8 text\nquillday: line 13: '\xf1\x80\x80\x80' cannot stand in the first date '\xf1\x80\x80\x80'\n", 1},
     {"batch: strict stops after the first invalid line", {"--batch", "--strict"}, "2012-12-31\nbad\n2013-01-01\n", "2012-12-31 CE, Monday\n\n", "quillday: line 2: 'b' cannot stand in the first date 'bad'\n", 1},
     {"batch: characters, fractions, exponents, prefixes, groups", {"--batch"},
      "2012-W01-1\nv2;2012-12-31\n2012-12-31 1e6\n2012-12-31 +0x10\n--from JDN -2456293.7\n2012-12-31 +1,00\n--from JDN -1,000 +1,000\n--from JDN -2.5\n--from JDN 99.5\n",
