@@ -3,8 +3,9 @@
 # Runs every test of a cross build through CTest, each under Wine (the
 # toolchain's emulator; the tests are listed under Wine when CTest runs).
 # Prints "<label>: N tests, N passed, N failed, N skipped" and names the
-# skipped ones with their reasons; the output of failed tests goes to standard error. Fails
-# when a test fails or does not run, or when none is found.
+# skipped ones with their reasons; the output of failed tests goes to
+# standard error. Fails when a test fails or does not run, or when none is
+# found.
 run_tests_under_wine() {
     local label=$1 build=$2 timeout=$3 log=$2/ctest.log status=0
     ctest --test-dir "$build" --parallel "$(nproc)" --timeout "$timeout" \
@@ -22,7 +23,7 @@ run_tests_under_wine() {
     echo "$label: $total tests, $((total - failed - skipped)) passed, $failed failed, $skipped skipped"
     # GoogleTest's report of a skipped test: "<file>:<line>: Skipped", the
     # reason, "[  SKIPPED ] <test> (<n> ms)".
-    awk '/: Skipped$/ { getline reason }
+    ((total > 0)) && awk '/: Skipped$/ { getline reason }
          /^\[  SKIPPED \] .* ms\)$/ { sub(/^\[  SKIPPED \] /, ""); sub(/ \([0-9]+ ms\)$/, "")
                                       print "    skipped: " $0 ": " reason; reason = "" }' \
         "$build/Testing/Temporary/LastTest.log"
