@@ -13,6 +13,7 @@
 #include "options.h"
 #include "program_messages.h"
 #include "request.h"
+#include "stream_io.h"
 
 namespace {
 
@@ -185,6 +186,7 @@ GEN_TEXT::LanguageCode ChosenLanguage(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    KeepStandardStreamsBinary();
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const ParsedOptions parsed = ParseOptions(arguments);
     if (parsed.error) {

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #if defined(_WIN32)
@@ -211,6 +212,14 @@ int OpenForReading(const std::string& path, std::string& error) {
 
 int StandardInput() {
     return 0;
+}
+
+void KeepStandardStreamsBinary() {
+#if defined(_WIN32)
+    for (std::FILE* stream : {stdin, stdout, stderr}) {
+        _setmode(_fileno(stream), _O_BINARY);
+    }
+#endif
 }
 
 }  // namespace quillday::cli

@@ -132,6 +132,10 @@ int OpenForReading(const std::string& path, std::string& error);
 // The descriptor of standard input.
 int StandardInput();
 
+// Standard input, output and error carry bytes as they are: on Windows
+// they would turn LF into CR LF and end at a Ctrl-Z.
+void KeepStandardStreamsBinary();
+
 }  // namespace quillday::cli
 
 #endif
