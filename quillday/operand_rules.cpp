@@ -202,7 +202,7 @@ char DecimalMarkBeside(std::string_view thousands) {
 }
 
 bool IsDashOperand(std::string_view word, std::string_view separator) {
-    return word.size() == 1 || IsDigit(word[1]) ||
+    return word.size() <= 1 || IsDigit(word[1]) ||
            !DateCharacterFault(word, separator, OperandRole::FirstDate);
 }
 
