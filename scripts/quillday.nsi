@@ -1,12 +1,14 @@
 ; The Windows installer of Quillday, built by scripts/windows-build with
 ;   makensis -DVERSION=7.3.4 -DSOURCE=<folder of the distribution> -DOUTFILE=<setup.exe>
-; Installs the program folder into Program Files with a Start-menu entry for
-; the program and its user guide, and an uninstaller listed in Windows'
-; installed programs.
+; Installs the program folder into Program Files for all users, with
+; Start-menu entries for every user for the program and its user guide, and
+; an uninstaller listed in Windows' installed programs.
 Unicode true
 !include "MUI2.nsh"
+!include "FileFunc.nsh"
 
 !define NAME "Quillday"
+!define PUBLISHER "Varnholt Works"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillday"
 
 Name "${NAME} ${VERSION}"
@@ -18,7 +20,10 @@ SetCompressor /SOLID lzma
 
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_RUN "$INSTDIR\qly734.exe"
+; The installer runs as administrator; the program it offers to start runs
+; as the user, started through the user's own shell.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION StartAsUser
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -26,7 +31,12 @@ SetCompressor /SOLID lzma
 !insertmacro MUI_LANGUAGE "German"
 !insertmacro MUI_LANGUAGE "Spanish"
 
+Function StartAsUser
+    Exec '"$WINDIR\explorer.exe" "$INSTDIR\qly734.exe"'
+FunctionEnd
+
 Section "Install"
+    SetShellVarContext all
     SetOutPath "$INSTDIR"
     File /r "${SOURCE}\*.*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -35,15 +45,19 @@ Section "Install"
     CreateShortcut "$SMPROGRAMS\${NAME}\${NAME} guide.lnk" "$INSTDIR\quillday-guide.html"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\qly734.exe"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
 ; The user's settings file is theirs: it stays.
 Section "Uninstall"
+    SetShellVarContext all
     Delete "$SMPROGRAMS\${NAME}\${NAME}.lnk"
     Delete "$SMPROGRAMS\${NAME}\${NAME} guide.lnk"
     RMDir "$SMPROGRAMS\${NAME}"
