@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the scalable icon into the fixed sizes that are committed beside it
 # (hicolor/NxN/apps/), for desktops that want bitmaps and for the program's
-# own window icon. Run it again after editing the SVG.
+# own window icon, and the Windows icon ($icon.ico) built from them. Run it
+# again after editing the SVG.
 set -euo pipefail
 cd "$(dirname "$0")"
 source ../../scripts/deps.sh
@@ -13,3 +14,7 @@ for size in 16 32 48 64 128 256; do
     mkdir -p "$folder"
     rsvg-convert --width "$size" --height "$size" "$icon.svg" --output "$folder/$icon.png"
 done
+
+# The Windows program's icon: the sizes Explorer and the taskbar ask for.
+ensure_packages imagemagick
+convert hicolor/{16x16,32x32,48x48,256x256}/apps/"$icon.png" "$icon.ico"
