@@ -7,8 +7,8 @@
 # standard error. Fails when a test fails or does not run, or when none is
 # found.
 run_tests_under_wine() {
-    local label=$1 build=$2 timeout=$3 log=$2/ctest.log status=0
-    ctest --test-dir "$build" --parallel "$(nproc)" --timeout "$timeout" \
+    local label=$1 folder=$2 timeout=$3 log=$2/ctest.log status=0
+    ctest --test-dir "$folder" --parallel "$(nproc)" --timeout "$timeout" \
         --output-on-failure --no-tests=error > "$log" 2>&1 || status=$?
     local total=0 failed=0 skipped
     if [[ $(< "$log") =~ tests\ passed,\ ([0-9]+)\ tests?\ failed\ out\ of\ ([0-9]+) ]]; then
@@ -26,6 +26,6 @@ run_tests_under_wine() {
     ((total > 0)) && awk '/: Skipped$/ { getline reason }
          /^\[  SKIPPED \] .* ms\)$/ { sub(/^\[  SKIPPED \] /, ""); sub(/ \([0-9]+ ms\)$/, "")
                                       print "    skipped: " $0 ": " reason; reason = "" }' \
-        "$build/Testing/Temporary/LastTest.log"
+        "$folder/Testing/Temporary/LastTest.log"
     [[ $failed -eq 0 ]]
 }
