@@ -24,7 +24,6 @@ constexpr int kRequestFailed = 1;
 constexpr int kUsageError = 2;
 constexpr std::string_view kStandardInputName = "-";
 constexpr std::string_view kStandardInputWords = "standard input";
-constexpr std::string_view kEndOfOptions = "--";
 
 constexpr const char* kHelp = R"help(Usage: quillday [OPTION]... [--] [DATE [DATE | +DAYS | -DAYS]]
        quillday --batch [OPTION]... [FILE]

@@ -14,6 +14,9 @@
 
 namespace quillday::cli {
 
+// The word after which every word is an operand, whatever it starts with.
+inline constexpr std::string_view kEndOfOptions = "--";
+
 // The place of an operand in a request, as messages name it.
 enum class OperandRole { FirstDate, SecondDate, DayCount };
 

@@ -15,7 +15,6 @@ using datelib::DateOrder;
 using Error = std::optional<std::string>;
 
 constexpr std::string_view kOptionMark = "--";
-constexpr std::string_view kEndOfOptions = "--";
 constexpr std::string_view kShortHelp = "-h";
 constexpr char kDash = '-';
 

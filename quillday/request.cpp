@@ -14,7 +14,6 @@ namespace {
 using datelib::CalendarKind;
 
 constexpr std::string_view kOptionMark = "--";
-constexpr std::string_view kEndOfOptions = "--";
 constexpr char kPlus = '+';
 constexpr std::string_view kFromOption = "--from";
 constexpr std::string_view kToOption = "--to";

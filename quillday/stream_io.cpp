@@ -65,17 +65,20 @@ void Output::WriteOut(std::string_view text) {
         return;
     }
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
-        failed_ = true;
-        writeError_ = std::strerror(errno);
+        Fail();
     }
+}
+
+void Output::Fail() {
+    failed_ = true;
+    writeError_ = std::strerror(errno);
 }
 
 bool Output::Flush() {
     WriteOut(buffer_);
     buffer_.clear();
     if (!failed_ && std::fflush(file_) != 0) {
-        failed_ = true;
-        writeError_ = std::strerror(errno);
+        Fail();
     }
     return !failed_;
 }

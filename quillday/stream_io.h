@@ -48,6 +48,8 @@ class Output {
     static constexpr std::size_t kFlushSize = 64 * 1024;
 
     void WriteOut(std::string_view text);
+    // Notes the failed write and the system's reason for it.
+    void Fail();
 
     std::FILE* file_;
     std::string buffer_;
