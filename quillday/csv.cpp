@@ -55,6 +55,7 @@ class CsvReader {
 
     bool InQuotes() const { return state_ == State::Quoted; }
     void Keep(char c);
+    void KeepInHeader(char c);
     void Take(char c);  // a byte that is not a line end
     void TakeUnquoted(char c);
 
@@ -64,6 +65,7 @@ class CsvReader {
     CsvRecord* record_ = nullptr;
     State state_ = State::FieldStart;
     bool lfAfterCrPending_ = false;
+    std::size_t headerBytes_ = 0;  // the bytes of header cells kept
 };
 
 bool CsvReader::Next(CsvRecord& record) {
@@ -93,13 +95,21 @@ bool CsvReader::Next(CsvRecord& record) {
     return true;
 }
 
+// The header's cells are names to look a column up by. They are kept up to
+// kMaxRequestLength cells and bytes in all, so that a header without end
+// cannot fill the memory; a name beyond that names no column.
+void CsvReader::KeepInHeader(char c) {
+    if (record_->fields > kMaxRequestLength || headerBytes_ >= kMaxRequestLength) {
+        return;
+    }
+    record_->cells.resize(record_->fields);
+    record_->cells.back() += c;
+    ++headerBytes_;
+}
+
 void CsvReader::Keep(char c) {
     if (column_ == kAllColumns) {
-        // A header cell is a name: beyond the length limit it names nothing.
-        record_->cells.resize(record_->fields);
-        if (record_->cells.back().size() < kMaxRequestLength) {
-            record_->cells.back() += c;
-        }
+        KeepInHeader(c);
         return;
     }
     if (record_->fields != column_) {
