@@ -41,10 +41,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool AllDigits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
-}
-
 // The whole character (a UTF-8 sequence) that starts at text[at].
 std::string_view CharacterAt(std::string_view text, std::size_t at) {
     std::size_t end = at + 1;
@@ -110,6 +106,10 @@ std::string NotWholeMessage(std::string_view text, std::string_view thousands, O
 }
 
 }  // namespace
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
+}
 
 std::optional<std::string> DateCharacterFault(std::string_view date, std::string_view separator,
                                               OperandRole role) {

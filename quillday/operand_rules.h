@@ -40,6 +40,9 @@ std::optional<std::string> DayNumberFault(std::string_view date, std::string_vie
 // the thousands separator only between groups of three: "+10", "-1,000".
 std::optional<std::string> DayCountFault(std::string_view count, std::string_view thousands);
 
+// True for text of one or more decimal digits and nothing else.
+bool AllDigits(std::string_view text);
+
 // True for a word that, after a date, is the day count: "+" and anything, or
 // "-" and a digit followed by digits, "," and "." alone ("-10", "-1.5").
 bool IsDayCountWord(std::string_view word);

@@ -76,14 +76,9 @@ Error SetMode(Mode mode, Options& options) {
     return std::nullopt;
 }
 
-bool IsPosition(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // A column is a position from 1, or a name (anything but digits alone).
 Error SetColumn(std::string_view text, Options& options) {
-    if (!IsPosition(text)) {
+    if (!AllDigits(text)) {
         if (text.empty()) {
             return Say(ProgramMessage::BadColumn, text);
         }
