@@ -21,6 +21,7 @@
 #include "main_window_layout.h"
 #include "services/web_addresses.h"
 #include "services/web_links.h"
+#include "texts/caption_style.h"
 #include "texts/design.h"
 #include "texts/gen_text.h"
 
@@ -134,6 +135,7 @@ void frmMain::BuildControls() {
     }
     GroupOptionButtons();
     PairLabelsWithControls();
+    KeepCaptionsWhole();
     Clock = new QTimer(this);
     Clock->setObjectName("Clock");
 }
@@ -147,6 +149,15 @@ void frmMain::GroupOptionButtons() {
         for (const std::string_view name : members) {
             group->addButton(Control<QRadioButton>(name));
         }
+    }
+}
+
+// Made after the buttons, the style is destroyed after them.
+void frmMain::KeepCaptionsWhole() {
+    auto* style = new CaptionStyle;
+    style->setParent(this);
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setStyle(style);
     }
 }
 

@@ -155,6 +155,7 @@ class frmMain : public QWidget {
     void ConnectHandlers();
     void GroupOptionButtons();
     void PairLabelsWithControls();
+    void KeepCaptionsWhole();
     void NameDaysBox();
     void DescribeDateBox(int n, datelib::CalendarKind kind);
     void ConnectOption(QRadioButton* option, std::function<void()> handler);

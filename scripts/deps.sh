@@ -4,6 +4,10 @@
 BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
                 qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation)
 
+# The tests: Windows' own "MS Sans Serif", as Wine carries it, for the window
+# test that draws every caption with it.
+TEST_PACKAGES=(fonts-wine)
+
 # Building the Debian packages (cpack's DEB generator runs dpkg-shlibdeps and
 # file) and checking them, the desktop data and the installed libraries.
 PACKAGING_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream pkgconf)
