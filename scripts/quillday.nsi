@@ -2,7 +2,9 @@
 ;   makensis -DVERSION=7.3.4 -DSOURCE=<folder of the distribution> -DOUTFILE=<setup.exe>
 ; Installs the program folder into Program Files for all users, with
 ; Start-menu entries for every user for the program and its user guide, and
-; an uninstaller listed in Windows' installed programs.
+; an uninstaller listed in Windows' installed programs. The files for
+; building C programs with fileworks5 (the distribution's fileworks5-dev
+; folder) are an optional component.
 Unicode true
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
@@ -18,6 +20,7 @@ InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
+!insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 ; The installer runs as administrator; the program it offers to start runs
@@ -35,10 +38,11 @@ Function StartAsUser
     Exec '"$WINDIR\explorer.exe" "$INSTDIR\qly734.exe"'
 FunctionEnd
 
-Section "Install"
+Section "Quillday" SectionProgram
+    SectionIn RO
     SetShellVarContext all
     SetOutPath "$INSTDIR"
-    File /r "${SOURCE}\*.*"
+    File /r /x fileworks5-dev "${SOURCE}\*.*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateDirectory "$SMPROGRAMS\${NAME}"
     CreateShortcut "$SMPROGRAMS\${NAME}\${NAME}.lnk" "$INSTDIR\qly734.exe"
@@ -55,6 +59,13 @@ Section "Install"
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+Section /o "fileworks5 for C programs (header, import libraries)" SectionDevelop
+    SetOutPath "$INSTDIR\fileworks5-dev"
+    File /r "${SOURCE}\fileworks5-dev\*.*"
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
 ; The user's settings file is theirs: it stays.
 Section "Uninstall"
     SetShellVarContext all
@@ -63,6 +74,7 @@ Section "Uninstall"
     RMDir "$SMPROGRAMS\${NAME}"
     RMDir /r "$INSTDIR\platforms"
     RMDir /r "$INSTDIR\styles"
+    RMDir /r "$INSTDIR\fileworks5-dev"
     Delete "$INSTDIR\*.exe"
     Delete "$INSTDIR\*.dll"
     Delete "$INSTDIR\quillday-guide.html"
