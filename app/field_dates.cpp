@@ -10,27 +10,27 @@ using datelib::ParseStatus;
 
 namespace {
 
-ParseStatus ReadDate(const std::string& text, CalendarKind kind, datelib::DateOrder order,
+ParseStatus ReadDate(const std::string& text, CalendarKind kind, const datelib::Display& display,
                      CalendarDate& date) {
-    return datelib::ParseDateText(text, datelib::dateSeparator, kind, order, date);
+    return datelib::ParseDateText(text, display.dateSeparator, kind, display.order, date);
 }
 
 }  // namespace
 
 std::optional<std::string> ReexpressDate(const std::string& text, CalendarKind fromKind,
-                                         CalendarKind toKind, datelib::DateOrder order) {
+                                         CalendarKind toKind, const datelib::Display& display) {
     CalendarDate date{};
     if (text.empty() || toKind == fromKind ||
-        ReadDate(text, fromKind, order, date) != ParseStatus::Valid) {
+        ReadDate(text, fromKind, display, date) != ParseStatus::Valid) {
         return std::nullopt;
     }
-    return DayNumberText(date, toKind, order);
+    return DayNumberText(date, toKind, display);
 }
 
 StepResult StepDateText(const std::string& text, CalendarKind kind, int32_t days,
-                        datelib::DateOrder order) {
+                        const datelib::Display& display) {
     CalendarDate date{};
-    switch (ReadDate(text, kind, order, date)) {
+    switch (ReadDate(text, kind, display, date)) {
         case ParseStatus::NotValid:
             return {StepOutcome::NotValid, {}};
         case ParseStatus::OutOfRange:
@@ -44,7 +44,7 @@ StepResult StepDateText(const std::string& text, CalendarKind kind, int32_t days
     }
     // The record keeps the calendar it was read in.
     date.jdn = *stepped;
-    const std::optional<std::string> steppedText = DayNumberText(date, kind, order);
+    const std::optional<std::string> steppedText = DayNumberText(date, kind, display);
     if (!steppedText) {
         return {StepOutcome::ResultOutOfRange, {}};
     }

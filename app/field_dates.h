@@ -15,7 +15,8 @@ namespace quillday {
 // the notations are equal, the text is no date of fromKind, or the date has
 // no form in toKind. Example: "2012-12-31" from CE to JDN is "2,456,293".
 std::optional<std::string> ReexpressDate(const std::string& text, datelib::CalendarKind fromKind,
-                                         datelib::CalendarKind toKind, datelib::DateOrder order);
+                                         datelib::CalendarKind toKind,
+                                         const datelib::Display& display);
 
 enum class StepOutcome {
     Stepped,
@@ -31,7 +32,7 @@ struct StepResult {
 
 // The date of the text moved by days in its own notation and calendar.
 StepResult StepDateText(const std::string& text, datelib::CalendarKind kind, int32_t days,
-                        datelib::DateOrder order);
+                        const datelib::Display& display);
 
 }  // namespace quillday
 

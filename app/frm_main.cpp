@@ -107,10 +107,6 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
 frmMain::frmMain(Services services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)) {
     setFixedSize(kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel);
-    datelib::SetTodaySource([clock = services_.clock] {
-        const LocalDateTime now = clock->Now();
-        return datelib::LocalDate{now.year, now.month, now.day};
-    });
     BuildControls();
     FindControls();
     ConnectHandlers();
@@ -334,7 +330,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 void frmMain::Form_Load() {
     setWindowTitle(WindowTitle());
     GEN_TEXT::InitTexts();
-    datelib::InitDateProcs();
     InitSettingsAndInputs();
     ApplyColourScheme();
     UpdateCopyButton();

@@ -46,6 +46,8 @@ class frmMain : public QWidget {
 
     // Queries the handlers share.
     datelib::DateOrder GetDateOrder() const;
+    datelib::Display GetDisplay() const;
+    int32_t TodayJdn() const;
     datelib::CalendarKind GetInputKind(int n) const;  // n = 1 first date box, else the second
     void FocusInput(int n);
     QString DayWord(int32_t n) const;
@@ -172,8 +174,8 @@ class frmMain : public QWidget {
     void ClearInputWindows();
     void ShowSeparatorSamples(datelib::DateOrder order);
     void ChangeDateOrder(datelib::DateOrder order);
-    void ChangeDateSeparator(std::string_view separator);
-    void ChangeThousandsSeparator(std::string_view separator);
+    void ChangeDateSeparator();
+    void ChangeThousandsSeparator();
     void NextTodayNotation();
     void PreviousTodayNotation();
     void TodayLabel_MouseUp(Qt::MouseButton button);

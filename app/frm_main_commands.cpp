@@ -24,7 +24,7 @@ void frmMain::cmdMoveSecondDateToFirst_Click() {
         return;
     }
     // A date before year 1 or after 9999 has no yyyyddd form.
-    const std::optional<std::string> moved = DayNumberText(date, GetInputKind(1), GetDateOrder());
+    const std::optional<std::string> moved = DayNumberText(date, GetInputKind(1), GetDisplay());
     if (!moved) {
         ShowMessage(InputMessageId::ResultOutOfRange);
         FocusInput(2);

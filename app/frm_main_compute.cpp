@@ -41,7 +41,7 @@ void frmMain::cmdCompute_Click() {
         txbDateDiffDays->clear();
     }
     if (!AllInputsFilled()) {
-        ShowAnswer(Compute({Fields(), GetInputKind(1), GetInputKind(2), GetDateOrder()}));
+        ShowAnswer(Compute({Fields(), GetInputKind(1), GetInputKind(2), GetDisplay(), TodayJdn()}));
     }
     FocusInput(1);
 }
@@ -114,8 +114,9 @@ void frmMain::WriteFields(const ComputeFields& fields) {
 
 bool frmMain::ReadDateBox(int n, CalendarDate& record) {
     const CalendarKind kind = GetInputKind(n);
-    switch (datelib::ParseDateText(DateBox(n)->text().toStdString(), datelib::dateSeparator, kind,
-                                   GetDateOrder(), record)) {
+    const datelib::Display display = GetDisplay();
+    switch (datelib::ParseDateText(DateBox(n)->text().toStdString(), display.dateSeparator, kind,
+                                   display.order, record)) {
         case ParseStatus::NotValid:
             ShowMessage(NotValidMessage(n, kind));
             return false;

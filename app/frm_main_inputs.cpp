@@ -89,7 +89,7 @@ bool frmMain::DateKeyPress(char32_t key, QLineEdit* box) {
     }
     return !datelib::AcceptDateKey(key, static_cast<std::size_t>(box->text().size()),
                                    static_cast<std::size_t>(maxInputLength),
-                                   datelib::dateSeparator);
+                                   GetDisplay().dateSeparator);
 }
 
 bool frmMain::txbFirstDate_KeyPress(char32_t key) {
@@ -107,7 +107,7 @@ bool frmMain::txbDateDiffDays_KeyPress(char32_t key) {
     }
     return !datelib::AcceptDayCountKey(
         key, static_cast<std::size_t>(txbDateDiffDays->text().size()),
-        static_cast<std::size_t>(maxInputLength), datelib::thousandsSeparator);
+        static_cast<std::size_t>(maxInputLength), GetDisplay().thousandsSeparator);
 }
 
 void frmMain::cmdClearFirstDate_Click() {
@@ -149,7 +149,7 @@ void frmMain::optDateIs_Click(int n, CalendarKind kind) {
 bool frmMain::ConvertDateToNewKind() {
     RefreshTodayDisplay();
     const std::optional<std::string> converted =
-        ReexpressDate(pendingText.toStdString(), fromKind, toKind, GetDateOrder());
+        ReexpressDate(pendingText.toStdString(), fromKind, toKind, GetDisplay());
     if (!converted) {
         return false;
     }
@@ -183,7 +183,7 @@ void frmMain::VScroll_Change(int index) {
 
 QString frmMain::StepDate(int n, const QString& text, int32_t days) {
     const CalendarKind kind = GetInputKind(n);
-    const StepResult result = StepDateText(text.toStdString(), kind, days, GetDateOrder());
+    const StepResult result = StepDateText(text.toStdString(), kind, days, GetDisplay());
     if (result.outcome != StepOutcome::Stepped) {
         EndArrowPress(VScroll[n == 1 ? 0 : 1]);
     }

@@ -42,15 +42,13 @@ void frmMain::ChangeDateOrder(DateOrder order) {
     RefreshTodayDisplay();
 }
 
-void frmMain::ChangeDateSeparator(std::string_view separator) {
-    datelib::dateSeparator = separator;
+void frmMain::ChangeDateSeparator() {
     ClearInputWindows();
     RefreshTodayDisplay();
 }
 
 // The today labels show the new grouping at the next clock tick.
-void frmMain::ChangeThousandsSeparator(std::string_view separator) {
-    datelib::thousandsSeparator = separator;
+void frmMain::ChangeThousandsSeparator() {
     FocusInput(1);
 }
 
@@ -64,22 +62,22 @@ void frmMain::optDateFormatIsMDY_Click() {
     ChangeDateOrder(DateOrder::MDY);
 }
 void frmMain::optSeparatorIsDash_Click() {
-    ChangeDateSeparator("-");
+    ChangeDateSeparator();
 }
 void frmMain::optSeparatorIsSlash_Click() {
-    ChangeDateSeparator("/");
+    ChangeDateSeparator();
 }
 void frmMain::optSeparatorIsDot_Click() {
-    ChangeDateSeparator(".");
+    ChangeDateSeparator();
 }
 void frmMain::optThousSepIsComma_Click() {
-    ChangeThousandsSeparator(",");
+    ChangeThousandsSeparator();
 }
 void frmMain::optThousSepIsDot_Click() {
-    ChangeThousandsSeparator(".");
+    ChangeThousandsSeparator();
 }
 void frmMain::optThousSepNone_Click() {
-    ChangeThousandsSeparator("");
+    ChangeThousandsSeparator();
 }
 
 }  // namespace quillday

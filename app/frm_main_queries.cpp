@@ -23,6 +23,16 @@ DateOrder frmMain::GetDateOrder() const {
     return DateOrder::MDY;
 }
 
+datelib::Display frmMain::GetDisplay() const {
+    const char* dateSeparator = optSeparatorIsSlash->isChecked() ? "/"
+                                : optSeparatorIsDot->isChecked() ? "."
+                                                                 : "-";
+    const char* thousandsSeparator = optThousSepIsDot->isChecked()  ? "."
+                                     : optThousSepNone->isChecked() ? ""
+                                                                    : ",";
+    return {GetDateOrder(), dateSeparator, thousandsSeparator};
+}
+
 CalendarKind frmMain::GetInputKind(int n) const {
     QRadioButton* const* options = n == 1 ? optFirstDateIs : optSecondDateIs;
     for (const CalendarKind kind :

@@ -160,8 +160,8 @@ void frmMain::SaveSettings() {
     const SavedSettings settings{
         static_cast<int16_t>(GEN_TEXT::currentLanguage),
         static_cast<int16_t>(GetDateOrder()),
-        CharacterCode(datelib::dateSeparator),
-        CharacterCode(datelib::thousandsSeparator),
+        CharacterCode(GetDisplay().dateSeparator),
+        CharacterCode(GetDisplay().thousandsSeparator),
         static_cast<int16_t>(todayNotation),
         static_cast<int16_t>(GetInputKind(1)),
         static_cast<int16_t>(GetInputKind(2)),

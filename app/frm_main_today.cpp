@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "compute/result_lines.h"
 #include "datelib/checked_math.h"
-#include "datelib/date_text.h"
 #include "frm_main.h"
 #include "texts/gen_text.h"
 #include "today_labels.h"
@@ -17,7 +17,7 @@ void frmMain::RefreshTodayDisplay() {
     // One reading of the clock, so that a redraw at midnight cannot mix two days.
     const LocalDateTime now = services_.clock->Now();
     try {
-        const TodayLabelTexts labels = ComposeTodayLabels(todayNotation, GetDateOrder(), now);
+        const TodayLabelTexts labels = ComposeTodayLabels(todayNotation, GetDisplay(), now);
         lblTodaysDate->setText(QString::fromStdString(labels.today));
         lblWeekFromToday->setText(QString::fromStdString(labels.weekAhead));
     } catch (const datelib::OverflowError&) {
@@ -54,29 +54,24 @@ void frmMain::lblWeekFromToday_MouseUp(Qt::MouseButton button) {
     TodayLabel_MouseUp(button);
 }
 
+int32_t frmMain::TodayJdn() const {
+    const LocalDateTime now = services_.clock->Now();
+    return datelib::LocalDateJdn({now.year, now.month, now.day});
+}
+
+// Today has no yyyyddd form outside the years 1 to 9999: the box then stays
+// as it was.
 void frmMain::WriteTodayInto(QLineEdit* box, CalendarKind kind) {
-    std::string text;
-    switch (kind) {
-        case CalendarKind::JDN:
-            text = datelib::GroupedNumber(datelib::TodayJdn(), datelib::thousandsSeparator);
-            break;
-        case CalendarKind::DIY:
-            text = datelib::FormatYyyyddd(datelib::TodayJdn());
-            break;
-        default:
-            text = datelib::TodayPlusDaysText(0, GetDateOrder(), datelib::dateSeparator, kind);
-            break;
+    CalendarDate today{};
+    today.jdn = TodayJdn();
+    if (const std::optional<std::string> text = DayNumberText(today, kind, GetDisplay())) {
+        box->setText(QString::fromStdString(*text));
     }
-    box->setText(QString::fromStdString(text));
 }
 
 void frmMain::cmdToday_Click(int index) {
     const int n = index + 1;
-    try {
-        WriteTodayInto(n == 1 ? txbFirstDate : txbSecondDate, GetInputKind(n));
-    } catch (const datelib::OverflowError&) {
-        // Today has no yyyyddd form outside the years 1 to 9999: the box stays as it was.
-    }
+    WriteTodayInto(n == 1 ? txbFirstDate : txbSecondDate, GetInputKind(n));
     txbDateDiffDays->clear();
     FocusInput(n);
 }

@@ -51,10 +51,10 @@ std::string WeekdayName(int32_t jdn, CalendarKind notation) {
 
 // The date of a day number in the notation, with its code but no closing
 // text: "2012-12-31 CE", "2,456,293 JDN", "2012366".
-std::string DateInNotation(int32_t jdn, CalendarKind notation, datelib::DateOrder order) {
+std::string DateInNotation(int32_t jdn, CalendarKind notation, const datelib::Display& display) {
     CalendarDate date{};
     date.jdn = jdn;
-    const std::optional<std::string> text = DayNumberText(date, notation, order);
+    const std::optional<std::string> text = DayNumberText(date, notation, display);
     if (!text) {
         throw datelib::OverflowError("The day number " + std::to_string(jdn) +
                                      " has no yyyyddd form");
@@ -70,7 +70,7 @@ bool EndsWithFullStop(CalendarKind notation) {
 
 }  // namespace
 
-TodayLabelTexts ComposeTodayLabels(CalendarKind notation, datelib::DateOrder order,
+TodayLabelTexts ComposeTodayLabels(CalendarKind notation, const datelib::Display& display,
                                    const LocalDateTime& now) {
     const bool annusNovus = notation == CalendarKind::AN;
     const int32_t today = datelib::LocalDateJdn({now.year, now.month, now.day});
@@ -78,10 +78,10 @@ TodayLabelTexts ComposeTodayLabels(CalendarKind notation, datelib::DateOrder ord
     TodayLabelTexts labels;
     labels.today = std::string(GEN_TEXT::Text(TextId::TodayIs)) + " " +
                    WeekdayName(today, notation) + "," + std::string(kLabelBreak) + Article() +
-                   DateInNotation(today, notation, order) + TimePart(now.hour, now.minute);
+                   DateInNotation(today, notation, display) + TimePart(now.hour, now.minute);
     const TextId heading = annusNovus ? TextId::AFiveDayWeekFromTodayIs : TextId::AWeekFromTodayIs;
     labels.weekAhead = std::string(GEN_TEXT::Text(heading)) + std::string(kLabelBreak) + Article() +
-                       DateInNotation(weekAhead, notation, order) +
+                       DateInNotation(weekAhead, notation, display) +
                        (EndsWithFullStop(notation) ? "." : "");
     return labels;
 }

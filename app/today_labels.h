@@ -19,7 +19,7 @@ struct TodayLabelTexts {
 // date order, the library's separators and the current language. Throws
 // datelib::OverflowError when a date has no text in the notation (a yyyyddd
 // date outside the years 1 to 9999).
-TodayLabelTexts ComposeTodayLabels(datelib::CalendarKind notation, datelib::DateOrder order,
+TodayLabelTexts ComposeTodayLabels(datelib::CalendarKind notation, const datelib::Display& display,
                                    const LocalDateTime& now);
 
 // The notation that follows one in the labels' cycle CE, JC, AN, JDN,

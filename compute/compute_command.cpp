@@ -24,8 +24,8 @@ struct Inputs {
 // Reads date field n (1 first, 2 second) and rewrites it in normalised form;
 // a yyyyddd text stays as typed. Returns the message of an invalid date.
 std::optional<InputMessageId> ValidateDate(int n, std::string& field, CalendarKind kind,
-                                           datelib::DateOrder order, CalendarDate& record) {
-    switch (datelib::ParseDateText(field, datelib::dateSeparator, kind, order, record)) {
+                                           const datelib::Display& display, CalendarDate& record) {
+    switch (datelib::ParseDateText(field, display.dateSeparator, kind, display.order, record)) {
         case ParseStatus::NotValid:
             return NotValidMessage(n, kind);
         case ParseStatus::OutOfRange:
@@ -37,13 +37,14 @@ std::optional<InputMessageId> ValidateDate(int n, std::string& field, CalendarKi
         // The record holds the date as read, in the kind's calendar: written
         // out again, it is the normalised text.
         field.clear();
-        AppendDateText(field, record, kind, order);
+        AppendDateText(field, record, kind, display);
     }
     return std::nullopt;
 }
 
 // Reads the days field (0 when empty) and rewrites it grouped.
-std::optional<InputMessageId> ValidateDays(std::string& field, int32_t& days) {
+std::optional<InputMessageId> ValidateDays(std::string& field, std::string_view thousands,
+                                           int32_t& days) {
     days = 0;
     if (field.empty()) {
         return std::nullopt;
@@ -59,7 +60,7 @@ std::optional<InputMessageId> ValidateDays(std::string& field, int32_t& days) {
             break;
     }
     field.clear();
-    datelib::AppendGroupedNumber(field, days, datelib::thousandsSeparator);
+    datelib::AppendGroupedNumber(field, days, thousands);
     return std::nullopt;
 }
 
@@ -67,14 +68,15 @@ std::optional<InputMessageId> ValidateInputs(const ComputeRequest& request, Comp
                                              Inputs& inputs) {
     std::optional<InputMessageId> message;
     if (!fields.firstDate.empty()) {
-        message = ValidateDate(1, fields.firstDate, request.firstKind, request.order, inputs.first);
+        message =
+            ValidateDate(1, fields.firstDate, request.firstKind, request.display, inputs.first);
     }
     if (!message) {
-        message = ValidateDays(fields.days, inputs.days);
+        message = ValidateDays(fields.days, request.display.thousandsSeparator, inputs.days);
     }
     if (!message && !fields.secondDate.empty()) {
         message =
-            ValidateDate(2, fields.secondDate, request.secondKind, request.order, inputs.second);
+            ValidateDate(2, fields.secondDate, request.secondKind, request.display, inputs.second);
     }
     return message;
 }
@@ -104,8 +106,9 @@ void OneDateLine(const ComputeRequest& request, const Inputs& inputs, ComputeAns
     if (!sameNotation) {
         answer.line += " = ";
     }
-    std::optional<TargetDate> target = ComputeTarget(
-        forward ? inputs.first : inputs.second, inputs.days, direction, targetKind, request.order);
+    std::optional<TargetDate> target =
+        ComputeTarget(forward ? inputs.first : inputs.second, inputs.days, direction, targetKind,
+                      request.display);
     if (!target) {
         EndOutOfRange(answer);
         return;
@@ -129,8 +132,8 @@ void DifferenceLine(const ComputeRequest& request, const Inputs& inputs, Compute
     answer.line += ' ';
     AppendDateInLine(answer.line, answer.fields.firstDate, request.firstKind);
     answer.line += " = ";
-    const std::optional<Difference> difference =
-        ComputeDifference(inputs.first, inputs.second, request.firstKind, request.secondKind);
+    const std::optional<Difference> difference = ComputeDifference(
+        inputs.first, inputs.second, request.firstKind, request.secondKind, request.display);
     if (!difference) {
         EndOutOfRange(answer);
         return;

@@ -85,28 +85,28 @@ std::string UnitWord(int64_t n, TextId singular, TextId plural) {
 }
 
 std::optional<std::string> DayNumberText(CalendarDate& record, CalendarKind kind,
-                                         datelib::DateOrder order) {
+                                         const datelib::Display& display) {
     std::string text;
-    if (!AppendDayNumberText(text, record, kind, order)) {
+    if (!AppendDayNumberText(text, record, kind, display)) {
         return std::nullopt;
     }
     return text;
 }
 
 bool AppendDayNumberText(std::string& text, CalendarDate& record, CalendarKind kind,
-                         datelib::DateOrder order) {
+                         const datelib::Display& display) {
     if (kind != CalendarKind::JDN && kind != CalendarKind::DIY) {
         datelib::SetCalendarLetter(kind, record);
         datelib::JdnToDate(record);
     }
-    return AppendDateText(text, record, kind, order);
+    return AppendDateText(text, record, kind, display);
 }
 
 bool AppendDateText(std::string& text, const CalendarDate& record, CalendarKind kind,
-                    datelib::DateOrder order) {
+                    const datelib::Display& display) {
     switch (kind) {
         case CalendarKind::JDN:
-            datelib::AppendGroupedNumber(text, record.jdn, datelib::thousandsSeparator);
+            datelib::AppendGroupedNumber(text, record.jdn, display.thousandsSeparator);
             return true;
         case CalendarKind::DIY:
             if (!HasYyyydddForm(record.jdn)) {
@@ -115,8 +115,8 @@ bool AppendDateText(std::string& text, const CalendarDate& record, CalendarKind 
             datelib::AppendYyyyddd(text, record.jdn);
             return true;
         default:
-            datelib::AppendDate(text, record, order, datelib::dateSeparator,
-                                datelib::thousandsSeparator);
+            datelib::AppendDate(text, record, display.order, display.dateSeparator,
+                                display.thousandsSeparator);
             return true;
     }
 }
@@ -150,7 +150,7 @@ std::string OperatorPart(Direction direction, const std::string& daysText, int32
 
 std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days,
                                         Direction direction, CalendarKind targetKind,
-                                        datelib::DateOrder order) {
+                                        const datelib::Display& display) {
     const std::optional<int32_t> jdn = MovedJdn(source.jdn, days, direction);
     if (!jdn) {
         return std::nullopt;
@@ -158,21 +158,22 @@ std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days
     // Built where it is returned: the text is not moved on the way out.
     std::optional<TargetDate> target(std::in_place);
     target->record.jdn = *jdn;
-    if (!AppendDayNumberText(target->text, target->record, targetKind, order)) {
+    if (!AppendDayNumberText(target->text, target->record, targetKind, display)) {
         target.reset();
     }
     return target;
 }
 
 std::optional<Difference> ComputeDifference(const CalendarDate& first, const CalendarDate& second,
-                                            CalendarKind firstKind, CalendarKind secondKind) {
+                                            CalendarKind firstKind, CalendarKind secondKind,
+                                            const datelib::Display& display) {
     Difference difference{};
     try {
         difference.days = datelib::CheckedSubtract(second.jdn, first.jdn);
     } catch (const datelib::OverflowError&) {
         return std::nullopt;
     }
-    difference.daysText = datelib::GroupedNumber(difference.days, datelib::thousandsSeparator);
+    difference.daysText = datelib::GroupedNumber(difference.days, display.thousandsSeparator);
     difference.lineText =
         difference.daysText + " " + UnitWord(difference.days, TextId::Day, TextId::Days);
     if (HasBreakdown(difference.days, firstKind, secondKind)) {

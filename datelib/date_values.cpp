@@ -11,9 +11,6 @@ namespace datelib {
 
 namespace {
 
-constexpr std::string_view kDefaultDateSeparator = "-";
-constexpr std::string_view kDefaultThousandsSeparator = ",";
-
 constexpr int32_t kMonthsPerEuroYear = 12;
 constexpr int32_t kMonthsPerAnnusNovusYear = 10;  // Intercalarius is no month of its own here
 constexpr int32_t kIntercalaryMonth = 11;
@@ -88,14 +85,6 @@ void AppendZeroPadded(std::string& text, int32_t value, std::size_t width) {
 
 }  // namespace
 
-std::string dateSeparator{kDefaultDateSeparator};
-std::string thousandsSeparator{kDefaultThousandsSeparator};
-
-void InitDateProcs() {
-    dateSeparator = std::string(kDefaultDateSeparator);
-    thousandsSeparator = std::string(kDefaultThousandsSeparator);
-}
-
 bool SetCalendarLetter(CalendarKind kind, CalendarDate& date) {
     const int32_t letter = KindCalendarLetter(kind);
     if (letter == 0) {
@@ -159,28 +148,6 @@ void AppendYyyyddd(std::string& text, int32_t jdn) {
 int32_t LocalDateJdn(const LocalDate& date) {
     CalendarDate record = MakeDate(date.year, date.month, date.day, DAYMATH_GREGORIAN);
     return DateToJdn(record);
-}
-
-int32_t TodayJdn() {
-    return LocalDateJdn(Today());
-}
-
-std::string TodayPlusDaysText(int32_t offset, DateOrder order, std::string_view separator,
-                              CalendarKind kind) {
-    CalendarDate date{};
-    date.calendar = RequireCalendarLetter(kind);
-    date.jdn = CheckedAdd(TodayJdn(), offset);
-    JdnToDate(date);
-    return FormatDate(date, order, separator, thousandsSeparator);
-}
-
-int16_t TodayWeekday(CalendarKind kind) {
-    CalendarDate date{};
-    date.jdn = TodayJdn();
-    if (kind == CalendarKind::AN) {
-        return JdnToAnnusNovusDate(date);
-    }
-    return DayOfWeek(date.jdn);
 }
 
 int16_t DaysInMonth(const CalendarDate& date, int32_t& error) {

@@ -55,6 +55,9 @@ int PipeOf(std::string_view input) {
     return ends[0];
 }
 
+// A fixed today (2012-12-31), for requests without dates.
+constexpr int32_t kToday = 2456293;
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -65,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     options.display = {kOrders[data[2] % std::size(kOrders)],
                        std::string(kSeparators[data[0] % std::size(kSeparators)]),
                        std::string(kThousands[data[1] % std::size(kThousands)])};
-    quillday::cli::ApplyDisplay(options.display);
+    options.todayJdn = kToday;
     const uint8_t mode = data[kModeByte];
     options.mode = (mode & kCsvBit) != 0 ? quillday::cli::Mode::Csv : quillday::cli::Mode::Batch;
     options.header = options.mode == quillday::cli::Mode::Csv && (mode & kHeaderBit) != 0;

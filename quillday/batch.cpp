@@ -61,13 +61,13 @@ const RequestAnswer& AnswerLine(std::string_view line, bool isTooLong, const Opt
         room.answer = TooLongAnswer();
         return room.answer;
     }
-    return AnswerText(line, options.notations, options.display.order, room);
+    return AnswerText(line, options.notations, room);
 }
 
 ChunkAnswers AnswerChunk(const LineChunk& chunk, const Options& options) {
     ChunkAnswers answers;
     answers.output.reserve(chunk.lines * kUsualAnswerBytes);
-    RequestRoom room;
+    RequestRoom room(RunRequest(options));
     auto tooLong = chunk.tooLongLines.begin();
     std::size_t start = 0;
     for (std::size_t number = chunk.firstLine; number < chunk.firstLine + chunk.lines; ++number) {

@@ -176,7 +176,7 @@ const RequestAnswer& AnswerRecord(const CsvRecord& record, std::size_t column,
     } else if (record.cellTooLong) {
         room.answer = {{}, Say(ProgramMessage::CellTooLong, std::to_string(kMaxRequestLength))};
     } else {
-        return AnswerText(record.cell, options.notations, options.display.order, room);
+        return AnswerText(record.cell, options.notations, room);
     }
     return room.answer;
 }
@@ -233,7 +233,7 @@ bool RunCsv(Input& input, Output& output, const Options& options) {
         return false;
     }
     CsvRecord record;
-    RequestRoom room;
+    RequestRoom room(RunRequest(options));
     std::string_view lastLineEnd = kLf;
     // A failed write ends the input, perhaps within a record: no request then.
     for (; reader.Next(record) && !output.Failed(); line += record.lines) {

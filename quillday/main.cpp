@@ -104,16 +104,16 @@ int RunSingle(const Options& options, Output& output) {
     // The options are read: every operand is one, whatever it starts with.
     std::vector<std::string_view> words{kEndOfOptions};
     words.insert(words.end(), options.operands.begin(), options.operands.end());
-    const ReadRequestResult read = ReadRequest(words, options.notations, options.display.order);
-    if (read.error && read.error->isUsage) {
-        ComplainOfUsage(read.error->message);
-        return kUsageError;
-    }
-    if (read.error) {
-        Complain(read.error->message);
+    quillday::ComputeRequest request = RunRequest(options);
+    if (const std::optional<RequestFault> fault = ReadRequest(words, options.notations, request)) {
+        if (fault->isUsage) {
+            ComplainOfUsage(fault->message);
+            return kUsageError;
+        }
+        Complain(fault->message);
         return kRequestFailed;
     }
-    const RequestAnswer answer = AnswerRequest(read.request);
+    const RequestAnswer answer = AnswerRequest(std::move(request));
     if (!answer.line.empty()) {
         output.Write(answer.line);
         output.Put('\n');
@@ -199,9 +199,9 @@ int main(int argc, char** argv) {
     if (options.version) {
         return WriteAndEnd(std::string("quillday ") + QUILLDAY_VERSION + "\n");
     }
-    options.display.language = ChosenLanguage(options);
-    ApplyDisplay(options.display);
+    ApplyLanguage(ChosenLanguage(options));
     try {
+        options.todayJdn = datelib::LocalDateJdn(datelib::SystemLocalDate());
         return Run(options);
     } catch (const std::exception& error) {
         Complain(error.what());

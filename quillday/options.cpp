@@ -105,8 +105,8 @@ constexpr std::array<OptionRule, 12> kOptionRules{{
     {"--from", true, [](auto value, auto name, Options& o) { return SetNotation(name, value, o.notations); }},
     {"--to", true, [](auto value, auto name, Options& o) { return SetNotation(name, value, o.notations); }},
     {"--order", true, [](auto value, auto, Options& o) { return Choose(kOrders, value, o.display.order, ProgramMessage::BadOrder); }},
-    {"--separator", true, [](auto value, auto, Options& o) { return Choose(kSeparators, value, o.display.separator, ProgramMessage::BadSeparator); }},
-    {"--thousands", true, [](auto value, auto, Options& o) { return Choose(kThousands, value, o.display.thousands, ProgramMessage::BadThousands); }},
+    {"--separator", true, [](auto value, auto, Options& o) { return Choose(kSeparators, value, o.display.dateSeparator, ProgramMessage::BadSeparator); }},
+    {"--thousands", true, [](auto value, auto, Options& o) { return Choose(kThousands, value, o.display.thousandsSeparator, ProgramMessage::BadThousands); }},
     {"--lang", true, [](auto value, auto, Options& o) { return Choose(kLanguages, value, o.language, ProgramMessage::BadLanguage); }},
     {"--batch", false, [](auto, auto, Options& o) { return SetMode(Mode::Batch, o); }},
     {"--csv", true, [](auto value, auto, Options& o) { return SetColumn(value, o); }},
@@ -184,7 +184,7 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
     if (!parsed.error) {
         parsed.error = DashWordFault(
             std::span(options.operands).first(std::min(operandsBeforeEnd, options.operands.size())),
-            options.display.separator);
+            options.display.dateSeparator);
     }
     if (!parsed.error) {
         parsed.error = CombinationFault(options);
@@ -192,12 +192,15 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
     return parsed;
 }
 
-void ApplyDisplay(const Display& display) {
-    datelib::InitDateProcs();
-    GEN_TEXT::InitTexts();
-    datelib::dateSeparator = display.separator;
-    datelib::thousandsSeparator = display.thousands;
-    GEN_TEXT::currentLanguage = display.language;
+void ApplyLanguage(GEN_TEXT::LanguageCode language) {
+    GEN_TEXT::currentLanguage = language;
+}
+
+ComputeRequest RunRequest(const Options& options) {
+    ComputeRequest request;
+    request.display = options.display;
+    request.todayJdn = options.todayJdn;
+    return request;
 }
 
 }  // namespace quillday::cli

@@ -21,15 +21,6 @@ enum class Mode {
     Csv,     // one request per CSV record, from one column
 };
 
-// How dates and numbers are written and read, and the language of the
-// lines and messages; the window's defaults.
-struct Display {
-    datelib::DateOrder order = datelib::DateOrder::YMD;
-    std::string separator = "-";
-    std::string thousands = ",";
-    GEN_TEXT::LanguageCode language = GEN_TEXT::English;
-};
-
 struct Options {
     Mode mode = Mode::Single;
     bool help = false;
@@ -38,9 +29,12 @@ struct Options {
     bool header = false;          // Csv: the first record names the columns
     std::size_t column = 0;       // Csv: the column to convert, from 1
     std::string_view columnName;  // Csv with a header: the column's name instead
-    Display display;
+    // How dates and numbers are written and read; the window's defaults.
+    datelib::Display display;
     // As --lang gives it; without it the environment's language.
     std::optional<GEN_TEXT::LanguageCode> language;
+    // Today's day number, which a request without dates asks for.
+    int32_t todayJdn = 0;
     Notations notations;
     // Single: the request's operands; Batch and Csv: the input file, if any.
     std::vector<std::string_view> operands;
@@ -60,9 +54,12 @@ struct ParsedOptions {
 // without --header, or more than one input file.
 ParsedOptions ParseOptions(std::span<const std::string_view> arguments);
 
-// Puts the settings into the date library's separators and the text
-// table's current language.
-void ApplyDisplay(const Display& display);
+// Makes the language the text table's current language.
+void ApplyLanguage(GEN_TEXT::LanguageCode language);
+
+// A request that holds what every request of the run shares: the display
+// and today's day number.
+ComputeRequest RunRequest(const Options& options);
 
 }  // namespace quillday::cli
 

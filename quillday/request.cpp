@@ -66,10 +66,10 @@ std::string_view Trimmed(std::string_view text) {
 }
 
 // Today's date in a notation, as the window's Today command writes it.
-std::string TodayText(CalendarKind kind, datelib::DateOrder order) {
+std::string TodayText(CalendarKind kind, const ComputeRequest& request) {
     CalendarDate today{};
-    today.jdn = datelib::TodayJdn();
-    return DayNumberText(today, kind, order).value_or(std::string());
+    today.jdn = request.todayJdn;
+    return DayNumberText(today, kind, request.display).value_or(std::string());
 }
 
 // The operands of a request, in the order they came.
@@ -129,15 +129,14 @@ std::array<CalendarKind, kMaxDates> FieldKinds(const Operands& operands,
 
 // Fills the request in place, so that its fields keep their capacity.
 void FillRequest(const Operands& operands, const std::array<CalendarKind, kMaxDates>& kinds,
-                 datelib::DateOrder order, ComputeRequest& request) {
+                 ComputeRequest& request) {
     const auto [first, second] = kinds;
-    request.order = order;
     request.firstKind = first;
     request.secondKind = second;
     if (operands.dateCount > 0) {
         SetField(request.fields.firstDate, Trimmed(operands.dates[0]));
     } else {
-        request.fields.firstDate = TodayText(first, order);
+        request.fields.firstDate = TodayText(first, request);
     }
     SetField(request.fields.secondDate, Trimmed(operands.dates[1]));
     const std::string_view days = operands.days.value_or(std::string_view());
@@ -185,7 +184,7 @@ const RequestAnswer& AnswerRoomRequest(RequestRoom& room) {
         // "2012-12-31 10" meant ten days more often than a second date.
         const std::string& second = room.request.fields.secondDate;
         if (SecondDateNotValid(*computed.message) &&
-            IsGroupedWholeNumber(second, datelib::thousandsSeparator)) {
+            IsGroupedWholeNumber(second, room.request.display.thousandsSeparator)) {
             answer.error += Say(ProgramMessage::CountWithoutSign, second);
         }
     }
@@ -268,16 +267,8 @@ std::optional<std::string> TextFault(std::string_view text) {
     return std::nullopt;
 }
 
-ReadRequestResult ReadRequest(std::span<const std::string_view> words, const Notations& base,
-                              datelib::DateOrder order) {
-    ReadRequestResult read;
-    read.error = ReadRequest(words, base, order, read.request);
-    return read;
-}
-
 std::optional<RequestFault> ReadRequest(std::span<const std::string_view> words,
-                                        const Notations& base, datelib::DateOrder order,
-                                        ComputeRequest& request) {
+                                        const Notations& base, ComputeRequest& request) {
     Notations own;
     Operands operands;
     bool optionsEnded = false;
@@ -296,23 +287,22 @@ std::optional<RequestFault> ReadRequest(std::span<const std::string_view> words,
     Notations notations = own.fromGiven > 0 ? own : base;
     notations.to = own.to ? own.to : base.to;
     const std::array<CalendarKind, kMaxDates> kinds = FieldKinds(operands, notations);
+    const datelib::Display& display = request.display;
     if (auto fault =
-            OperandFault(operands, kinds, datelib::dateSeparator, datelib::thousandsSeparator)) {
+            OperandFault(operands, kinds, display.dateSeparator, display.thousandsSeparator)) {
         return RequestFault{std::move(*fault), false};
     }
-    FillRequest(operands, kinds, order, request);
+    FillRequest(operands, kinds, request);
     return std::nullopt;
 }
 
 RequestAnswer AnswerRequest(ComputeRequest request) {
-    RequestRoom room;
-    room.request = std::move(request);
+    RequestRoom room(std::move(request));
     AnswerRoomRequest(room);
     return std::move(room.answer);
 }
 
-const RequestAnswer& AnswerText(std::string_view text, const Notations& base,
-                                datelib::DateOrder order, RequestRoom& room) {
+const RequestAnswer& AnswerText(std::string_view text, const Notations& base, RequestRoom& room) {
     if (std::optional<std::string> fault = TextFault(text)) {
         return AnswerWithoutLine(std::move(*fault), room);
     }
@@ -320,7 +310,7 @@ const RequestAnswer& AnswerText(std::string_view text, const Notations& base,
     if (room.words.empty()) {
         return AnswerWithoutLine({}, room);
     }
-    if (std::optional<RequestFault> fault = ReadRequest(room.words, base, order, room.request)) {
+    if (std::optional<RequestFault> fault = ReadRequest(room.words, base, room.request)) {
         return AnswerWithoutLine(std::move(fault->message), room);
     }
     return AnswerRoomRequest(room);

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "compute/compute_command.h"
@@ -59,30 +60,22 @@ struct RequestFault {
     bool isUsage = true;
 };
 
-// The request of its words, or the fault of words that make none.
-struct ReadRequestResult {
-    ComputeRequest request;
-    std::optional<RequestFault> error;
-};
-
 // Reads a request. The first operand is the first date; a later operand that
 // starts with "+", or with "-" and a digit and holds no other "-" (+10, -10,
 // +1,000), is the day count, written to the days field without a "+"; any
 // other later operand is the second date. --from and --to among the words
 // replace those of base; after the word "--" every word is an operand.
-// Operands are held to the rules of operand_rules.h, with the date
-// library's separators. Notations: first
+// Operands are held to the rules of operand_rules.h, with the request's
+// display. Notations: first
 // date the first --from; second date the second --from, else the first; the
 // answer of a single date --to; CE when not named. Without operands the
 // first date is today's, as the window's Compute fills it in.
-ReadRequestResult ReadRequest(std::span<const std::string_view> words, const Notations& base,
-                              datelib::DateOrder order);
-
-// As ReadRequest, into request, whose strings keep their capacity; returns
-// the fault, and leaves request alone, for words that make none.
+// The request arrives with what every request of a run shares (its display
+// and today's day number) and takes the fields and notations of the words;
+// its strings keep their capacity. Returns the fault, and leaves the request
+// alone, for words that make none.
 std::optional<RequestFault> ReadRequest(std::span<const std::string_view> words,
-                                        const Notations& base, datelib::DateOrder order,
-                                        ComputeRequest& request);
+                                        const Notations& base, ComputeRequest& request);
 
 // What the program writes for a request.
 struct RequestAnswer {
@@ -90,18 +83,19 @@ struct RequestAnswer {
     std::string error;  // for standard error: empty when all went well
 };
 
-// Computes a request with the date library's separators and the current
-// language. An invalid request has no line and the window's message (its
-// two lines, if it has two, joined by a blank); a
-// result out of range has the window's line, ending in Out of Range, and
-// its message. Two dates and a day count other than 0 are refused with the
-// window's message, as if its question had been answered No.
+// Computes a request in the current language. An invalid request has no line and the window's
+// message (its two lines, if it has two, joined by a blank); a result out of range has the window's
+// line, ending in Out of Range, and its message. Two dates and a day count other than 0 are refused
+// with the window's message, as if its question had been answered No.
 RequestAnswer AnswerRequest(ComputeRequest request);
 
 // Room for answering one request after another: the words, the request and
 // the answers keep their capacity from one request to the next, so that a
-// run of many requests allocates nothing for each.
+// run of many requests allocates nothing for each. The request starts as
+// the run's: its display and today's day number.
 struct RequestRoom {
+    explicit RequestRoom(ComputeRequest runRequest) : request(std::move(runRequest)) {}
+
     std::vector<std::string_view> words;
     ComputeRequest request;
     ComputeAnswer computed;
@@ -112,8 +106,7 @@ struct RequestRoom {
 // empty answer; a text with a NUL byte or bytes that are not UTF-8, and
 // words that make no request, have the program's message. Returns
 // room.answer, which holds until the room answers the next request.
-const RequestAnswer& AnswerText(std::string_view text, const Notations& base,
-                                datelib::DateOrder order, RequestRoom& room);
+const RequestAnswer& AnswerText(std::string_view text, const Notations& base, RequestRoom& room);
 
 }  // namespace quillday::cli
 

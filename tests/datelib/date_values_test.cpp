@@ -27,23 +27,12 @@ TEST(FormatYyyyddd, PadsYearAndDayAndRefusesDaysOutsideItsRange) {
     EXPECT_THROW(datelib::FormatYyyyddd(datelib::kLastYyyydddDayNumber + 1), OverflowError);
 }
 
-TEST(Today, ComesFromTheInstalledSource) {
-    datelib::SetTodaySource([] { return datelib::LocalDate{2012, 12, 31}; });  // a Monday
-    EXPECT_EQ(datelib::TodayJdn(), 2456293);
-    EXPECT_EQ(datelib::TodayWeekday(CalendarKind::CE), 1);
-    EXPECT_EQ(datelib::TodayWeekday(CalendarKind::AN), 0);  // Intercalarius of 10531
-    EXPECT_EQ(datelib::TodayPlusDaysText(0, DateOrder::YMD, "-", CalendarKind::CE), "2012-12-31");
-    EXPECT_EQ(datelib::TodayPlusDaysText(7, DateOrder::DMY, "/", CalendarKind::CE), "07/01/2013");
-    EXPECT_EQ(datelib::TodayPlusDaysText(0, DateOrder::MDY, ".", CalendarKind::JC), "12.18.2012");
-    EXPECT_EQ(datelib::TodayPlusDaysText(5, DateOrder::DMY, "/", CalendarKind::AN), "05-01-10532");
-    EXPECT_THROW(datelib::TodayPlusDaysText(0, DateOrder::YMD, "-", CalendarKind::DIY),
-                 std::invalid_argument);
-    datelib::SetTodaySource(nullptr);
-    // The system's local date lies within a day of the UTC date.
+TEST(Today, IsTheSystemsLocalDateWithinADayOfUtc) {
+    EXPECT_EQ(datelib::LocalDateJdn({2012, 12, 31}), 2456293);
     const auto utcDays = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
     constexpr int32_t kJdnOf1970Jan1 = 2440588;
     const int64_t utcJdn = utcDays.time_since_epoch().count() + kJdnOf1970Jan1;
-    EXPECT_LE(std::abs(datelib::TodayJdn() - utcJdn), 1);
+    EXPECT_LE(std::abs(datelib::LocalDateJdn(datelib::SystemLocalDate()) - utcJdn), 1);
 }
 
 // Rows: earlier, later, years, months, days.
@@ -100,8 +89,6 @@ TEST(OverflowGuards, RaiseInsteadOfWrappingNearThe32BitLimits) {
                  OverflowError);
     EXPECT_EQ(datelib::CheckedNarrow<int16_t>(INT16_MIN), INT16_MIN);
     EXPECT_THROW(datelib::CheckedNarrow<int16_t>(INT16_MAX + 1), OverflowError);
-    EXPECT_THROW(datelib::TodayPlusDaysText(kMax32, DateOrder::YMD, "-", CalendarKind::CE),
-                 OverflowError);
     EXPECT_EQ(
         datelib::DateDifferenceYMD(Date(-1000000000, 1, 1), Date(1100000000, 1, 1), error).years,
         2100000000);

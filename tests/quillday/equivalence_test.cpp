@@ -37,10 +37,10 @@ constexpr int32_t kFirsts[] = {2456293, 1721426, 5373484, 1000000, 2100000000, -
 constexpr int32_t kSeconds[] = {2456367, 1000};
 constexpr const char* kDays[] = {"", "10", "-1000"};
 
-std::string TextOf(int32_t jdn, CalendarKind kind, DateOrder order) {
+std::string TextOf(int32_t jdn, CalendarKind kind, const datelib::Display& display) {
     CalendarDate date{};
     date.jdn = jdn;
-    return DayNumberText(date, kind, order).value_or("");
+    return DayNumberText(date, kind, display).value_or("");
 }
 
 // The request as a line of the program's batch input. A second date that
@@ -60,27 +60,27 @@ std::string BatchLine(const ComputeRequest& request) {
     return line;
 }
 
-// Every request in the order: each first date with each day count, and
+// Every request in the display: each first date with each day count, and
 // against each second date; dates without a text in their notation left out.
-std::vector<ComputeRequest> Requests(DateOrder order) {
+std::vector<ComputeRequest> Requests(const datelib::Display& display) {
     std::vector<ComputeRequest> requests;
     for (int first = 0; first < std::ssize(kKindNames); ++first) {
         for (int second = 0; second < std::ssize(kKindNames); ++second) {
             const auto firstKind = static_cast<CalendarKind>(first);
             const auto secondKind = static_cast<CalendarKind>(second);
             for (const int32_t jdn : kFirsts) {
-                const std::string firstText = TextOf(jdn, firstKind, order);
+                const std::string firstText = TextOf(jdn, firstKind, display);
                 if (firstText.empty()) {
                     continue;
                 }
                 for (const char* days : kDays) {
-                    requests.push_back({{firstText, days, ""}, firstKind, secondKind, order});
+                    requests.push_back({{firstText, days, ""}, firstKind, secondKind, display});
                 }
                 for (const int32_t to : kSeconds) {
-                    const std::string secondText = TextOf(to, secondKind, order);
+                    const std::string secondText = TextOf(to, secondKind, display);
                     if (!secondText.empty()) {
                         requests.push_back(
-                            {{firstText, "", secondText}, firstKind, secondKind, order});
+                            {{firstText, "", secondText}, firstKind, secondKind, display});
                     }
                 }
             }
@@ -93,11 +93,11 @@ class EquivalenceTest : public ::testing::TestWithParam<std::tuple<int, int, int
 
 TEST_P(EquivalenceTest, TheProgramWritesTheWindowsLines) {
     const auto [order, separator, thousands, language] = GetParam();
-    datelib::dateSeparator = kSeparators[separator];
-    datelib::thousandsSeparator = kThousands[thousands].second;
+    const datelib::Display display{kOrders[order].second, kSeparators[separator],
+                                   kThousands[thousands].second};
     GEN_TEXT::currentLanguage = kLanguages[language].second;
     std::string input, expected;
-    for (const ComputeRequest& request : Requests(kOrders[order].second)) {
+    for (const ComputeRequest& request : Requests(display)) {
         const ComputeAnswer answer = Compute(request);
         input += BatchLine(request) + "\n";
         expected += (answer.outcome == ComputeOutcome::Computed ||

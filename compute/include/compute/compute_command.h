@@ -1,9 +1,8 @@
 // The Compute command without its window: from the three input fields, the
-// notations of the two date fields and the date order to the equation line,
+// notations of the two date fields and the display to the equation line,
 // the fields as the command leaves them and the message it shows. The main
 // window shows what this returns; the command-line program prints it, so
-// both write the same line for the same inputs. Reads the date library's
-// separators and the current language.
+// both write the same line for the same inputs. Reads the current language.
 //
 // Calls the engine, so may throw EngineLoadError (datelib/engine.h).
 #ifndef COMPUTE_COMPUTE_COMMAND_H
@@ -33,7 +32,8 @@ struct ComputeRequest {
     ComputeFields fields;
     datelib::CalendarKind firstKind = datelib::CalendarKind::CE;
     datelib::CalendarKind secondKind = datelib::CalendarKind::CE;
-    datelib::DateOrder order = datelib::DateOrder::YMD;
+    datelib::Display display;
+    int32_t todayJdn = 0;  // the day number of today, which an empty first date may mean
 };
 
 enum class ComputeOutcome {

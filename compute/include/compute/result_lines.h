@@ -1,6 +1,7 @@
 // The pieces of the Compute command's equation line, apart from the window:
 // the texts of the inputs, the operator, and the computed right-hand sides.
-// They read the date library's separators and the current language.
+// They write dates and numbers as the request's display says, in the
+// current language.
 #ifndef COMPUTE_RESULT_LINES_H
 #define COMPUTE_RESULT_LINES_H
 
@@ -25,22 +26,21 @@ std::string LowerCaseUnlessGerman(std::string_view text);
 // in German ("day", "days"; "Tag", "Tage").
 std::string UnitWord(int64_t n, GEN_TEXT::TextId singular, GEN_TEXT::TextId plural);
 
-// The text of record.jdn in a notation, in the order and the library's
-// separators: grouped digits for JDN, yyyyddd for DIY (nothing outside the
-// years 1 to 9999), else the date in the kind's calendar, which the record
-// then holds.
+// The text of record.jdn in a notation, as the display writes it: grouped digits for JDN, yyyyddd
+// for DIY (nothing outside the years 1 to 9999), else the date in the kind's calendar, which the
+// record then holds.
 std::optional<std::string> DayNumberText(CalendarDate& record, datelib::CalendarKind kind,
-                                         datelib::DateOrder order);
+                                         const datelib::Display& display);
 
-// Appends DayNumberText(record, kind, order) to text. Returns false, text
+// Appends DayNumberText(record, kind, display) to text. Returns false, text
 // unchanged, when there is none.
 bool AppendDayNumberText(std::string& text, CalendarDate& record, datelib::CalendarKind kind,
-                         datelib::DateOrder order);
+                         const datelib::Display& display);
 
 // As AppendDayNumberText for a record that already holds the date in the
 // kind's calendar (only its jdn for JDN and DIY), as a date just read does.
 bool AppendDateText(std::string& text, const CalendarDate& record, datelib::CalendarKind kind,
-                    datelib::DateOrder order);
+                    const datelib::Display& display);
 
 enum class Direction {
     Forward,   // second date = first date + days
@@ -77,12 +77,12 @@ struct TargetDate {
 };
 
 // Computes the target of a request from the source record's jdn and the
-// days, in the target kind, in the order and the library's separators.
+// days, in the target kind, as the display writes it.
 // Returns nothing when the result is out of range: a 32-bit overflow, a day
 // number beyond +-2,100,000,000, or a DIY date outside the years 1 to 9999.
 std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days,
                                         Direction direction, datelib::CalendarKind targetKind,
-                                        datelib::DateOrder order);
+                                        const datelib::Display& display);
 
 // The computed difference of two dates.
 struct Difference {
@@ -96,7 +96,8 @@ struct Difference {
 // Returns nothing when the difference does not fit in 32 bits.
 std::optional<Difference> ComputeDifference(const CalendarDate& first, const CalendarDate& second,
                                             datelib::CalendarKind firstKind,
-                                            datelib::CalendarKind secondKind);
+                                            datelib::CalendarKind secondKind,
+                                            const datelib::Display& display);
 
 }  // namespace quillday
 

@@ -1,8 +1,8 @@
-// Date values and conversions (module DatePr2): the date library's shared
-// settings, the notations and date orders, and the procedures that turn a
-// Julian day number into a date in a chosen calendar and back, give the day
-// of the week and of the year, today's date, and the difference of two dates
-// in years, months and days.
+// Date values and conversions (module DatePr2): the notations, date orders
+// and display, and the procedures that turn a Julian day number into a date
+// in a chosen calendar and back, give the day of the week and of the year,
+// today's date from the system's clock, and the difference of two dates in
+// years, months and days.
 //
 // Every procedure that calls the calendar engine may throw EngineLoadError
 // (engine.h) when the engine cannot be loaded. Arithmetic that would leave
@@ -13,7 +13,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -53,13 +52,16 @@ inline constexpr std::string_view kLargestDayNumberText = "2147483647";
 inline constexpr int32_t kFirstYyyydddDayNumber = 1721426;
 inline constexpr int32_t kLastYyyydddDayNumber = 5373484;
 
-// Shared settings, changed by the option buttons of the main window.
-extern std::string dateSeparator;       // "-", "/" or "."
-extern std::string thousandsSeparator;  // ",", "." or empty for none
+// How dates and numbers are written and read: the order of a date's parts,
+// the separator between them ("-", "/" or ".") and the thousands separator
+// ("," or ".", empty for none). Both front ends pass it with every request.
+struct Display {
+    DateOrder order = DateOrder::YMD;
+    std::string dateSeparator = "-";
+    std::string thousandsSeparator = ",";
 
-// Sets dateSeparator to "-" and thousandsSeparator to ",". Runs once at
-// start-up.
-void InitDateProcs();
+    bool operator==(const Display&) const = default;
+};
 
 // What each kind writes after a date and which calendar letter it uses
 // (0: none), indexed by the kind's code. Here rather than in the library, so
@@ -141,44 +143,18 @@ std::string FormatYyyyddd(int32_t jdn);
 // Appends FormatYyyyddd(jdn) to text; throws as it does, before appending.
 void AppendYyyyddd(std::string& text, int32_t jdn);
 
-// Today's local calendar date.
+// A local calendar date, as the clock gives it.
 struct LocalDate {
     int32_t year;
     int32_t month;
     int32_t day;
 };
 
-// The source of today's date; tests install a fixed one.
-using TodaySource = std::function<LocalDate()>;
-
-// Replaces the source of today's date; an empty source restores the
-// system's clock.
-void SetTodaySource(TodaySource source);
-
 // Reads today's date from the system's clock in the local time zone.
 LocalDate SystemLocalDate();
 
-// Returns today's date from the installed source, else from the system's
-// clock. Every "today" of the library comes from here.
-LocalDate Today();
-
 // Returns the day number of a Gregorian calendar date.
 int32_t LocalDateJdn(const LocalDate& date);
-
-// Returns today's day number.
-int32_t TodayJdn();
-
-// Returns the text of the date offset days after today in the kind's
-// calendar (CE, JC or AN), written by FormatDate with the order, the
-// separator and thousandsSeparator. Example: offset 0, YMD, "-", CE on
-// 31 December 2012 gives "2012-12-31". Throws std::invalid_argument for JDN
-// and DIY, OverflowError when today + offset does not fit in 32 bits.
-std::string TodayPlusDaysText(int32_t offset, DateOrder order, std::string_view separator,
-                              CalendarKind kind);
-
-// Returns today's week day: for AN the Annus Novus week day (0-5), for any
-// other kind 0 Sunday ... 6 Saturday.
-int16_t TodayWeekday(CalendarKind kind);
 
 // Returns the number of days of the record's month (year, month, calendar
 // are read); the Annus Novus month 10 counts the intercalary day of a leap
