@@ -125,9 +125,10 @@ std::string IntroText(GEN_TEXT::LanguageCode language) {
     return {};
 }
 
-std::string DateOrderCaption(TextId first, TextId second, TextId third) {
-    const auto word = [](TextId id) { return std::string(GEN_TEXT::Text(id)); };
-    return LowerCaseUnlessGerman(word(first) + " " + word(second) + " " + word(third));
+std::string DateOrderCaption(TextId first, TextId second, TextId third,
+                             GEN_TEXT::LanguageCode language) {
+    const auto word = [language](TextId id) { return std::string(GEN_TEXT::Text(id, language)); };
+    return LowerCaseUnlessGerman(word(first) + " " + word(second) + " " + word(third), language);
 }
 
 int64_t LeadingNumber(std::string_view text) {
@@ -167,15 +168,15 @@ int64_t LeadingNumber(std::string_view text) {
     return negative ? -whole : whole;
 }
 
-std::string CopyButtonCaption(bool selected) {
-    return std::string(
-        GEN_TEXT::Text(selected ? TextId::CopySelectedTextToClipboard : TextId::CopyToClipboard));
+std::string CopyButtonCaption(bool selected, GEN_TEXT::LanguageCode language) {
+    return std::string(GEN_TEXT::Text(
+        selected ? TextId::CopySelectedTextToClipboard : TextId::CopyToClipboard, language));
 }
 
-int CopyButtonWidthTwips(bool selected) {
-    const CopyWidths widths = GEN_TEXT::currentLanguage == GEN_TEXT::English  ? kEnglishCopyWidths
-                              : GEN_TEXT::currentLanguage == GEN_TEXT::German ? kGermanCopyWidths
-                                                                              : kOtherCopyWidths;
+int CopyButtonWidthTwips(bool selected, GEN_TEXT::LanguageCode language) {
+    const CopyWidths widths = language == GEN_TEXT::English  ? kEnglishCopyWidths
+                              : language == GEN_TEXT::German ? kGermanCopyWidths
+                                                             : kOtherCopyWidths;
     return selected ? widths.selected : widths.unselected;
 }
 

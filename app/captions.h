@@ -41,9 +41,9 @@ std::span<const AccessibleRule> AccessibleRules();
 std::string IntroText(GEN_TEXT::LanguageCode language);
 
 // The caption of a date-order option, e.g. "year month day" or "Tag Monat
-// Jahr": three entries lower-cased except in German.
+// Jahr": three entries in the language, lower-cased except in German.
 std::string DateOrderCaption(GEN_TEXT::TextId first, GEN_TEXT::TextId second,
-                             GEN_TEXT::TextId third);
+                             GEN_TEXT::TextId third, GEN_TEXT::LanguageCode language);
 
 // The number a day-count text starts with, as a simple reader takes it:
 // blanks skipped, a sign, digits and one decimal point up to the first other
@@ -51,10 +51,10 @@ std::string DateOrderCaption(GEN_TEXT::TextId first, GEN_TEXT::TextId second,
 // Very large numbers saturate at +-2^31.
 int64_t LeadingNumber(std::string_view text);
 
-// The copy button: its caption and width (twips) in the current language,
-// with or without selected text in the output window.
-std::string CopyButtonCaption(bool selected);
-int CopyButtonWidthTwips(bool selected);
+// The copy button: its caption and width (twips) in the language, with or
+// without selected text in the output window.
+std::string CopyButtonCaption(bool selected, GEN_TEXT::LanguageCode language);
+int CopyButtonWidthTwips(bool selected, GEN_TEXT::LanguageCode language);
 
 }  // namespace quillday
 

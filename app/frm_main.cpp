@@ -329,14 +329,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::Form_Load() {
     setWindowTitle(WindowTitle());
-    GEN_TEXT::InitTexts();
     InitSettingsAndInputs();
     ApplyColourScheme();
     UpdateCopyButton();
     show();
     ApplyDefaultOptions();
     FillLanguageList();
-    SelectLanguageEntry(LanguageListIndex(GEN_TEXT::currentLanguage));
+    SelectLanguageEntry(LanguageListIndex(language_));
     BuildIntroTexts();
     ApplyCaptions();
     RestoreSettings();
@@ -379,9 +378,9 @@ void frmMain::ApplyColourScheme() {
 // does not offer falls back to English through the list's handler.
 void frmMain::RestoreSettings() {
     LoadSettings();
-    if (GEN_TEXT::currentLanguage != GEN_TEXT::English) {
+    if (language_ != GEN_TEXT::English) {
         FillLanguageList();
-        SelectLanguageEntry(LanguageListIndex(GEN_TEXT::currentLanguage));
+        SelectLanguageEntry(LanguageListIndex(language_));
         BuildIntroTexts();
         ApplyCaptions();
     }

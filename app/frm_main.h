@@ -127,6 +127,7 @@ class frmMain : public QWidget {
 
     // The window's state.
     datelib::CalendarKind todayNotation = datelib::CalendarKind::CE;
+    GEN_TEXT::LanguageCode language_ = GEN_TEXT::English;  // of every caption, line and message
     datelib::CalendarKind firstDateNotation = datelib::CalendarKind::CE;
     datelib::CalendarKind secondDateNotation = datelib::CalendarKind::CE;
     int16_t maxInputLength = kMaxInputLength;
@@ -167,6 +168,7 @@ class frmMain : public QWidget {
     void ApplyColourScheme();
     void RestoreSettings();
     void CloseInformationWindows();
+    void PassLanguageToInformationWindows();
     template <typename Window>
     Window& InformationWindow(std::unique_ptr<Window>& window);
     void ShowBesideMainWindow(QWidget& window);

@@ -20,7 +20,7 @@ void frmMain::PairLabelsWithControls() {
 void frmMain::ApplyAccessibleTexts() {
     for (const AccessibleRule& rule : AccessibleRules()) {
         QWidget* control = Control<QWidget>(rule.control);
-        const QString text = QString::fromUtf8(GEN_TEXT::Text(rule.text));
+        const QString text = QString::fromUtf8(GEN_TEXT::Text(rule.text, language_));
         if (rule.field == AccessibleField::Name) {
             control->setAccessibleName(text);
         } else {

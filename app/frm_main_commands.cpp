@@ -63,7 +63,19 @@ Window& frmMain::InformationWindow(std::unique_ptr<Window>& window) {
             FocusInput(1);
         });
     }
+    window->SetLanguage(language_);
     return *window;
+}
+
+// An open window shows a newly chosen language when it is next activated.
+void frmMain::PassLanguageToInformationWindows() {
+    for (InfoWindow* window :
+         {static_cast<InfoWindow*>(help_.get()), static_cast<InfoWindow*>(calendars_.get()),
+          static_cast<InfoWindow*>(credits_.get())}) {
+        if (window != nullptr) {
+            window->SetLanguage(language_);
+        }
+    }
 }
 
 // A minimised window is only restored; otherwise it opens beside the main

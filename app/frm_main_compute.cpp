@@ -22,8 +22,8 @@ QString FromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-std::string Entry(TextId id) {
-    return std::string(GEN_TEXT::Text(id));
+std::string Entry(TextId id, GEN_TEXT::LanguageCode language) {
+    return std::string(GEN_TEXT::Text(id, language));
 }
 
 }  // namespace
@@ -41,7 +41,8 @@ void frmMain::cmdCompute_Click() {
         txbDateDiffDays->clear();
     }
     if (!AllInputsFilled()) {
-        ShowAnswer(Compute({Fields(), GetInputKind(1), GetInputKind(2), GetDisplay(), TodayJdn()}));
+        ShowAnswer(Compute(
+            {Fields(), GetInputKind(1), GetInputKind(2), GetDisplay(), language_, TodayJdn()}));
     }
     FocusInput(1);
 }
@@ -57,11 +58,11 @@ void frmMain::BuildInputErrorMessages() {
 }
 
 QString frmMain::ErrorTitle() const {
-    return FromStd(Entry(TextId::Error) + "!");
+    return FromStd(Entry(TextId::Error, language_) + "!");
 }
 
 void frmMain::ShowMessage(InputMessageId id) {
-    const auto language = static_cast<std::size_t>(GEN_TEXT::currentLanguage);
+    const auto language = static_cast<std::size_t>(language_);
     services_.messageBoxes->Error(this, ErrorTitle(),
                                   inputErrorMessages[language][static_cast<std::size_t>(id)]);
 }
@@ -83,12 +84,13 @@ bool frmMain::AllInputsFilled() const {
 
 // Two dates and a day count ask too much: offer to drop the day count.
 bool frmMain::UserClearsDays() {
-    const auto language = static_cast<std::size_t>(GEN_TEXT::currentLanguage);
+    const auto language = static_cast<std::size_t>(language_);
     const QString question =
         inputErrorMessages[language]
                           [static_cast<std::size_t>(InputMessageId::BothDatesNeedEmptyDifference)] +
-        FromStd(std::string(kLineEnd) + std::string(kLineEnd) + Entry(TextId::Clear) + " " +
-                LowerCaseUnlessGerman(GEN_TEXT::Text(TextId::DateDifference)) + "?");
+        FromStd(std::string(kLineEnd) + std::string(kLineEnd) + Entry(TextId::Clear, language_) +
+                " " + LowerCaseUnlessGerman(Entry(TextId::DateDifference, language_), language_) +
+                "?");
     return services_.messageBoxes->Question(this, ErrorTitle(), question) ==
            MessageBoxes::Answer::Yes;
 }

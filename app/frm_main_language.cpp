@@ -40,7 +40,7 @@ void frmMain::FillLanguageList() {
     const QSignalBlocker quiet(cboLanguage);
     cboLanguage->clear();
     for (const ListedLanguage& language : kListedLanguages) {
-        cboLanguage->addItem(QString::fromUtf8(GEN_TEXT::Text(language.name)),
+        cboLanguage->addItem(QString::fromUtf8(GEN_TEXT::Text(language.name, language_)),
                              static_cast<int>(language.code));
     }
 }
@@ -59,12 +59,13 @@ void frmMain::SelectLanguageEntry(int index) {
 void frmMain::cboLanguage_Click() {
     const int index = cboLanguage->currentIndex();
     const int code = cboLanguage->itemData(index).toInt();
-    if (index >= 0 && code != GEN_TEXT::currentLanguage) {
-        GEN_TEXT::currentLanguage = static_cast<GEN_TEXT::LanguageCode>(code);
+    if (index >= 0 && code != language_) {
+        language_ = static_cast<GEN_TEXT::LanguageCode>(code);
         FillLanguageList();
         cboLanguage->setCurrentIndex(index);
         ApplyCaptions();
         RefreshTodayDisplay();
+        PassLanguageToInformationWindows();
     }
     txbOutput->moveCursor(QTextCursor::End);
     UpdateCopyButton();
@@ -81,19 +82,22 @@ void frmMain::BuildIntroTexts() {
 void frmMain::ApplyCaptions() {
     for (const CaptionRule& rule : CaptionRules()) {
         SetCaption(Control<QWidget>(rule.control),
-                   QString::fromUtf8(GEN_TEXT::Text(rule.text)) + QString::fromUtf8(rule.suffix));
+                   QString::fromUtf8(GEN_TEXT::Text(rule.text, language_)) +
+                       QString::fromUtf8(rule.suffix));
     }
-    lblIntro->setText(introTexts[static_cast<std::size_t>(GEN_TEXT::currentLanguage)]);
-    lblDayOrDays->setText(QString::fromStdString(
-        UnitWord(LeadingNumber(txbDateDiffDays->text().toStdString()), TextId::Day, TextId::Days)));
-    optDateFormatIsYMD->setText(
-        QString::fromStdString(DateOrderCaption(TextId::Year, TextId::Month, TextId::Day)));
-    optDateFormatIsDMY->setText(
-        QString::fromStdString(DateOrderCaption(TextId::Day, TextId::Month, TextId::Year)));
-    optDateFormatIsMDY->setText(
-        QString::fromStdString(DateOrderCaption(TextId::Month, TextId::Day, TextId::Year)));
-    optThousSepNone->setText(QString::fromStdString(LowerCase(GEN_TEXT::Text(TextId::None))));
-    const QString tip = QString::fromUtf8(GEN_TEXT::Text(TextId::ClickToChangeCalendar));
+    lblIntro->setText(introTexts[static_cast<std::size_t>(language_)]);
+    lblDayOrDays->setText(
+        QString::fromStdString(UnitWord(LeadingNumber(txbDateDiffDays->text().toStdString()),
+                                        TextId::Day, TextId::Days, language_)));
+    optDateFormatIsYMD->setText(QString::fromStdString(
+        DateOrderCaption(TextId::Year, TextId::Month, TextId::Day, language_)));
+    optDateFormatIsDMY->setText(QString::fromStdString(
+        DateOrderCaption(TextId::Day, TextId::Month, TextId::Year, language_)));
+    optDateFormatIsMDY->setText(QString::fromStdString(
+        DateOrderCaption(TextId::Month, TextId::Day, TextId::Year, language_)));
+    optThousSepNone->setText(
+        QString::fromStdString(LowerCase(GEN_TEXT::Text(TextId::None, language_))));
+    const QString tip = QString::fromUtf8(GEN_TEXT::Text(TextId::ClickToChangeCalendar, language_));
     lblTodaysDate->setToolTip(tip);
     lblWeekFromToday->setToolTip(tip);
     ApplyAccessibleTexts();

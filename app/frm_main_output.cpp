@@ -30,7 +30,7 @@ void frmMain::cmdCopyToClipboard_Click() {
     text.replace(QChar::ParagraphSeparator, QString::fromUtf8(kLineEnd));
     clipboard->setText(text);
     selectionForCopy_.clear();
-    cmdCopyToClipboard->setText(QString::fromStdString(CopyButtonCaption(false)));
+    cmdCopyToClipboard->setText(QString::fromStdString(CopyButtonCaption(false, language_)));
     UpdateCopyButton();
     FocusInput(1);
 }
@@ -50,9 +50,9 @@ void frmMain::txbOutput_LostFocus() {
 
 void frmMain::UpdateCopyButton() {
     const bool selected = txbOutput->textCursor().hasSelection();
-    cmdCopyToClipboard->setText(QString::fromStdString(CopyButtonCaption(selected)));
+    cmdCopyToClipboard->setText(QString::fromStdString(CopyButtonCaption(selected, language_)));
     // Centred between the maker's label and the Quit button, in twips.
-    const float width = static_cast<float>(CopyButtonWidthTwips(selected));
+    const float width = static_cast<float>(CopyButtonWidthTwips(selected, language_));
     const float right =
         static_cast<float>((lblVarnholtWorks->x() + lblVarnholtWorks->width()) * kTwipsPerPixel);
     const float quitLeft = static_cast<float>(cmdQuit->x() * kTwipsPerPixel);

@@ -53,12 +53,13 @@ void frmMain::FocusInput(int n) {
 }
 
 QString frmMain::DayWord(int32_t n) const {
-    return QString::fromStdString(UnitWord(n, GEN_TEXT::TextId::Day, GEN_TEXT::TextId::Days));
+    return QString::fromStdString(
+        UnitWord(n, GEN_TEXT::TextId::Day, GEN_TEXT::TextId::Days, language_));
 }
 
 void frmMain::AppendWeekdayName(CalendarDate date, CalendarKind kind) {
     txbOutput->moveCursor(QTextCursor::End);
-    txbOutput->insertPlainText(", " + QString::fromUtf8(WeekdayName(date, kind)));
+    txbOutput->insertPlainText(", " + QString::fromUtf8(WeekdayName(date, kind, language_)));
 }
 
 }  // namespace quillday

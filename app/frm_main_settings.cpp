@@ -95,7 +95,7 @@ int16_t CharacterCode(const std::string& separator) {
 }  // namespace
 
 void frmMain::ApplyDefaultOptions() {
-    GEN_TEXT::currentLanguage = GEN_TEXT::English;
+    language_ = GEN_TEXT::English;
     SelectOption(optDateFormatIsYMD);
     SelectOption(optSeparatorIsDash);
     SelectOption(optThousSepIsComma);
@@ -111,9 +111,9 @@ void frmMain::LoadSettings() {
         ApplyDefaultOptions();
         return;
     }
-    GEN_TEXT::currentLanguage = IsLanguageCode(saved->language)
-                                    ? static_cast<GEN_TEXT::LanguageCode>(saved->language)
-                                    : GEN_TEXT::English;
+    language_ = IsLanguageCode(saved->language)
+                    ? static_cast<GEN_TEXT::LanguageCode>(saved->language)
+                    : GEN_TEXT::English;
     todayNotation = IsNotationCode(saved->todayNotation)
                         ? static_cast<CalendarKind>(saved->todayNotation)
                         : CalendarKind::CE;
@@ -158,12 +158,9 @@ void frmMain::LoadSettings() {
 // place cannot be written, the fallback file keeps them.
 void frmMain::SaveSettings() {
     const SavedSettings settings{
-        static_cast<int16_t>(GEN_TEXT::currentLanguage),
-        static_cast<int16_t>(GetDateOrder()),
-        CharacterCode(GetDisplay().dateSeparator),
-        CharacterCode(GetDisplay().thousandsSeparator),
-        static_cast<int16_t>(todayNotation),
-        static_cast<int16_t>(GetInputKind(1)),
+        static_cast<int16_t>(language_),           static_cast<int16_t>(GetDateOrder()),
+        CharacterCode(GetDisplay().dateSeparator), CharacterCode(GetDisplay().thousandsSeparator),
+        static_cast<int16_t>(todayNotation),       static_cast<int16_t>(GetInputKind(1)),
         static_cast<int16_t>(GetInputKind(2)),
     };
     const QByteArray text = QByteArray::fromStdString(FormatSettings(settings));

@@ -17,7 +17,8 @@ void frmMain::RefreshTodayDisplay() {
     // One reading of the clock, so that a redraw at midnight cannot mix two days.
     const LocalDateTime now = services_.clock->Now();
     try {
-        const TodayLabelTexts labels = ComposeTodayLabels(todayNotation, GetDisplay(), now);
+        const TodayLabelTexts labels =
+            ComposeTodayLabels(todayNotation, GetDisplay(), language_, now);
         lblTodaysDate->setText(QString::fromStdString(labels.today));
         lblWeekFromToday->setText(QString::fromStdString(labels.weekAhead));
     } catch (const datelib::OverflowError&) {
@@ -83,7 +84,7 @@ void frmMain::BuildSpecialDayMessages() {
 void frmMain::ShowSpecialDayMessage() {
     const LocalDateTime now = services_.clock->Now();
     const std::string message =
-        SpecialDayMessage(specialDayMessages, now.month, now.day, GEN_TEXT::currentLanguage);
+        SpecialDayMessage(specialDayMessages, now.month, now.day, language_);
     txbOutput->setPlainText(QString::fromStdString(message));
 }
 

@@ -39,14 +39,14 @@ std::string TimePart(int hour, int minute) {
 }
 
 // German writes the date with its article: "der 31.12.2012".
-std::string Article() {
-    return GEN_TEXT::currentLanguage == GEN_TEXT::German ? "der " : "";
+std::string Article(GEN_TEXT::LanguageCode language) {
+    return language == GEN_TEXT::German ? "der " : "";
 }
 
-std::string WeekdayName(int32_t jdn, CalendarKind notation) {
+std::string WeekdayName(int32_t jdn, CalendarKind notation, GEN_TEXT::LanguageCode language) {
     CalendarDate date{};
     date.jdn = jdn;
-    return std::string(quillday::WeekdayName(date, notation));
+    return std::string(quillday::WeekdayName(date, notation, language));
 }
 
 // The date of a day number in the notation, with its code but no closing
@@ -71,17 +71,18 @@ bool EndsWithFullStop(CalendarKind notation) {
 }  // namespace
 
 TodayLabelTexts ComposeTodayLabels(CalendarKind notation, const datelib::Display& display,
-                                   const LocalDateTime& now) {
+                                   GEN_TEXT::LanguageCode language, const LocalDateTime& now) {
     const bool annusNovus = notation == CalendarKind::AN;
     const int32_t today = datelib::LocalDateJdn({now.year, now.month, now.day});
     const int32_t weekAhead = datelib::CheckedAdd(today, annusNovus ? kAnnusNovusWeek : kWeek);
     TodayLabelTexts labels;
-    labels.today = std::string(GEN_TEXT::Text(TextId::TodayIs)) + " " +
-                   WeekdayName(today, notation) + "," + std::string(kLabelBreak) + Article() +
-                   DateInNotation(today, notation, display) + TimePart(now.hour, now.minute);
+    labels.today = std::string(GEN_TEXT::Text(TextId::TodayIs, language)) + " " +
+                   WeekdayName(today, notation, language) + "," + std::string(kLabelBreak) +
+                   Article(language) + DateInNotation(today, notation, display) +
+                   TimePart(now.hour, now.minute);
     const TextId heading = annusNovus ? TextId::AFiveDayWeekFromTodayIs : TextId::AWeekFromTodayIs;
-    labels.weekAhead = std::string(GEN_TEXT::Text(heading)) + std::string(kLabelBreak) + Article() +
-                       DateInNotation(weekAhead, notation, display) +
+    labels.weekAhead = std::string(GEN_TEXT::Text(heading, language)) + std::string(kLabelBreak) +
+                       Article(language) + DateInNotation(weekAhead, notation, display) +
                        (EndsWithFullStop(notation) ? "." : "");
     return labels;
 }

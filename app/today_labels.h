@@ -7,6 +7,7 @@
 
 #include "datelib/date_values.h"
 #include "services/seams.h"
+#include "texts/gen_text.h"
 
 namespace quillday {
 
@@ -16,11 +17,11 @@ struct TodayLabelTexts {
 };
 
 // Composes both labels for one reading of the clock, in the notation, the
-// date order, the library's separators and the current language. Throws
+// display and the language. Throws
 // datelib::OverflowError when a date has no text in the notation (a yyyyddd
 // date outside the years 1 to 9999).
 TodayLabelTexts ComposeTodayLabels(datelib::CalendarKind notation, const datelib::Display& display,
-                                   const LocalDateTime& now);
+                                   GEN_TEXT::LanguageCode language, const LocalDateTime& now);
 
 // The notation that follows one in the labels' cycle CE, JC, AN, JDN,
 // yyyyddd, and the one before it.

@@ -82,9 +82,9 @@ std::optional<InputMessageId> ValidateInputs(const ComputeRequest& request, Comp
 }
 
 // Completes a line whose left-hand side is written but whose result is not.
-void EndOutOfRange(ComputeAnswer& answer) {
+void EndOutOfRange(GEN_TEXT::LanguageCode language, ComputeAnswer& answer) {
     answer.outcome = ComputeOutcome::ResultOutOfRange;
-    answer.line += GEN_TEXT::Text(TextId::OutOfRange);
+    answer.line += GEN_TEXT::Text(TextId::OutOfRange, language);
     answer.message = InputMessageId::ResultOutOfRange;
 }
 
@@ -101,7 +101,7 @@ void OneDateLine(const ComputeRequest& request, const Inputs& inputs, ComputeAns
     AppendDateInLine(answer.line, forward ? answer.fields.firstDate : answer.fields.secondDate,
                      forward ? request.firstKind : request.secondKind);
     if (!noDays) {
-        answer.line += OperatorPart(direction, answer.fields.days, inputs.days);
+        answer.line += OperatorPart(direction, answer.fields.days, inputs.days, request.language);
     }
     if (!sameNotation) {
         answer.line += " = ";
@@ -110,7 +110,7 @@ void OneDateLine(const ComputeRequest& request, const Inputs& inputs, ComputeAns
         ComputeTarget(forward ? inputs.first : inputs.second, inputs.days, direction, targetKind,
                       request.display);
     if (!target) {
-        EndOutOfRange(answer);
+        EndOutOfRange(request.language, answer);
         return;
     }
     if (!sameNotation) {
@@ -120,7 +120,7 @@ void OneDateLine(const ComputeRequest& request, const Inputs& inputs, ComputeAns
         (forward ? answer.fields.secondDate : answer.fields.firstDate) = std::move(target->text);
     }
     answer.line += ", ";
-    answer.line += WeekdayName(target->record, targetKind);
+    answer.line += WeekdayName(target->record, targetKind, request.language);
     answer.unitDays = inputs.days;
 }
 
@@ -128,14 +128,15 @@ void DifferenceLine(const ComputeRequest& request, const Inputs& inputs, Compute
     answer.line.reserve(kLineCapacity);
     AppendDateInLine(answer.line, answer.fields.secondDate, request.secondKind);
     answer.line += ' ';
-    answer.line += GEN_TEXT::Text(TextId::Minus);
+    answer.line += GEN_TEXT::Text(TextId::Minus, request.language);
     answer.line += ' ';
     AppendDateInLine(answer.line, answer.fields.firstDate, request.firstKind);
     answer.line += " = ";
-    const std::optional<Difference> difference = ComputeDifference(
-        inputs.first, inputs.second, request.firstKind, request.secondKind, request.display);
+    const std::optional<Difference> difference =
+        ComputeDifference(inputs.first, inputs.second, request.firstKind, request.secondKind,
+                          request.display, request.language);
     if (!difference) {
-        EndOutOfRange(answer);
+        EndOutOfRange(request.language, answer);
         return;
     }
     answer.fields.days = difference->daysText;
@@ -193,12 +194,13 @@ void Compute(const ComputeRequest& request, ComputeAnswer& answer) {
     }
 }
 
-std::string_view WeekdayName(CalendarDate date, CalendarKind kind) {
+std::string_view WeekdayName(CalendarDate date, CalendarKind kind,
+                             GEN_TEXT::LanguageCode language) {
     if (kind == CalendarKind::AN) {
         const int16_t weekday = datelib::JdnToAnnusNovusDate(date);
         return datelib::kAnnusNovusDayNames[static_cast<std::size_t>(weekday)];
     }
-    return GEN_TEXT::DayName(datelib::DayOfWeek(date.jdn));
+    return GEN_TEXT::DayName(datelib::DayOfWeek(date.jdn), language);
 }
 
 }  // namespace quillday

@@ -10,8 +10,8 @@ namespace {
 using datelib::CalendarKind;
 using GEN_TEXT::TextId;
 
-std::string Entry(TextId id) {
-    return std::string(GEN_TEXT::Text(id));
+std::string Entry(TextId id, GEN_TEXT::LanguageCode language) {
+    return std::string(GEN_TEXT::Text(id, language));
 }
 
 bool HasYyyydddForm(int32_t jdn) {
@@ -46,12 +46,12 @@ std::optional<Breakdown> BreakdownOf(const CalendarDate& first, const CalendarDa
 }
 
 // " (1 year, 2 months, 14 days)": the positive parts only.
-std::string BreakdownText(const Breakdown& parts) {
+std::string BreakdownText(const Breakdown& parts, GEN_TEXT::LanguageCode language) {
     std::string text;
-    const auto add = [&text](int32_t n, TextId singular, TextId plural) {
+    const auto add = [&text, language](int32_t n, TextId singular, TextId plural) {
         if (n > 0) {
             text += (text.empty() ? "" : ", ") + std::to_string(n) + " " +
-                    UnitWord(n, singular, plural);
+                    UnitWord(n, singular, plural, language);
         }
     };
     add(parts.years, TextId::Year, TextId::Years);
@@ -66,8 +66,8 @@ bool HasBreakdown(int32_t days, CalendarKind firstKind, CalendarKind secondKind)
 
 }  // namespace
 
-std::string LowerCaseUnlessGerman(std::string_view text) {
-    return GEN_TEXT::currentLanguage == GEN_TEXT::German ? std::string(text) : LowerCase(text);
+std::string LowerCaseUnlessGerman(std::string_view text, GEN_TEXT::LanguageCode language) {
+    return language == GEN_TEXT::German ? std::string(text) : LowerCase(text);
 }
 
 std::string LowerCase(std::string_view text) {
@@ -80,8 +80,9 @@ std::string LowerCase(std::string_view text) {
     return lower;
 }
 
-std::string UnitWord(int64_t n, TextId singular, TextId plural) {
-    return LowerCaseUnlessGerman(GEN_TEXT::Text(n == 1 || n == -1 ? singular : plural));
+std::string UnitWord(int64_t n, TextId singular, TextId plural, GEN_TEXT::LanguageCode language) {
+    return LowerCaseUnlessGerman(GEN_TEXT::Text(n == 1 || n == -1 ? singular : plural, language),
+                                 language);
 }
 
 std::optional<std::string> DayNumberText(CalendarDate& record, CalendarKind kind,
@@ -140,12 +141,13 @@ std::string DateInLine(const std::string& fieldText, CalendarKind kind) {
     return text;
 }
 
-std::string OperatorPart(Direction direction, const std::string& daysText, int32_t days) {
+std::string OperatorPart(Direction direction, const std::string& daysText, int32_t days,
+                         GEN_TEXT::LanguageCode language) {
     const bool negative = !daysText.empty() && daysText.front() == '-';
     const bool adds = (direction == Direction::Forward) != negative;
     const std::string number = negative ? daysText.substr(1) : daysText;
-    return " " + Entry(adds ? TextId::Plus : TextId::Minus) + " " + number + " " +
-           UnitWord(days, TextId::Day, TextId::Days);
+    return " " + Entry(adds ? TextId::Plus : TextId::Minus, language) + " " + number + " " +
+           UnitWord(days, TextId::Day, TextId::Days, language);
 }
 
 std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days,
@@ -166,7 +168,8 @@ std::optional<TargetDate> ComputeTarget(const CalendarDate& source, int32_t days
 
 std::optional<Difference> ComputeDifference(const CalendarDate& first, const CalendarDate& second,
                                             CalendarKind firstKind, CalendarKind secondKind,
-                                            const datelib::Display& display) {
+                                            const datelib::Display& display,
+                                            GEN_TEXT::LanguageCode language) {
     Difference difference{};
     try {
         difference.days = datelib::CheckedSubtract(second.jdn, first.jdn);
@@ -175,10 +178,10 @@ std::optional<Difference> ComputeDifference(const CalendarDate& first, const Cal
     }
     difference.daysText = datelib::GroupedNumber(difference.days, display.thousandsSeparator);
     difference.lineText =
-        difference.daysText + " " + UnitWord(difference.days, TextId::Day, TextId::Days);
+        difference.daysText + " " + UnitWord(difference.days, TextId::Day, TextId::Days, language);
     if (HasBreakdown(difference.days, firstKind, secondKind)) {
         if (const std::optional<Breakdown> parts = BreakdownOf(first, second, firstKind)) {
-            difference.lineText += BreakdownText(*parts);
+            difference.lineText += BreakdownText(*parts, language);
         }
     }
     return difference;

@@ -199,7 +199,7 @@ int main(int argc, char** argv) {
     if (options.version) {
         return WriteAndEnd(std::string("quillday ") + QUILLDAY_VERSION + "\n");
     }
-    ApplyLanguage(ChosenLanguage(options));
+    options.language = ChosenLanguage(options);
     try {
         options.todayJdn = datelib::LocalDateJdn(datelib::SystemLocalDate());
         return Run(options);

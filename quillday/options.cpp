@@ -192,13 +192,10 @@ ParsedOptions ParseOptions(std::span<const std::string_view> arguments) {
     return parsed;
 }
 
-void ApplyLanguage(GEN_TEXT::LanguageCode language) {
-    GEN_TEXT::currentLanguage = language;
-}
-
 ComputeRequest RunRequest(const Options& options) {
     ComputeRequest request;
     request.display = options.display;
+    request.language = options.language.value_or(GEN_TEXT::English);
     request.todayJdn = options.todayJdn;
     return request;
 }

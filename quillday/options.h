@@ -54,11 +54,8 @@ struct ParsedOptions {
 // without --header, or more than one input file.
 ParsedOptions ParseOptions(std::span<const std::string_view> arguments);
 
-// Makes the language the text table's current language.
-void ApplyLanguage(GEN_TEXT::LanguageCode language);
-
-// A request that holds what every request of the run shares: the display
-// and today's day number.
+// A request that holds what every request of the run shares: the display,
+// the language (English unless chosen) and today's day number.
 ComputeRequest RunRequest(const Options& options);
 
 }  // namespace quillday::cli

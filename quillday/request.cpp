@@ -180,7 +180,7 @@ const RequestAnswer& AnswerRoomRequest(RequestRoom& room) {
         answer.line = std::move(computed.line);
     }
     if (computed.message) {
-        answer.error = CommandLineMessage(*computed.message, GEN_TEXT::currentLanguage);
+        answer.error = CommandLineMessage(*computed.message, room.request.language);
         // "2012-12-31 10" meant ten days more often than a second date.
         const std::string& second = room.request.fields.secondDate;
         if (SecondDateNotValid(*computed.message) &&

@@ -83,10 +83,11 @@ struct RequestAnswer {
     std::string error;  // for standard error: empty when all went well
 };
 
-// Computes a request in the current language. An invalid request has no line and the window's
-// message (its two lines, if it has two, joined by a blank); a result out of range has the window's
-// line, ending in Out of Range, and its message. Two dates and a day count other than 0 are refused
-// with the window's message, as if its question had been answered No.
+// Computes a request. An invalid request has no line and the window's
+// message (its two lines, if it has two, joined by a blank); a result out
+// of range has the window's line, ending in Out of Range, and its message.
+// Two dates and a day count other than 0 are refused with the window's
+// message, as if its question had been answered No.
 RequestAnswer AnswerRequest(ComputeRequest request);
 
 // Room for answering one request after another: the words, the request and

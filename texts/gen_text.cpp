@@ -4,8 +4,6 @@
 
 namespace GEN_TEXT {
 
-LanguageCode currentLanguage = English;
-
 namespace {
 
 using Slots = std::array<std::string_view, kLanguageSlots>;
@@ -92,10 +90,6 @@ bool IsLanguage(LanguageCode language) {
 
 }  // namespace
 
-void InitTexts() {
-    currentLanguage = English;
-}
-
 std::string_view Text(TextId id, LanguageCode language) {
     const auto index = static_cast<int>(id);
     if (index < 0 || index >= kTextCount || !IsLanguage(language)) {
@@ -104,15 +98,11 @@ std::string_view Text(TextId id, LanguageCode language) {
     return kTexts[static_cast<std::size_t>(index)].slots[static_cast<std::size_t>(language)];
 }
 
-std::string_view Text(TextId id) {
-    return Text(id, currentLanguage);
-}
-
-std::string_view DayName(int day) {
-    if (day < 0 || day >= kDayNameCount || !IsLanguage(currentLanguage)) {
+std::string_view DayName(int day, LanguageCode language) {
+    if (day < 0 || day >= kDayNameCount || !IsLanguage(language)) {
         return {};
     }
-    return kDayNames[static_cast<std::size_t>(currentLanguage)][static_cast<std::size_t>(day)];
+    return kDayNames[static_cast<std::size_t>(language)][static_cast<std::size_t>(day)];
 }
 
 }  // namespace GEN_TEXT

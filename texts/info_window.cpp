@@ -64,12 +64,16 @@ void InfoWindow::Form_Load() {
 }
 
 void InfoWindow::Form_Activate() {
-    const QString caption = QString::fromUtf8(GEN_TEXT::Text(design_.caption));
+    const QString caption = QString::fromUtf8(GEN_TEXT::Text(design_.caption, language_));
     setWindowTitle(QString::fromUtf8(design_.captionPrefix) + caption);
     // Screen readers name the text box after the window: "Help", "Credits".
     txbMsg->setAccessibleName(caption);
-    cmdClose->setText(QString::fromUtf8(GEN_TEXT::Text(GEN_TEXT::TextId::Close)));
-    ShowFromBeginning(MessageText(GEN_TEXT::currentLanguage));
+    cmdClose->setText(QString::fromUtf8(GEN_TEXT::Text(GEN_TEXT::TextId::Close, language_)));
+    ShowFromBeginning(MessageText(language_));
+}
+
+void InfoWindow::SetLanguage(GEN_TEXT::LanguageCode language) {
+    language_ = language;
 }
 
 void InfoWindow::ShowFromBeginning(const QString& text) {

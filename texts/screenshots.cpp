@@ -46,7 +46,8 @@ bool Save(QWidget& window, const QDir& folder, const QString& name) {
     return true;
 }
 
-void ShowActivated(InfoWindow& window) {
+void ShowActivated(InfoWindow& window, GEN_TEXT::LanguageCode language) {
+    window.SetLanguage(language);
     window.show();
     QApplication::processEvents();
     window.Form_Activate();
@@ -68,22 +69,21 @@ void PlaceLikeMainWindow(quillday::frmCredits& credits) {
 }
 
 bool SaveLanguage(const Language& language, const QDir& folder) {
-    GEN_TEXT::currentLanguage = language.code;
     const QString suffix = QStringLiteral("-") + QString::fromLatin1(language.name);
     bool saved = true;
 
     quillday::frmHelp help;
-    ShowActivated(help);
+    ShowActivated(help, language.code);
     saved = Save(help, folder, "frmHelp" + suffix) && saved;
     saved = SaveScrolledToEnd(help, folder, "frmHelp" + suffix) && saved;
 
     quillday::frmCalendars calendars;
-    ShowActivated(calendars);
+    ShowActivated(calendars, language.code);
     saved = Save(calendars, folder, "frmCalendars" + suffix) && saved;
     saved = SaveScrolledToEnd(calendars, folder, "frmCalendars" + suffix) && saved;
 
     quillday::frmCredits credits;
-    ShowActivated(credits);
+    ShowActivated(credits, language.code);
     saved = Save(credits, folder, "frmCredits" + suffix) && saved;
     PlaceLikeMainWindow(credits);
     saved = Save(credits, folder, "frmCredits-placed" + suffix) && saved;

@@ -227,6 +227,21 @@ class LanguageTest : public WindowTest {
         }
     }
 
+    // An information window opens in the window's language and takes a
+    // language chosen while it is open when it is next activated.
+    void theInformationWindowsSpeakTheWindowsLanguage() {
+        frmMain window(fakes_.ForWindow());
+        ChooseLanguage(window, kGermanEntry);
+        Click(window, "cmdCalendars");
+        auto* calendars = window.findChild<frmCalendars*>();
+        QVERIFY(calendars != nullptr);
+        QTRY_COMPARE(calendars->windowTitle(), QString("QLY Kalender"));
+        ChooseLanguage(window, kSpanishEntry);
+        calendars->activateWindow();
+        QTRY_COMPARE(calendars->windowTitle(), QString("QLY Calendarios"));
+        QCOMPARE(calendars->cmdClose->text(), QString("Cerrar"));
+    }
+
     void choosingTheSameLanguageOnlyMovesTheFocus() {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -60,9 +60,10 @@ std::string BatchLine(const ComputeRequest& request) {
     return line;
 }
 
-// Every request in the display: each first date with each day count, and
+// Every request in the display and language: each first date with each day count, and
 // against each second date; dates without a text in their notation left out.
-std::vector<ComputeRequest> Requests(const datelib::Display& display) {
+std::vector<ComputeRequest> Requests(const datelib::Display& display,
+                                     GEN_TEXT::LanguageCode language) {
     std::vector<ComputeRequest> requests;
     for (int first = 0; first < std::ssize(kKindNames); ++first) {
         for (int second = 0; second < std::ssize(kKindNames); ++second) {
@@ -74,13 +75,17 @@ std::vector<ComputeRequest> Requests(const datelib::Display& display) {
                     continue;
                 }
                 for (const char* days : kDays) {
-                    requests.push_back({{firstText, days, ""}, firstKind, secondKind, display});
+                    requests.push_back(
+                        {{firstText, days, ""}, firstKind, secondKind, display, language});
                 }
                 for (const int32_t to : kSeconds) {
                     const std::string secondText = TextOf(to, secondKind, display);
                     if (!secondText.empty()) {
-                        requests.push_back(
-                            {{firstText, "", secondText}, firstKind, secondKind, display});
+                        requests.push_back({{firstText, "", secondText},
+                                            firstKind,
+                                            secondKind,
+                                            display,
+                                            language});
                     }
                 }
             }
@@ -95,9 +100,8 @@ TEST_P(EquivalenceTest, TheProgramWritesTheWindowsLines) {
     const auto [order, separator, thousands, language] = GetParam();
     const datelib::Display display{kOrders[order].second, kSeparators[separator],
                                    kThousands[thousands].second};
-    GEN_TEXT::currentLanguage = kLanguages[language].second;
     std::string input, expected;
-    for (const ComputeRequest& request : Requests(display)) {
+    for (const ComputeRequest& request : Requests(display, kLanguages[language].second)) {
         const ComputeAnswer answer = Compute(request);
         input += BatchLine(request) + "\n";
         expected += (answer.outcome == ComputeOutcome::Computed ||

@@ -51,13 +51,10 @@ class InfoWindowsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { GEN_TEXT::InitTexts(); }
-    void cleanup() { GEN_TEXT::InitTexts(); }
-
     void eachWindowShowsItsTextInTheLanguage() {
         for (const auto& r : kShownTexts) {
-            GEN_TEXT::currentLanguage = r.language;
             const auto window = r.make();
+            window->SetLanguage(r.language);
             window->Form_Activate();
             const QString shown = window->txbMsg->toPlainText();
             QCOMPARE(window->windowTitle(), QString(r.caption));
@@ -99,7 +96,7 @@ class InfoWindowsTest : public QObject {
         QVERIFY(Activate(window));
         window.txbMsg->setPlainText("typed over");
         QVERIFY(Activate(mainWindow));
-        GEN_TEXT::currentLanguage = GEN_TEXT::German;
+        window.SetLanguage(GEN_TEXT::German);
         QCOMPARE(window.windowTitle(), QString("Credits"));
         QVERIFY(Activate(window));
         QCOMPARE(window.windowTitle(), QString("Anerkennung"));

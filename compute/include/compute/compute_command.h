@@ -2,7 +2,7 @@
 // notations of the two date fields and the display to the equation line,
 // the fields as the command leaves them and the message it shows. The main
 // window shows what this returns; the command-line program prints it, so
-// both write the same line for the same inputs. Reads the current language.
+// both write the same line for the same inputs.
 //
 // Calls the engine, so may throw EngineLoadError (datelib/engine.h).
 #ifndef COMPUTE_COMPUTE_COMMAND_H
@@ -33,6 +33,7 @@ struct ComputeRequest {
     datelib::CalendarKind firstKind = datelib::CalendarKind::CE;
     datelib::CalendarKind secondKind = datelib::CalendarKind::CE;
     datelib::Display display;
+    GEN_TEXT::LanguageCode language = GEN_TEXT::English;  // of the line's words
     int32_t todayJdn = 0;  // the day number of today, which an empty first date may mean
 };
 
@@ -68,7 +69,7 @@ bool DropsZeroDays(const ComputeFields& fields);
 //     not-valid message when both dates are empty (the window fills in
 //     today's date before it asks);
 //   ResultOutOfRange with message ResultOutOfRange and the line
-//     "... = Out of Range" in the current language;
+//     "... = Out of Range" in the request's language;
 //   TooManyInputs with message BothDatesNeedEmptyDifference.
 ComputeAnswer Compute(const ComputeRequest& request);
 
@@ -77,8 +78,9 @@ ComputeAnswer Compute(const ComputeRequest& request);
 void Compute(const ComputeRequest& request, ComputeAnswer& answer);
 
 // The week-day name of date.jdn that ends a line: the Annus Novus name for
-// AN ("Primidi"), else the name in the current language ("Monday").
-std::string_view WeekdayName(CalendarDate date, datelib::CalendarKind kind);
+// AN ("Primidi"), else the name in the language ("Monday").
+std::string_view WeekdayName(CalendarDate date, datelib::CalendarKind kind,
+                             GEN_TEXT::LanguageCode language);
 
 }  // namespace quillday
 

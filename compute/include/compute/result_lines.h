@@ -1,7 +1,7 @@
 // The pieces of the Compute command's equation line, apart from the window:
 // the texts of the inputs, the operator, and the computed right-hand sides.
-// They write dates and numbers as the request's display says, in the
-// current language.
+// They write dates and numbers as the request's display says, and words in
+// its language.
 #ifndef COMPUTE_RESULT_LINES_H
 #define COMPUTE_RESULT_LINES_H
 
@@ -20,11 +20,12 @@ namespace quillday {
 std::string LowerCase(std::string_view text);
 
 // The text lower-cased, except in German, whose nouns keep their capitals.
-std::string LowerCaseUnlessGerman(std::string_view text);
+std::string LowerCaseUnlessGerman(std::string_view text, GEN_TEXT::LanguageCode language);
 
 // The singular entry for 1 and -1, the plural otherwise; lower-cased except
 // in German ("day", "days"; "Tag", "Tage").
-std::string UnitWord(int64_t n, GEN_TEXT::TextId singular, GEN_TEXT::TextId plural);
+std::string UnitWord(int64_t n, GEN_TEXT::TextId singular, GEN_TEXT::TextId plural,
+                     GEN_TEXT::LanguageCode language);
 
 // The text of record.jdn in a notation, as the display writes it: grouped digits for JDN, yyyyddd
 // for DIY (nothing outside the years 1 to 9999), else the date in the kind's calendar, which the
@@ -68,7 +69,8 @@ inline void AppendDateInLine(std::string& line, std::string_view fieldText,
 
 // The operator part after the source date: " plus 10 days", " minus 1 day";
 // a leading "-" of the days text turns the operator round.
-std::string OperatorPart(Direction direction, const std::string& daysText, int32_t days);
+std::string OperatorPart(Direction direction, const std::string& daysText, int32_t days,
+                         GEN_TEXT::LanguageCode language);
 
 // The computed date of a forward or backward request.
 struct TargetDate {
@@ -97,7 +99,8 @@ struct Difference {
 std::optional<Difference> ComputeDifference(const CalendarDate& first, const CalendarDate& second,
                                             datelib::CalendarKind firstKind,
                                             datelib::CalendarKind secondKind,
-                                            const datelib::Display& display);
+                                            const datelib::Display& display,
+                                            GEN_TEXT::LanguageCode language);
 
 }  // namespace quillday
 

@@ -76,21 +76,13 @@ inline constexpr int kTextCount = static_cast<int>(TextId::YyyydddDate) + 1;
 // Saturday); day 7 is an empty name.
 inline constexpr int kDayNameCount = 8;
 
-// The language of every lookup; English until the user chooses another.
-extern LanguageCode currentLanguage;
-
-// Resets the current language to English. The texts themselves are constant.
-void InitTexts();
-
-// The text in the current language: "???" where the translation is
-// missing, empty where the table leaves the slot empty.
-std::string_view Text(TextId id);
-
-// The text in the given language (0-5).
+// The text in the language (0-5): "???" where the translation is missing,
+// empty where the table leaves the slot empty or for an id or language
+// outside the table.
 std::string_view Text(TextId id, LanguageCode language);
 
-// The name of a week day (0-7) in the current language.
-std::string_view DayName(int day);
+// The name of a week day (0-7) in the language; empty outside the table.
+std::string_view DayName(int day, LanguageCode language);
 
 }  // namespace GEN_TEXT
 

@@ -30,9 +30,13 @@ class InfoWindow : public QDialog {
     // first date box there. An empty function does nothing.
     void SetAfterClose(std::function<void()> afterClose);
 
+    // The language of the caption, the Close button and the text from the
+    // next activation on; English until set.
+    void SetLanguage(GEN_TEXT::LanguageCode language);
+
     // Runs each time the window is shown or becomes active: caption, Close
     // button, the text box's name for screen readers and the text in the
-    // current language, the text shown from its beginning with the caret at
+    // window's language, the text shown from its beginning with the caret at
     // position 0.
     void Form_Activate();
 
@@ -66,6 +70,7 @@ class InfoWindow : public QDialog {
     const InfoTextSlots& textTable_;
     std::array<QString, GEN_TEXT::kLanguageSlots> texts_;
     std::function<void()> afterClose_;
+    GEN_TEXT::LanguageCode language_ = GEN_TEXT::English;
 };
 
 }  // namespace quillday
