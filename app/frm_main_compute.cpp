@@ -30,10 +30,6 @@ std::string Entry(TextId id, GEN_TEXT::LanguageCode language) {
 
 void frmMain::cmdCompute_Click() {
     TrimInputs();
-    if (txbFirstDate->text().isEmpty() && txbSecondDate->text().isEmpty()) {
-        txbDateDiffDays->clear();
-        cmdToday_Click(0);
-    }
     if (DropsZeroDays(Fields())) {
         txbDateDiffDays->clear();
     }

@@ -144,6 +144,21 @@ void DifferenceLine(const ComputeRequest& request, const Inputs& inputs, Compute
     answer.unitDays = difference->days;
 }
 
+// Without dates the command converts today: the first date becomes today's
+// in the first notation, and a day count is dropped. Returns false, the
+// fields unchanged, when today has no text there.
+bool TakeToday(const ComputeRequest& request, ComputeFields& fields) {
+    CalendarDate today{};
+    today.jdn = request.todayJdn;
+    std::optional<std::string> text = DayNumberText(today, request.firstKind, request.display);
+    if (!text) {
+        return false;
+    }
+    fields.firstDate = std::move(*text);
+    fields.days.clear();
+    return true;
+}
+
 // Ends the command before any line.
 void Stop(ComputeOutcome outcome, InputMessageId message, ComputeAnswer& answer) {
     answer.outcome = outcome;
@@ -172,14 +187,13 @@ void Compute(const ComputeRequest& request, ComputeAnswer& answer) {
     if (DropsZeroDays(fields)) {
         fields.days.clear();
     }
-    const bool hasFirst = !fields.firstDate.empty();
-    const bool hasSecond = !fields.secondDate.empty();
-    if (hasFirst && hasSecond && !fields.days.empty()) {
-        Stop(ComputeOutcome::TooManyInputs, InputMessageId::BothDatesNeedEmptyDifference, answer);
+    if (fields.firstDate.empty() && fields.secondDate.empty() && !TakeToday(request, fields)) {
+        Stop(ComputeOutcome::InputError, InputMessageId::FirstDateNotValid, answer);
         return;
     }
-    if (!hasFirst && !hasSecond) {
-        Stop(ComputeOutcome::InputError, InputMessageId::FirstDateNotValid, answer);
+    const bool twoDates = !fields.firstDate.empty() && !fields.secondDate.empty();
+    if (twoDates && !fields.days.empty()) {
+        Stop(ComputeOutcome::TooManyInputs, InputMessageId::BothDatesNeedEmptyDifference, answer);
         return;
     }
     Inputs inputs;
@@ -187,7 +201,7 @@ void Compute(const ComputeRequest& request, ComputeAnswer& answer) {
         Stop(ComputeOutcome::InputError, *message, answer);
         return;
     }
-    if (hasFirst && hasSecond) {
+    if (twoDates) {
         DifferenceLine(request, inputs, answer);
     } else {
         OneDateLine(request, inputs, answer);

@@ -65,13 +65,6 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-// Today's date in a notation, as the window's Today command writes it.
-std::string TodayText(CalendarKind kind, const ComputeRequest& request) {
-    CalendarDate today{};
-    today.jdn = request.todayJdn;
-    return DayNumberText(today, kind, request.display).value_or(std::string());
-}
-
 // The operands of a request, in the order they came.
 struct Operands {
     std::array<std::string_view, kMaxDates> dates;
@@ -133,11 +126,7 @@ void FillRequest(const Operands& operands, const std::array<CalendarKind, kMaxDa
     const auto [first, second] = kinds;
     request.firstKind = first;
     request.secondKind = second;
-    if (operands.dateCount > 0) {
-        SetField(request.fields.firstDate, Trimmed(operands.dates[0]));
-    } else {
-        request.fields.firstDate = TodayText(first, request);
-    }
+    SetField(request.fields.firstDate, Trimmed(operands.dates[0]));
     SetField(request.fields.secondDate, Trimmed(operands.dates[1]));
     const std::string_view days = operands.days.value_or(std::string_view());
     SetField(request.fields.days, days.starts_with(kPlus) ? days.substr(1) : days);

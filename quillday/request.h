@@ -69,7 +69,7 @@ struct RequestFault {
 // display. Notations: first
 // date the first --from; second date the second --from, else the first; the
 // answer of a single date --to; CE when not named. Without operands the
-// first date is today's, as the window's Compute fills it in.
+// fields stay empty, which Compute reads as today's date.
 // The request arrives with what every request of a run shares (its display
 // and today's day number) and takes the fields and notations of the words;
 // its strings keep their capacity. Returns the fault, and leaves the request

@@ -25,6 +25,8 @@ constexpr GEN_TEXT::LanguageCode en = GEN_TEXT::English;
 constexpr GEN_TEXT::LanguageCode de = GEN_TEXT::German;
 constexpr GEN_TEXT::LanguageCode es = GEN_TEXT::Spanish;
 
+constexpr int32_t kToday = 2456293;  // 2012-12-31, a Monday
+
 const Display kDashes{DateOrder::YMD, "-", ","};
 const Display kDots{DateOrder::YMD, ".", "."};
 const Display kDayFirstSlashes{DateOrder::DMY, "/", ","};
@@ -87,7 +89,8 @@ const Row kRows[] = {
     {"yyyyddd across a year end", "2011300||2013010", DIY, DIY, kDashes, en, O::Computed, "2013010 minus 2011300 = 441 days (1 year, 76 days)", "2011300|441|2013010", {}, 441},
     {"German breakdown", "2012-01-01||2013-03-15", CE, CE, kDashes, de, O::Computed, "2013-03-15 CE minus 2012-01-01 CE = 439 Tage (1 Jahr, 2 Monate, 14 Tage)", "2012-01-01|439|2013-03-15", {}, 439},
     {"Spanish names", "2012-12-31|1|", CE, JDN, kDashes, es, O::Computed, "2012-12-31 CE más 1 día = 2,456,294 JDN, Martes", "2012-12-31|1|2,456,294", {}, 1},
-    {"no dates", "||", CE, CE, kDashes, en, O::InputError, "", "||", M::FirstDateNotValid, 0},
+    {"no dates converts today", "||", CE, JDN, kDashes, en, O::Computed, "2012-12-31 CE = 2,456,293 JDN, Monday", "2012-12-31||2,456,293", {}, 0},
+    {"a lone day count is dropped", "|15|", DIY, CE, kDashes, en, O::Computed, "2012366 = 2012-12-31 CE, Monday", "2012366||2012-12-31", {}, 0},
     {"first date", "2013-02-29|1,0|", CE, CE, kDashes, en, O::InputError, "", "2013-02-29|1,0|", M::FirstDateNotValid, 0},
     {"first AN date", "10520-11-01||", AN, CE, kDashes, en, O::InputError, "", "10520-11-01||", M::FirstDateNotValidAnnusNovus, 0},
     {"first out of range", "2100000001||", JDN, CE, kDashes, en, O::InputError, "", "2100000001||", M::FirstDateOutOfRange, 0},
@@ -112,7 +115,7 @@ class ComputeTable : public ::testing::TestWithParam<Row> {};
 TEST_P(ComputeTable, GivesTheLineTheFieldsAndTheMessage) {
     const Row& row = GetParam();
     const ComputeRequest request{FieldsOf(row.typed), row.first,    row.second,
-                                 row.display,         row.language, 0};
+                                 row.display,         row.language, kToday};
     const ComputeAnswer answer = Compute(request);
     EXPECT_EQ(answer.outcome, row.outcome);
     EXPECT_EQ(answer.line, row.line);
@@ -126,7 +129,8 @@ TEST_P(ComputeTable, GivesTheLineTheFieldsAndTheMessage) {
 TEST(ComputeAnswerReuse, LeavesNothingOfTheCommandBefore) {
     ComputeAnswer answer;
     for (const Row& row : kRows) {
-        Compute({FieldsOf(row.typed), row.first, row.second, row.display, row.language, 0}, answer);
+        Compute({FieldsOf(row.typed), row.first, row.second, row.display, row.language, kToday},
+                answer);
         EXPECT_EQ(answer.line, row.line) << row.name;
         EXPECT_EQ(answer.message, row.message) << row.name;
         EXPECT_EQ(answer.unitDays, row.unitDays) << row.name;

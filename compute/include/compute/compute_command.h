@@ -34,7 +34,7 @@ struct ComputeRequest {
     datelib::CalendarKind secondKind = datelib::CalendarKind::CE;
     datelib::Display display;
     GEN_TEXT::LanguageCode language = GEN_TEXT::English;  // of the line's words
-    int32_t todayJdn = 0;  // the day number of today, which an empty first date may mean
+    int32_t todayJdn = 0;  // today's day number: the first date when both dates are empty
 };
 
 enum class ComputeOutcome {
@@ -59,15 +59,16 @@ struct ComputeAnswer {
 bool DropsZeroDays(const ComputeFields& fields);
 
 // Runs the command on trimmed fields. A day count of "0" beside two dates is
-// dropped first. Validates the first date, the days, the second date, in
+// dropped first; with both dates empty the first date is today's, in the
+// first notation, and a day count is dropped. Validates the first date, the days, the second date, in
 // that order, stopping at the first invalid one; then builds the line of a
 // difference (two dates), of a forward request (first date + days, into the
 // second notation) or of a backward request (second date - days, into the
 // first notation). Returns:
 //   Computed: line "2012-12-31 CE plus 10 days = 2013-01-10 CE, Thursday";
 //   InputError with the input's message; also with the first date's
-//     not-valid message when both dates are empty (the window fills in
-//     today's date before it asks);
+//     not-valid message when today has no text in the first notation (a
+//     yyyyddd date outside the years 1 to 9999);
 //   ResultOutOfRange with message ResultOutOfRange and the line
 //     "... = Out of Range" in the request's language;
 //   TooManyInputs with message BothDatesNeedEmptyDifference.
