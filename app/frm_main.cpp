@@ -17,7 +17,6 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "datelib/date_text.h"
 #include "main_window_layout.h"
 #include "services/web_addresses.h"
 #include "services/web_links.h"

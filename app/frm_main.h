@@ -78,7 +78,7 @@ class frmMain : public QWidget {
     void optDateIs_Click(int n, datelib::CalendarKind kind);
     bool ConvertDateToNewKind();
     void VScroll_Change(int index);
-    QString StepDate(int n, const QString& text, int32_t days);
+    QString SteppedText(int n, const QString& text, int32_t days);
 
     // Language switching.
     void cboLanguage_Click();
@@ -193,7 +193,6 @@ class frmMain : public QWidget {
     ComputeFields Fields() const;
     void WriteFields(const ComputeFields& fields);
     // Reads date box n in its notation; on failure shows its message and returns false.
-    bool ReadDateBox(int n, CalendarDate& record);
     void ShowAnswer(const ComputeAnswer& answer);
     void AppendOutput(const std::string& text);
     void EndLine(int32_t days);

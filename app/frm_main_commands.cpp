@@ -6,6 +6,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include "compute/field_rules.h"
 #include "frm_main.h"
 #include "main_window_layout.h"
 
@@ -18,19 +19,14 @@ void frmMain::cmdMoveSecondDateToFirst_Click() {
         FocusInput(1);
         return;
     }
-    CalendarDate date{};
-    if (!ReadDateBox(2, date)) {
+    const FieldChange moved = MoveDate(txbSecondDate->text().toStdString(), GetInputKind(2),
+                                       GetInputKind(1), GetDisplay());
+    if (moved.message) {
+        ShowMessage(*moved.message);
         FocusInput(2);
         return;
     }
-    // A date before year 1 or after 9999 has no yyyyddd form.
-    const std::optional<std::string> moved = DayNumberText(date, GetInputKind(1), GetDisplay());
-    if (!moved) {
-        ShowMessage(InputMessageId::ResultOutOfRange);
-        FocusInput(2);
-        return;
-    }
-    txbFirstDate->setText(QString::fromStdString(*moved));
+    txbFirstDate->setText(QString::fromStdString(moved.text));
     txbSecondDate->clear();
     txbDateDiffDays->setFocus();
     txbDateDiffDays->end(false);

@@ -6,14 +6,12 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
-#include "datelib/date_text.h"
 #include "frm_main.h"
 #include "texts/line_end.h"
 
 namespace quillday {
 
 using datelib::CalendarKind;
-using datelib::ParseStatus;
 using GEN_TEXT::TextId;
 
 namespace {
@@ -108,23 +106,6 @@ void frmMain::WriteFields(const ComputeFields& fields) {
             box->setText(newText);
         }
     }
-}
-
-bool frmMain::ReadDateBox(int n, CalendarDate& record) {
-    const CalendarKind kind = GetInputKind(n);
-    const datelib::Display display = GetDisplay();
-    switch (datelib::ParseDateText(DateBox(n)->text().toStdString(), display.dateSeparator, kind,
-                                   display.order, record)) {
-        case ParseStatus::NotValid:
-            ShowMessage(NotValidMessage(n, kind));
-            return false;
-        case ParseStatus::OutOfRange:
-            ShowMessage(OutOfRangeMessage(n));
-            return false;
-        case ParseStatus::Valid:
-            break;
-    }
-    return true;
 }
 
 // Writes the fields and the line, then shows the message, as the command

@@ -7,8 +7,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-#include "datelib/date_text.h"
-#include "field_dates.h"
+#include "compute/field_rules.h"
+#include "compute/key_filter.h"
 #include "frm_main.h"
 
 namespace quillday {
@@ -87,9 +87,8 @@ bool frmMain::DateKeyPress(char32_t key, QLineEdit* box) {
         cmdCompute_Click();
         return true;
     }
-    return !datelib::AcceptDateKey(key, static_cast<std::size_t>(box->text().size()),
-                                   static_cast<std::size_t>(maxInputLength),
-                                   GetDisplay().dateSeparator);
+    return !AcceptDateKey(key, static_cast<std::size_t>(box->text().size()),
+                          static_cast<std::size_t>(maxInputLength), GetDisplay().dateSeparator);
 }
 
 bool frmMain::txbFirstDate_KeyPress(char32_t key) {
@@ -105,9 +104,9 @@ bool frmMain::txbDateDiffDays_KeyPress(char32_t key) {
         cmdCompute_Click();
         return true;
     }
-    return !datelib::AcceptDayCountKey(
-        key, static_cast<std::size_t>(txbDateDiffDays->text().size()),
-        static_cast<std::size_t>(maxInputLength), GetDisplay().thousandsSeparator);
+    return !AcceptDayCountKey(key, static_cast<std::size_t>(txbDateDiffDays->text().size()),
+                              static_cast<std::size_t>(maxInputLength),
+                              GetDisplay().thousandsSeparator);
 }
 
 void frmMain::cmdClearFirstDate_Click() {
@@ -168,7 +167,7 @@ void frmMain::VScroll_Change(int index) {
     const int n = index + 1;
     QLineEdit* box = DateBox(n);
     if (!box->text().trimmed().isEmpty()) {
-        const QString stepped = StepDate(n, box->text(), step);
+        const QString stepped = SteppedText(n, box->text(), step);
         if (!stepped.isEmpty()) {
             box->setText(stepped);
         }
@@ -181,26 +180,14 @@ void frmMain::VScroll_Change(int index) {
     }
 }
 
-QString frmMain::StepDate(int n, const QString& text, int32_t days) {
-    const CalendarKind kind = GetInputKind(n);
-    const StepResult result = StepDateText(text.toStdString(), kind, days, GetDisplay());
-    if (result.outcome != StepOutcome::Stepped) {
+QString frmMain::SteppedText(int n, const QString& text, int32_t days) {
+    const FieldChange change = StepDate(n, text.toStdString(), GetInputKind(n), days, GetDisplay());
+    if (change.message) {
         EndArrowPress(VScroll[n == 1 ? 0 : 1]);
+        ShowMessage(*change.message);
+        return {};
     }
-    switch (result.outcome) {
-        case StepOutcome::Stepped:
-            return QString::fromStdString(result.text);
-        case StepOutcome::NotValid:
-            ShowMessage(NotValidMessage(n, kind));
-            break;
-        case StepOutcome::OutOfRange:
-            ShowMessage(OutOfRangeMessage(n));
-            break;
-        case StepOutcome::ResultOutOfRange:
-            ShowMessage(InputMessageId::ResultOutOfRange);
-            break;
-    }
-    return {};
+    return QString::fromStdString(change.text);
 }
 
 }  // namespace quillday

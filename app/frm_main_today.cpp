@@ -4,10 +4,9 @@
 #include <QPlainTextEdit>
 
 #include "compute/result_lines.h"
-#include "datelib/checked_math.h"
+#include "compute/today_labels.h"
 #include "frm_main.h"
 #include "texts/gen_text.h"
-#include "today_labels.h"
 
 namespace quillday {
 
@@ -16,13 +15,11 @@ using datelib::CalendarKind;
 void frmMain::RefreshTodayDisplay() {
     // One reading of the clock, so that a redraw at midnight cannot mix two days.
     const LocalDateTime now = services_.clock->Now();
-    try {
-        const TodayLabelTexts labels =
-            ComposeTodayLabels(todayNotation, GetDisplay(), language_, now);
-        lblTodaysDate->setText(QString::fromStdString(labels.today));
-        lblWeekFromToday->setText(QString::fromStdString(labels.weekAhead));
-    } catch (const datelib::OverflowError&) {
-        // A clock beyond the notation's range: the labels keep their last texts.
+    const ClockReading reading{{now.year, now.month, now.day}, now.hour, now.minute};
+    // A clock beyond the notation's range leaves the labels' last texts.
+    if (const auto labels = ComposeTodayLabels(todayNotation, GetDisplay(), language_, reading)) {
+        lblTodaysDate->setText(QString::fromStdString(labels->today));
+        lblWeekFromToday->setText(QString::fromStdString(labels->weekAhead));
     }
 }
 

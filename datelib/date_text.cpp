@@ -14,10 +14,7 @@ namespace {
 
 constexpr std::string_view kAnnusNovusSeparator = "-";
 constexpr std::string_view kDateSeparators = "-/.";
-constexpr std::string_view kDateKeys = "1234567890- ,.()";
-constexpr std::string_view kDayCountKeys = "1234567890-";
 // Backspace, and copy, paste and cut with the control key.
-constexpr std::array<char32_t, 4> kControlKeys{8, 3, 22, 24};
 constexpr char32_t kLastAsciiCode = 0x7F;
 
 // yyyyddd: four digits of year, three of day.
@@ -344,19 +341,6 @@ void AppendYear(std::string& text, const CalendarDate& date, bool annusNovus,
     }
 }
 
-bool AcceptKey(char32_t key, std::size_t length, std::size_t limit, std::string_view fieldKeys,
-               std::string_view extra) {
-    if (std::find(kControlKeys.begin(), kControlKeys.end(), key) != kControlKeys.end()) {
-        return true;
-    }
-    // Only typing stops at the limit; a longer text, which only pasting makes, takes further keys.
-    if (length == limit || key > kLastAsciiCode) {
-        return false;
-    }
-    const char c = static_cast<char>(key);
-    return fieldKeys.find(c) != std::string_view::npos || extra.find(c) != std::string_view::npos;
-}
-
 }  // namespace
 
 ParseStatus ParseDateText(std::string_view text, std::string_view separator, CalendarKind kind,
@@ -490,15 +474,6 @@ void AppendGroupedNumber(std::string& text, int32_t value, std::string_view sepa
     }
     GroupedBuffer grouped;
     text += GroupedByEngine(EngineNumberOf(value), separator[0], grouped);
-}
-
-bool AcceptDateKey(char32_t key, std::size_t length, std::size_t limit, std::string_view extra) {
-    return AcceptKey(key, length, limit, kDateKeys, extra);
-}
-
-bool AcceptDayCountKey(char32_t key, std::size_t length, std::size_t limit,
-                       std::string_view extra) {
-    return AcceptKey(key, length, limit, kDayCountKeys, extra);
 }
 
 }  // namespace datelib

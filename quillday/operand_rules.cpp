@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "compute/key_filter.h"
 #include "datelib/date_text.h"
 #include "program_messages.h"
 
@@ -114,7 +115,7 @@ bool AllDigits(std::string_view text) {
 std::optional<std::string> DateCharacterFault(std::string_view date, std::string_view separator,
                                               OperandRole role) {
     return CharacterFault(date, 0, separator, role, [separator](char32_t key) {
-        return datelib::AcceptDateKey(key, kNoLength, kNoLimit, separator);
+        return AcceptDateKey(key, kNoLength, kNoLimit, separator);
     });
 }
 
@@ -139,7 +140,7 @@ std::optional<std::string> DayCountFault(std::string_view count, std::string_vie
     }
     const auto fault = CharacterFault(
         count, signLength, thousands, OperandRole::DayCount, [thousands](char32_t key) {
-            return datelib::AcceptDayCountKey(key, kNoLength, kNoLimit, thousands);
+            return AcceptDayCountKey(key, kNoLength, kNoLimit, thousands);
         });
     if (fault) {
         return fault;

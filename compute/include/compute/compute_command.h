@@ -60,11 +60,10 @@ bool DropsZeroDays(const ComputeFields& fields);
 
 // Runs the command on trimmed fields. A day count of "0" beside two dates is
 // dropped first; with both dates empty the first date is today's, in the
-// first notation, and a day count is dropped. Validates the first date, the days, the second date, in
-// that order, stopping at the first invalid one; then builds the line of a
-// difference (two dates), of a forward request (first date + days, into the
-// second notation) or of a backward request (second date - days, into the
-// first notation). Returns:
+// first notation, and a day count is dropped. Validates the first date, the days, the second date,
+// in that order, stopping at the first invalid one; then builds the line of a difference (two
+// dates), of a forward request (first date + days, into the second notation) or of a backward
+// request (second date - days, into the first notation). Returns:
 //   Computed: line "2012-12-31 CE plus 10 days = 2013-01-10 CE, Thursday";
 //   InputError with the input's message; also with the first date's
 //     not-valid message when today has no text in the first notation (a

@@ -86,18 +86,6 @@ std::string GroupedNumber(int32_t value, std::string_view separator);
 // before appending.
 void AppendGroupedNumber(std::string& text, int32_t value, std::string_view separator);
 
-// True when a key may go into a date field of the given text length:
-// always for the control codes 8 (backspace), 3 (copy), 22 (paste) and
-// 24 (cut); otherwise false when the length equals the limit (a longer
-// text, which only pasting makes, takes further keys), else true exactly for
-// "1234567890- ,.()" and the extra characters (the date separator). Only
-// ASCII extra characters count.
-bool AcceptDateKey(char32_t key, std::size_t length, std::size_t limit, std::string_view extra);
-
-// As AcceptDateKey for the days field, whose characters are "1234567890-"
-// and the extra characters (the thousands separator).
-bool AcceptDayCountKey(char32_t key, std::size_t length, std::size_t limit, std::string_view extra);
-
 }  // namespace datelib
 
 #endif

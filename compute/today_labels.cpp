@@ -1,4 +1,4 @@
-#include "today_labels.h"
+#include "compute/today_labels.h"
 
 #include <array>
 #include <cstdio>
@@ -68,12 +68,10 @@ bool EndsWithFullStop(CalendarKind notation) {
     return notation != CalendarKind::JDN && notation != CalendarKind::DIY;
 }
 
-}  // namespace
-
-TodayLabelTexts ComposeTodayLabels(CalendarKind notation, const datelib::Display& display,
-                                   GEN_TEXT::LanguageCode language, const LocalDateTime& now) {
+TodayLabelTexts Compose(CalendarKind notation, const datelib::Display& display,
+                        GEN_TEXT::LanguageCode language, const ClockReading& now) {
     const bool annusNovus = notation == CalendarKind::AN;
-    const int32_t today = datelib::LocalDateJdn({now.year, now.month, now.day});
+    const int32_t today = datelib::LocalDateJdn(now.date);
     const int32_t weekAhead = datelib::CheckedAdd(today, annusNovus ? kAnnusNovusWeek : kWeek);
     TodayLabelTexts labels;
     labels.today = std::string(GEN_TEXT::Text(TextId::TodayIs, language)) + " " +
@@ -85,6 +83,19 @@ TodayLabelTexts ComposeTodayLabels(CalendarKind notation, const datelib::Display
                        Article(language) + DateInNotation(weekAhead, notation, display) +
                        (EndsWithFullStop(notation) ? "." : "");
     return labels;
+}
+
+}  // namespace
+
+std::optional<TodayLabelTexts> ComposeTodayLabels(CalendarKind notation,
+                                                  const datelib::Display& display,
+                                                  GEN_TEXT::LanguageCode language,
+                                                  const ClockReading& now) {
+    try {
+        return Compose(notation, display, language, now);
+    } catch (const datelib::OverflowError&) {
+        return std::nullopt;
+    }
 }
 
 CalendarKind NextTodayNotation(CalendarKind notation) {
