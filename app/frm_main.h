@@ -44,6 +44,14 @@ class frmMain : public QWidget {
     // Builds the window and runs its start-up (Form_Load), which shows it.
     explicit frmMain(Services services = Services::Real(), QWidget* parent = nullptr);
 
+    // The Compute command, as a click on its button runs it.
+    void cmdCompute_Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
     // Queries the handlers share.
     datelib::DateOrder GetDateOrder() const;
     datelib::Display GetDisplay() const;
@@ -62,9 +70,6 @@ class frmMain : public QWidget {
     void BuildSpecialDayMessages();
     void ShowSpecialDayMessage();
 
-    // The Compute command.
-    void cmdCompute_Click();
-
     // Input fields and notation choice.
     bool txbFirstDate_KeyPress(char32_t key);
     bool txbSecondDate_KeyPress(char32_t key);
@@ -76,7 +81,8 @@ class frmMain : public QWidget {
     // The ten handlers optFirstDateIsCE_Click ... optSecondDateIsDIY_Click:
     // box n takes notation kind.
     void optDateIs_Click(int n, datelib::CalendarKind kind);
-    bool ConvertDateToNewKind();
+    std::optional<QString> ConvertDateToNewKind(const QString& text, datelib::CalendarKind from,
+                                                datelib::CalendarKind to);
     void VScroll_Change(int index);
     QString SteppedText(int n, const QString& text, int32_t days);
 
@@ -137,22 +143,9 @@ class frmMain : public QWidget {
     std::span<const SpecialDay> specialDayMessages;
     std::array<std::array<QString, kInputMessageCount>, GEN_TEXT::kLanguageSlots>
         inputErrorMessages;
-    bool inputError = false;
-
-    // The notation change in progress: the text, its notation and the new
-    // one, and the re-expressed text.
-    QString pendingText;
-    datelib::CalendarKind fromKind = datelib::CalendarKind::CE;
-    datelib::CalendarKind toKind = datelib::CalendarKind::CE;
-    QString convertedText;
 
     static constexpr int16_t kMaxInputLength = 18;
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
     void BuildControls();
     void FindControls();
     void ConnectHandlers();
@@ -192,7 +185,6 @@ class frmMain : public QWidget {
     bool UserClearsDays();
     ComputeFields Fields() const;
     void WriteFields(const ComputeFields& fields);
-    // Reads date box n in its notation; on failure shows its message and returns false.
     void ShowAnswer(const ComputeAnswer& answer);
     void AppendOutput(const std::string& text);
     void EndLine(int32_t days);

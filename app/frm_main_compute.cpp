@@ -111,7 +111,6 @@ void frmMain::WriteFields(const ComputeFields& fields) {
 // Writes the fields and the line, then shows the message, as the command
 // did them one after the other.
 void frmMain::ShowAnswer(const ComputeAnswer& answer) {
-    inputError = answer.outcome == ComputeOutcome::InputError;
     WriteFields(answer.fields);
     switch (answer.outcome) {
         case ComputeOutcome::Computed:

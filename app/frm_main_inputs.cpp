@@ -135,27 +135,25 @@ CalendarKind& frmMain::DateNotation(int n) {
 void frmMain::optDateIs_Click(int n, CalendarKind kind) {
     QLineEdit* box = DateBox(n);
     box->setText(box->text().trimmed());
-    fromKind = DateNotation(n);
-    pendingText = box->text();
-    toKind = kind;
-    if (ConvertDateToNewKind()) {
-        box->setText(convertedText);
+    if (const auto converted = ConvertDateToNewKind(box->text(), DateNotation(n), kind)) {
+        box->setText(*converted);
     }
     DateNotation(n) = kind;
     DescribeDateBox(n, kind);
 }
 
-bool frmMain::ConvertDateToNewKind() {
+// A converted date puts the focus at the end of the days field.
+std::optional<QString> frmMain::ConvertDateToNewKind(const QString& text, CalendarKind from,
+                                                     CalendarKind to) {
     RefreshTodayDisplay();
     const std::optional<std::string> converted =
-        ReexpressDate(pendingText.toStdString(), fromKind, toKind, GetDisplay());
+        ReexpressDate(text.toStdString(), from, to, GetDisplay());
     if (!converted) {
-        return false;
+        return std::nullopt;
     }
-    convertedText = QString::fromStdString(*converted);
     txbDateDiffDays->setFocus();
     txbDateDiffDays->end(false);
-    return true;
+    return QString::fromStdString(*converted);
 }
 
 void frmMain::VScroll_Change(int index) {
