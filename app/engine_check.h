@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "services.h"
+#include "services/services.h"
 
 namespace quillday {
 

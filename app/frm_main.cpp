@@ -20,8 +20,8 @@
 #include "main_window_layout.h"
 #include "services/web_addresses.h"
 #include "services/web_links.h"
-#include "texts/caption_style.h"
-#include "texts/design.h"
+#include "forms/caption_style.h"
+#include "forms/design.h"
 #include "texts/gen_text.h"
 
 namespace quillday {

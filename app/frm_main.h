@@ -17,11 +17,11 @@
 #include "compute/input_messages.h"
 #include "compute/result_lines.h"
 #include "datelib/date_values.h"
-#include "services.h"
+#include "services/services.h"
 #include "special_days.h"
-#include "texts/frm_calendars.h"
-#include "texts/frm_credits.h"
-#include "texts/frm_help.h"
+#include "forms/frm_calendars.h"
+#include "forms/frm_credits.h"
+#include "forms/frm_help.h"
 
 class QAbstractButton;
 class QComboBox;

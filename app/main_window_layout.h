@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "texts/design.h"
+#include "forms/design.h"
 
 namespace quillday {
 

@@ -5,7 +5,7 @@
 #include <QtCore>
 #include <memory>
 
-#include "services.h"
+#include "services/services.h"
 
 namespace quillday::testing {
 

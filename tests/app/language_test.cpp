@@ -1,8 +1,8 @@
 // Language switching: the list, the captions, the unit word, the focus and
 // what screen readers read.
-#include "texts/frm_calendars.h"
-#include "texts/frm_credits.h"
-#include "texts/frm_help.h"
+#include "forms/frm_calendars.h"
+#include "forms/frm_credits.h"
+#include "forms/frm_help.h"
 #include "window_test_helpers.h"
 
 namespace quillday::testing {

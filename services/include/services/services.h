@@ -1,8 +1,8 @@
 // The main window's outside world: the clock, message boxes, the web-page
 // opener and the settings file's location. The window receives them at
 // construction, so tests run it with fakes.
-#ifndef APP_SERVICES_H
-#define APP_SERVICES_H
+#ifndef SERVICES_SERVICES_H
+#define SERVICES_SERVICES_H
 
 #include <QString>
 #include <memory>

@@ -1,9 +1,9 @@
 // The Help window: what the five notations mean and how to use the inputs
 // and Compute, in the current language. Shown non-modal.
-#ifndef TEXTS_FRM_HELP_H
-#define TEXTS_FRM_HELP_H
+#ifndef FORMS_FRM_HELP_H
+#define FORMS_FRM_HELP_H
 
-#include "texts/info_window.h"
+#include "forms/info_window.h"
 
 namespace quillday {
 

@@ -1,9 +1,9 @@
 // The Credits window: who designed, translated and tested the program, in
 // the current language. Shown modal with exec().
-#ifndef TEXTS_FRM_CREDITS_H
-#define TEXTS_FRM_CREDITS_H
+#ifndef FORMS_FRM_CREDITS_H
+#define FORMS_FRM_CREDITS_H
 
-#include "texts/info_window.h"
+#include "forms/info_window.h"
 
 namespace quillday {
 

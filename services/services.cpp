@@ -1,4 +1,4 @@
-#include "services.h"
+#include "services/services.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -12,10 +12,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "texts/design.h"
-#include "texts/frm_calendars.h"
-#include "texts/frm_credits.h"
-#include "texts/frm_help.h"
+#include "forms/design.h"
+#include "forms/frm_calendars.h"
+#include "forms/frm_credits.h"
+#include "forms/frm_help.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "texts/caption_style.h"
+#include "forms/caption_style.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "texts/design.h"
+#include "forms/design.h"
 
 #include <QFontDatabase>
 #include <QStringList>

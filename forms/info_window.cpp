@@ -1,4 +1,4 @@
-#include "texts/info_window.h"
+#include "forms/info_window.h"
 
 #include <QEvent>
 #include <QPalette>

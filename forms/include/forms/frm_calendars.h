@@ -1,9 +1,9 @@
 // The Calendars window: the three calendars' months, leap years, weeks and
 // correspondence, and where to read more. Shown non-modal.
-#ifndef TEXTS_FRM_CALENDARS_H
-#define TEXTS_FRM_CALENDARS_H
+#ifndef FORMS_FRM_CALENDARS_H
+#define FORMS_FRM_CALENDARS_H
 
-#include "texts/info_window.h"
+#include "forms/info_window.h"
 
 namespace quillday {
 

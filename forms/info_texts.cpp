@@ -1,4 +1,4 @@
-#include "texts/info_texts.h"
+#include "forms/info_texts.h"
 
 #include "services/web_addresses.h"
 #include "texts/line_end.h"

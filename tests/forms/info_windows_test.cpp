@@ -7,10 +7,10 @@
 #include <memory>
 
 #include "services/web_addresses.h"
-#include "texts/frm_calendars.h"
-#include "texts/frm_credits.h"
-#include "texts/frm_help.h"
-#include "texts/info_window.h"
+#include "forms/frm_calendars.h"
+#include "forms/frm_credits.h"
+#include "forms/frm_help.h"
+#include "forms/info_window.h"
 
 namespace quillday::test {
 namespace {

@@ -1,7 +1,7 @@
 // The long texts of the Help, Credits and Calendars windows, as data, one
 // table per window with a text for each language slot of GEN_TEXT.
-#ifndef TEXTS_INFO_TEXTS_H
-#define TEXTS_INFO_TEXTS_H
+#ifndef FORMS_INFO_TEXTS_H
+#define FORMS_INFO_TEXTS_H
 
 #include <QString>
 #include <array>

@@ -2,8 +2,8 @@
 // txbMsg over a Close button cmdClose, one text per language built once when
 // the window is loaded, and the current language's text shown each time the
 // window is activated.
-#ifndef TEXTS_INFO_WINDOW_H
-#define TEXTS_INFO_WINDOW_H
+#ifndef FORMS_INFO_WINDOW_H
+#define FORMS_INFO_WINDOW_H
 
 #include <QDialog>
 #include <QString>
@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "texts/gen_text.h"
-#include "texts/info_texts.h"
+#include "forms/info_texts.h"
 
 class QEvent;
 class QPlainTextEdit;

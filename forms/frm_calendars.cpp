@@ -1,4 +1,4 @@
-#include "texts/frm_calendars.h"
+#include "forms/frm_calendars.h"
 
 #include "info_window_design.h"
 

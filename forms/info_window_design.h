@@ -1,11 +1,11 @@
 // How each information window looks: its size, its controls' positions in
 // twips, the text box's style and its caption.
-#ifndef TEXTS_INFO_WINDOW_DESIGN_H
-#define TEXTS_INFO_WINDOW_DESIGN_H
+#ifndef FORMS_INFO_WINDOW_DESIGN_H
+#define FORMS_INFO_WINDOW_DESIGN_H
 
 #include <string_view>
 
-#include "texts/design.h"
+#include "forms/design.h"
 #include "texts/gen_text.h"
 
 namespace quillday {

@@ -1,7 +1,7 @@
 // A style that keeps push button captions whole in the windows' designed
 // button heights, whatever face stands in for the design font.
-#ifndef TEXTS_CAPTION_STYLE_H
-#define TEXTS_CAPTION_STYLE_H
+#ifndef FORMS_CAPTION_STYLE_H
+#define FORMS_CAPTION_STYLE_H
 
 #include <QProxyStyle>
 

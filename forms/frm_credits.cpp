@@ -1,4 +1,4 @@
-#include "texts/frm_credits.h"
+#include "forms/frm_credits.h"
 
 #include <QEvent>
 

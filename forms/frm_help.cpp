@@ -1,4 +1,4 @@
-#include "texts/frm_help.h"
+#include "forms/frm_help.h"
 
 #include "info_window_design.h"
 

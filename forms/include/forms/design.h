@@ -1,7 +1,7 @@
 // The units and fonts the windows were designed in: positions in twips and
 // the "MS Sans Serif" family, with stand-ins where it is not installed.
-#ifndef TEXTS_DESIGN_H
-#define TEXTS_DESIGN_H
+#ifndef FORMS_DESIGN_H
+#define FORMS_DESIGN_H
 
 #include <QFont>
 #include <QRect>
