@@ -1,5 +1,6 @@
 #include "compute/compute_command.h"
 
+#include "compute/field_rules.h"
 #include "compute/result_lines.h"
 #include "datelib/date_text.h"
 
@@ -25,13 +26,9 @@ struct Inputs {
 // a yyyyddd text stays as typed. Returns the message of an invalid date.
 std::optional<InputMessageId> ValidateDate(int n, std::string& field, CalendarKind kind,
                                            const datelib::Display& display, CalendarDate& record) {
-    switch (datelib::ParseDateText(field, display.dateSeparator, kind, display.order, record)) {
-        case ParseStatus::NotValid:
-            return NotValidMessage(n, kind);
-        case ParseStatus::OutOfRange:
-            return OutOfRangeMessage(n);
-        case ParseStatus::Valid:
-            break;
+    if (const std::optional<InputMessageId> message =
+            ReadDateField(n, field, kind, display, record)) {
+        return message;
     }
     if (kind != CalendarKind::DIY) {
         // The record holds the date as read, in the kind's calendar: written

@@ -10,23 +10,9 @@ using datelib::ParseStatus;
 
 namespace {
 
-ParseStatus ReadDate(const std::string& text, CalendarKind kind, const datelib::Display& display,
+ParseStatus ReadDate(std::string_view text, CalendarKind kind, const datelib::Display& display,
                      CalendarDate& date) {
     return datelib::ParseDateText(text, display.dateSeparator, kind, display.order, date);
-}
-
-// Reads the text of field n, or gives the field's message.
-std::optional<InputMessageId> ReadField(int n, const std::string& text, CalendarKind kind,
-                                        const datelib::Display& display, CalendarDate& date) {
-    switch (ReadDate(text, kind, display, date)) {
-        case ParseStatus::NotValid:
-            return NotValidMessage(n, kind);
-        case ParseStatus::OutOfRange:
-            return OutOfRangeMessage(n);
-        case ParseStatus::Valid:
-            break;
-    }
-    return std::nullopt;
 }
 
 // The record's date as text in the kind, else the result-out-of-range message.
@@ -39,6 +25,19 @@ FieldChange TextIn(CalendarDate& date, CalendarKind kind, const datelib::Display
 }
 
 }  // namespace
+
+std::optional<InputMessageId> ReadDateField(int n, std::string_view text, CalendarKind kind,
+                                            const datelib::Display& display, CalendarDate& record) {
+    switch (ReadDate(text, kind, display, record)) {
+        case ParseStatus::NotValid:
+            return NotValidMessage(n, kind);
+        case ParseStatus::OutOfRange:
+            return OutOfRangeMessage(n);
+        case ParseStatus::Valid:
+            break;
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> ReexpressDate(const std::string& text, CalendarKind fromKind,
                                          CalendarKind toKind, const datelib::Display& display) {
@@ -53,7 +52,7 @@ std::optional<std::string> ReexpressDate(const std::string& text, CalendarKind f
 FieldChange StepDate(int n, const std::string& text, CalendarKind kind, int32_t days,
                      const datelib::Display& display) {
     CalendarDate date{};
-    if (const std::optional<InputMessageId> message = ReadField(n, text, kind, display, date)) {
+    if (const std::optional<InputMessageId> message = ReadDateField(n, text, kind, display, date)) {
         return {{}, message};
     }
     const std::optional<int32_t> stepped = MovedJdn(date.jdn, days, Direction::Forward);
@@ -68,7 +67,7 @@ FieldChange StepDate(int n, const std::string& text, CalendarKind kind, int32_t 
 FieldChange MoveDate(const std::string& secondText, CalendarKind secondKind, CalendarKind firstKind,
                      const datelib::Display& display) {
     CalendarDate date{};
-    if (const auto message = ReadField(2, secondText, secondKind, display, date)) {
+    if (const auto message = ReadDateField(2, secondText, secondKind, display, date)) {
         return {{}, message};
     }
     return TextIn(date, firstKind, display);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "compute/input_messages.h"
 #include "datelib/date_values.h"
@@ -18,6 +19,14 @@ namespace quillday {
 std::optional<std::string> ReexpressDate(const std::string& text, datelib::CalendarKind fromKind,
                                          datelib::CalendarKind toKind,
                                          const datelib::Display& display);
+
+// Reads the text of date field n (1 first, 2 second) in its kind into
+// record. Returns the field's not-valid message (the Annus Novus wording for
+// AN) for a text that is no date of the kind, its out-of-range message for a
+// date beyond the accepted day numbers, and nothing for a date.
+std::optional<InputMessageId> ReadDateField(int n, std::string_view text,
+                                            datelib::CalendarKind kind,
+                                            const datelib::Display& display, CalendarDate& record);
 
 // A field's new text, or the message that stops the change.
 struct FieldChange {
