@@ -35,8 +35,10 @@ void frmMain::cmdCompute_Click() {
         txbDateDiffDays->clear();
     }
     if (!AllInputsFilled()) {
-        ShowAnswer(Compute(
-            {Fields(), GetInputKind(1), GetInputKind(2), GetDisplay(), language_, TodayJdn()}));
+        ComputeAnswer answer;
+        Compute({Fields(), GetInputKind(1), GetInputKind(2), GetDisplay(), language_, TodayJdn()},
+                answer);
+        ShowAnswer(answer);
     }
     FocusInput(1);
 }

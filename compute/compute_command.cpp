@@ -168,12 +168,6 @@ bool DropsZeroDays(const ComputeFields& fields) {
     return !fields.firstDate.empty() && !fields.secondDate.empty() && fields.days == "0";
 }
 
-ComputeAnswer Compute(const ComputeRequest& request) {
-    ComputeAnswer answer;
-    Compute(request, answer);
-    return answer;
-}
-
 void Compute(const ComputeRequest& request, ComputeAnswer& answer) {
     answer.outcome = ComputeOutcome::Computed;
     answer.fields = request.fields;

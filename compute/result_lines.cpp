@@ -85,15 +85,10 @@ std::string UnitWord(int64_t n, TextId singular, TextId plural, GEN_TEXT::Langua
                                  language);
 }
 
-std::optional<std::string> DayNumberText(CalendarDate& record, CalendarKind kind,
-                                         const datelib::Display& display) {
-    std::string text;
-    if (!AppendDayNumberText(text, record, kind, display)) {
-        return std::nullopt;
-    }
-    return text;
-}
+namespace {
 
+// Appends DayNumberText(record, kind, display) to text; false, text
+// unchanged, when there is none.
 bool AppendDayNumberText(std::string& text, CalendarDate& record, CalendarKind kind,
                          const datelib::Display& display) {
     if (kind != CalendarKind::JDN && kind != CalendarKind::DIY) {
@@ -101,6 +96,17 @@ bool AppendDayNumberText(std::string& text, CalendarDate& record, CalendarKind k
         datelib::JdnToDate(record);
     }
     return AppendDateText(text, record, kind, display);
+}
+
+}  // namespace
+
+std::optional<std::string> DayNumberText(CalendarDate& record, CalendarKind kind,
+                                         const datelib::Display& display) {
+    std::string text;
+    if (!AppendDayNumberText(text, record, kind, display)) {
+        return std::nullopt;
+    }
+    return text;
 }
 
 bool AppendDateText(std::string& text, const CalendarDate& record, CalendarKind kind,
@@ -133,12 +139,6 @@ std::optional<int32_t> MovedJdn(int32_t sourceJdn, int32_t days, Direction direc
     } catch (const datelib::OverflowError&) {
     }
     return std::nullopt;
-}
-
-std::string DateInLine(const std::string& fieldText, CalendarKind kind) {
-    std::string text;
-    AppendDateInLine(text, fieldText, kind);
-    return text;
 }
 
 std::string OperatorPart(Direction direction, const std::string& daysText, int32_t days,

@@ -116,7 +116,8 @@ TEST_P(ComputeTable, GivesTheLineTheFieldsAndTheMessage) {
     const Row& row = GetParam();
     const ComputeRequest request{FieldsOf(row.typed), row.first,    row.second,
                                  row.display,         row.language, kToday};
-    const ComputeAnswer answer = Compute(request);
+    ComputeAnswer answer;
+    Compute(request, answer);
     EXPECT_EQ(answer.outcome, row.outcome);
     EXPECT_EQ(answer.line, row.line);
     EXPECT_EQ(TextOf(answer.fields), row.fields);

@@ -102,7 +102,8 @@ TEST_P(EquivalenceTest, TheProgramWritesTheWindowsLines) {
                                    kThousands[thousands].second};
     std::string input, expected;
     for (const ComputeRequest& request : Requests(display, kLanguages[language].second)) {
-        const ComputeAnswer answer = Compute(request);
+        ComputeAnswer answer;
+        Compute(request, answer);
         input += BatchLine(request) + "\n";
         expected += (answer.outcome == ComputeOutcome::Computed ||
                              answer.outcome == ComputeOutcome::ResultOutOfRange

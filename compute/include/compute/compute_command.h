@@ -71,10 +71,8 @@ bool DropsZeroDays(const ComputeFields& fields);
 //   ResultOutOfRange with message ResultOutOfRange and the line
 //     "... = Out of Range" in the request's language;
 //   TooManyInputs with message BothDatesNeedEmptyDifference.
-ComputeAnswer Compute(const ComputeRequest& request);
-
-// As Compute, into answer: a caller of many commands keeps one answer, whose
-// strings keep their capacity from one command to the next.
+// The answer replaces all of answer: a caller of many commands keeps one,
+// whose strings keep their capacity from one command to the next.
 void Compute(const ComputeRequest& request, ComputeAnswer& answer);
 
 // The week-day name of date.jdn that ends a line: the Annus Novus name for

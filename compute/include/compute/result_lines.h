@@ -33,13 +33,10 @@ std::string UnitWord(int64_t n, GEN_TEXT::TextId singular, GEN_TEXT::TextId plur
 std::optional<std::string> DayNumberText(CalendarDate& record, datelib::CalendarKind kind,
                                          const datelib::Display& display);
 
-// Appends DayNumberText(record, kind, display) to text. Returns false, text
-// unchanged, when there is none.
-bool AppendDayNumberText(std::string& text, CalendarDate& record, datelib::CalendarKind kind,
-                         const datelib::Display& display);
-
-// As AppendDayNumberText for a record that already holds the date in the
-// kind's calendar (only its jdn for JDN and DIY), as a date just read does.
+// Appends DayNumberText(record, kind, display) to text, for a record that
+// already holds the date in the kind's calendar (only its jdn for JDN and
+// DIY), as a date just read does. Returns false, text unchanged, when there
+// is no text.
 bool AppendDateText(std::string& text, const CalendarDate& record, datelib::CalendarKind kind,
                     const datelib::Display& display);
 
@@ -52,12 +49,10 @@ enum class Direction {
 // nothing when that overflows 32 bits or lies beyond +-2,100,000,000.
 std::optional<int32_t> MovedJdn(int32_t sourceJdn, int32_t days, Direction direction);
 
-// A date input as it stands in the line: its normalised text, then a blank
-// and the kind's code unless the kind is DIY ("2012-12-31 CE", "2012366").
-std::string DateInLine(const std::string& fieldText, datelib::CalendarKind kind);
-
-// Appends DateInLine(fieldText, kind) to the line. Inline: a line is built
-// of a few such short pieces, and a call for each would cost as much.
+// Appends a date input as it stands in the line: its normalised text, then a
+// blank and the kind's code unless the kind is DIY ("2012-12-31 CE",
+// "2012366"). Inline: a line is built of a few such short pieces, and a call
+// for each would cost as much.
 inline void AppendDateInLine(std::string& line, std::string_view fieldText,
                              datelib::CalendarKind kind) {
     line += fieldText;
