@@ -88,6 +88,7 @@ const Row kRows[] = {
     {"JDN twice, no breakdown", "2456293||2456700", JDN, JDN, kDashes, en, O::Computed, "2,456,700 JDN minus 2,456,293 JDN = 407 days", "2,456,293|407|2,456,700", {}, 407},
     {"yyyyddd across a year end", "2011300||2013010", DIY, DIY, kDashes, en, O::Computed, "2013010 minus 2011300 = 441 days (1 year, 76 days)", "2011300|441|2013010", {}, 441},
     {"German breakdown", "2012-01-01||2013-03-15", CE, CE, kDashes, de, O::Computed, "2013-03-15 CE minus 2012-01-01 CE = 439 Tage (1 Jahr, 2 Monate, 14 Tage)", "2012-01-01|439|2013-03-15", {}, 439},
+    {"Spanish breakdown, lower-cased", "2012-01-01||2013-03-15", CE, CE, kDashes, es, O::Computed, "2013-03-15 CE menos 2012-01-01 CE = 439 días (1 año, 2 meses, 14 días)", "2012-01-01|439|2013-03-15", {}, 439},
     {"Spanish names", "2012-12-31|1|", CE, JDN, kDashes, es, O::Computed, "2012-12-31 CE más 1 día = 2,456,294 JDN, Martes", "2012-12-31|1|2,456,294", {}, 1},
     {"no dates converts today", "||", CE, JDN, kDashes, en, O::Computed, "2012-12-31 CE = 2,456,293 JDN, Monday", "2012-12-31||2,456,293", {}, 0},
     {"a lone day count is dropped", "|15|", DIY, CE, kDashes, en, O::Computed, "2012366 = 2012-12-31 CE, Monday", "2012366||2012-12-31", {}, 0},
