@@ -17,11 +17,11 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "forms/caption_style.h"
+#include "forms/design.h"
 #include "main_window_layout.h"
 #include "services/web_addresses.h"
 #include "services/web_links.h"
-#include "forms/caption_style.h"
-#include "forms/design.h"
 #include "texts/gen_text.h"
 
 namespace quillday {
@@ -212,6 +212,22 @@ void frmMain::SelectOption(QRadioButton* option) {
     }
 }
 
+// The buttons whose click runs one handler of their own.
+const frmMain::ButtonHandler frmMain::kButtonHandlers[] = {
+    {"cmdCompute", &frmMain::cmdCompute_Click},
+    {"cmdClearFirstDate", &frmMain::cmdClearFirstDate_Click},
+    {"cmdClearSecondDate", &frmMain::cmdClearSecondDate_Click},
+    {"cmdClearDateDiffDays", &frmMain::cmdClearDateDiffDays_Click},
+    {"cmdClearInputWindows", &frmMain::cmdClearInputWindows_Click},
+    {"cmdClearOutputWindow", &frmMain::cmdClearOutputWindow_Click},
+    {"cmdCopyToClipboard", &frmMain::cmdCopyToClipboard_Click},
+    {"cmdMoveSecondDateToFirst", &frmMain::cmdMoveSecondDateToFirst_Click},
+    {"cmdQuit", &frmMain::cmdQuit_Click},
+    {"cmdHelp", &frmMain::cmdHelp_Click},
+    {"cmdCalendars", &frmMain::cmdCalendars_Click},
+    {"cmdCredits", &frmMain::cmdCredits_Click},
+};
+
 void frmMain::ConnectHandlers() {
     connect(Clock, &QTimer::timeout, this, &frmMain::Clock_Timer);
     connect(cmdToday[0], &QPushButton::clicked, this, [this] { cmdToday_Click(0); });
@@ -236,15 +252,9 @@ void frmMain::ConnectHandlers() {
         ConnectOption(optSecondDateIs[kind], [this, notation] { optDateIs_Click(2, notation); });
     }
 
-    connect(cmdCompute, &QPushButton::clicked, this, &frmMain::cmdCompute_Click);
-    connect(Control<QPushButton>("cmdClearFirstDate"), &QPushButton::clicked, this,
-            &frmMain::cmdClearFirstDate_Click);
-    connect(Control<QPushButton>("cmdClearSecondDate"), &QPushButton::clicked, this,
-            &frmMain::cmdClearSecondDate_Click);
-    connect(Control<QPushButton>("cmdClearDateDiffDays"), &QPushButton::clicked, this,
-            &frmMain::cmdClearDateDiffDays_Click);
-    connect(Control<QPushButton>("cmdClearInputWindows"), &QPushButton::clicked, this,
-            &frmMain::cmdClearInputWindows_Click);
+    for (const auto& [name, handler] : kButtonHandlers) {
+        connect(Control<QPushButton>(name), &QPushButton::clicked, this, handler);
+    }
     for (int index = 0; index < 2; ++index) {
         connect(VScroll[index], &QScrollBar::valueChanged, this,
                 [this, index] { VScroll_Change(index); });
@@ -255,9 +265,6 @@ void frmMain::ConnectHandlers() {
 
     // The user's choice, also of the entry already selected.
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
-    connect(Control<QPushButton>("cmdClearOutputWindow"), &QPushButton::clicked, this,
-            &frmMain::cmdClearOutputWindow_Click);
-    connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmMain::cmdCopyToClipboard_Click);
     // A press that ends without a click (slid off, released elsewhere) has no
     // use for the selection kept for it; the clear waits until after the
     // click that the same release may bring.
@@ -265,14 +272,6 @@ void frmMain::ConnectHandlers() {
         cmdCopyToClipboard, &QPushButton::released, this, [this] { selectionForCopy_.clear(); },
         Qt::QueuedConnection);
     cmdCopyToClipboard->installEventFilter(this);
-    connect(Control<QPushButton>("cmdMoveSecondDateToFirst"), &QPushButton::clicked, this,
-            &frmMain::cmdMoveSecondDateToFirst_Click);
-    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
-    connect(Control<QPushButton>("cmdHelp"), &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
-    connect(Control<QPushButton>("cmdCalendars"), &QPushButton::clicked, this,
-            &frmMain::cmdCalendars_Click);
-    connect(Control<QPushButton>("cmdCredits"), &QPushButton::clicked, this,
-            &frmMain::cmdCredits_Click);
     txbOutput->installEventFilter(this);
     txbOutput->viewport()->installEventFilter(this);
 }

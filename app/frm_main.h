@@ -17,11 +17,11 @@
 #include "compute/input_messages.h"
 #include "compute/result_lines.h"
 #include "datelib/date_values.h"
-#include "services/services.h"
-#include "special_days.h"
 #include "forms/frm_calendars.h"
 #include "forms/frm_credits.h"
 #include "forms/frm_help.h"
+#include "services/services.h"
+#include "special_days.h"
 
 class QAbstractButton;
 class QComboBox;
@@ -190,6 +190,12 @@ class frmMain : public QWidget {
     void EndLine(int32_t days);
     bool FilterKey(QObject* box, QKeyEvent* event);
     bool DateKeyPress(char32_t key, QLineEdit* box);
+
+    struct ButtonHandler {
+        std::string_view name;
+        void (frmMain::*handler)();
+    };
+    static const ButtonHandler kButtonHandlers[];
 
     // The control of this window with that objectName.
     template <typename Widget>
