@@ -176,7 +176,7 @@ std::optional<Difference> ComputeDifference(const CalendarDate& first, const Cal
     } catch (const datelib::OverflowError&) {
         return std::nullopt;
     }
-    difference.daysText = datelib::GroupedNumber(difference.days, display.thousandsSeparator);
+    datelib::AppendGroupedNumber(difference.daysText, difference.days, display.thousandsSeparator);
     difference.lineText =
         difference.daysText + " " + UnitWord(difference.days, TextId::Day, TextId::Days, language);
     if (HasBreakdown(difference.days, firstKind, secondKind)) {

@@ -401,13 +401,6 @@ int32_t ParseJdnText(std::string_view text, ParseStatus& status) {
     return static_cast<int32_t>(value);
 }
 
-std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_view separator,
-                       std::string_view thousands) {
-    std::string text;
-    AppendDate(text, date, order, separator, thousands);
-    return text;
-}
-
 void AppendDate(std::string& text, const CalendarDate& date, DateOrder order,
                 std::string_view separator, std::string_view thousands) {
     RequireThousandsSeparator(thousands);
@@ -457,12 +450,6 @@ void AppendDate(std::string& text, const CalendarDate& date, DateOrder order,
 std::string SeparateThousands(std::string_view number, std::string_view separator) {
     std::string text;
     AppendGrouped(text, number, separator);
-    return text;
-}
-
-std::string GroupedNumber(int32_t value, std::string_view separator) {
-    std::string text;
-    AppendGroupedNumber(text, value, separator);
     return text;
 }
 

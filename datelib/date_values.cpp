@@ -128,12 +128,6 @@ int16_t GregorianDayOfYear(CalendarDate& date) {
     return DayOfYearOfConverted(date);
 }
 
-std::string FormatYyyyddd(int32_t jdn) {
-    std::string text;
-    AppendYyyyddd(text, jdn);
-    return text;
-}
-
 void AppendYyyyddd(std::string& text, int32_t jdn) {
     if (jdn < kFirstYyyydddDayNumber || jdn > kLastYyyydddDayNumber) {
         throw OverflowError("The day number " + std::to_string(jdn) + " has no yyyyddd form");

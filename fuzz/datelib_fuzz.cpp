@@ -41,10 +41,14 @@ void CheckDateText(std::string_view text, CalendarKind kind, datelib::DateOrder 
     }
     Require(datelib::IsAcceptedDayNumber(date.jdn), "valid beyond the accepted day numbers", text,
             "");
-    const std::string rewritten =
-        kind == CalendarKind::JDN   ? datelib::GroupedNumber(date.jdn, thousands)
-        : kind == CalendarKind::DIY ? datelib::FormatYyyyddd(date.jdn)
-                                    : datelib::FormatDate(date, order, separator, thousands);
+    std::string rewritten;
+    if (kind == CalendarKind::JDN) {
+        datelib::AppendGroupedNumber(rewritten, date.jdn, thousands);
+    } else if (kind == CalendarKind::DIY) {
+        datelib::AppendYyyyddd(rewritten, date.jdn);
+    } else {
+        datelib::AppendDate(rewritten, date, order, separator, thousands);
+    }
     CalendarDate again{};
     Require(
         datelib::ParseDateText(rewritten, separator, kind, order, again) == ParseStatus::Valid &&
@@ -58,7 +62,8 @@ void CheckNumberText(std::string_view text, std::string_view thousands) {
     if (status != ParseStatus::Valid) {
         return;
     }
-    const std::string rewritten = datelib::GroupedNumber(value, thousands);
+    std::string rewritten;
+    datelib::AppendGroupedNumber(rewritten, value, thousands);
     Require(datelib::ParseJdnText(rewritten, status) == value && status == ParseStatus::Valid,
             "number does not read back", text, rewritten);
 }

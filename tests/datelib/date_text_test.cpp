@@ -9,6 +9,7 @@
 
 #include "date_helpers.h"
 #include "datelib/string_helpers.h"
+#include "written.h"
 
 namespace {
 
@@ -123,7 +124,7 @@ TEST(ParseJdnText, ReadsDigitsAndOneSignOnly) {
 }
 
 // Rows: date, order, separator, thousands separator, text.
-TEST(FormatDate, WritesPartsInOrderWithGroupingAndParentheses) {
+TEST(AppendDate, WritesPartsInOrderWithGroupingAndParentheses) {
     const std::tuple<CalendarDate, DateOrder, std::string, std::string, std::string> cases[] = {
         {Date(2004, 5, 7), MDY, "/", ",", "05/07/2004"},
         {Date(10, 0, -5), YMD, "-", ",", "10-00--05"},
@@ -143,13 +144,15 @@ TEST(FormatDate, WritesPartsInOrderWithGroupingAndParentheses) {
         {Date(-12345, 1, 1, 'A'), YMD, "/", ",", "-12345-01-01"},
     };
     for (const auto& [date, order, separator, thousands, text] : cases) {
-        EXPECT_EQ(datelib::FormatDate(date, order, separator, thousands), text);
+        EXPECT_EQ(datelib::testing::WrittenDate(date, order, separator, thousands), text);
     }
-    EXPECT_THROW(datelib::FormatDate(Date(10000, 1, 1), YMD, "-", ",,"), std::invalid_argument);
+    EXPECT_THROW(datelib::testing::WrittenDate(Date(10000, 1, 1), YMD, "-", ",,"),
+                 std::invalid_argument);
     EXPECT_EQ(datelib::SeparateThousands("-123456789012345", ","), "-123,456,789,012,345");
     EXPECT_THROW(datelib::SeparateThousands("1234567890123456", ","), std::invalid_argument);
     EXPECT_THROW(datelib::SeparateThousands("12\xC3\xA9", ","), std::invalid_argument);
-    EXPECT_THROW(datelib::FormatDate(Date(10000, 1, 1), YMD, "-", "\xC3"), std::invalid_argument);
+    EXPECT_THROW(datelib::testing::WrittenDate(Date(10000, 1, 1), YMD, "-", "\xC3"),
+                 std::invalid_argument);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "date_helpers.h"
 #include "datelib/checked_math.h"
+#include "written.h"
 
 namespace {
 
@@ -21,10 +22,12 @@ using datelib::OverflowError;
 constexpr int32_t kMax32 = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin32 = std::numeric_limits<int32_t>::min();
 
-TEST(FormatYyyyddd, PadsYearAndDayAndRefusesDaysOutsideItsRange) {
-    EXPECT_EQ(datelib::FormatYyyyddd(datelib::kFirstYyyydddDayNumber), "0001001");
-    EXPECT_THROW(datelib::FormatYyyyddd(datelib::kFirstYyyydddDayNumber - 1), OverflowError);
-    EXPECT_THROW(datelib::FormatYyyyddd(datelib::kLastYyyydddDayNumber + 1), OverflowError);
+TEST(AppendYyyyddd, PadsYearAndDayAndRefusesDaysOutsideItsRange) {
+    EXPECT_EQ(datelib::testing::WrittenYyyyddd(datelib::kFirstYyyydddDayNumber), "0001001");
+    EXPECT_THROW(datelib::testing::WrittenYyyyddd(datelib::kFirstYyyydddDayNumber - 1),
+                 OverflowError);
+    EXPECT_THROW(datelib::testing::WrittenYyyyddd(datelib::kLastYyyydddDayNumber + 1),
+                 OverflowError);
 }
 
 TEST(Today, IsTheSystemsLocalDateWithinADayOfUtc) {

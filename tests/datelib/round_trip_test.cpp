@@ -10,6 +10,7 @@
 
 #include "datelib/date_text.h"
 #include "datelib/date_values.h"
+#include "written.h"
 
 namespace {
 
@@ -53,13 +54,14 @@ TEST(RoundTrip, EveryNotationReadsBackWhatItWrites) {
                     ASSERT_TRUE(datelib::SetCalendarLetter(kind, date));
                     ASSERT_TRUE(datelib::JdnToDate(date));
                     for (const DateOrder order : {DateOrder::MDY, DateOrder::DMY, DateOrder::YMD}) {
-                        ExpectReadsBack(datelib::FormatDate(date, order, separator, thousands),
-                                        separator, kind, order, date);
+                        ExpectReadsBack(
+                            datelib::testing::WrittenDate(date, order, separator, thousands),
+                            separator, kind, order, date);
                     }
                 }
                 CalendarDate number{};
                 number.jdn = jdn;
-                ExpectReadsBack(datelib::GroupedNumber(jdn, thousands), separator,
+                ExpectReadsBack(datelib::testing::WrittenNumber(jdn, thousands), separator,
                                 CalendarKind::JDN, DateOrder::YMD, number);
             }
         }
@@ -67,8 +69,8 @@ TEST(RoundTrip, EveryNotationReadsBackWhatItWrites) {
             CalendarDate gregorian{};
             gregorian.jdn = jdn;
             datelib::GregorianDayOfYear(gregorian);
-            ExpectReadsBack(datelib::FormatYyyyddd(jdn), "-", CalendarKind::DIY, DateOrder::YMD,
-                            gregorian);
+            ExpectReadsBack(datelib::testing::WrittenYyyyddd(jdn), "-", CalendarKind::DIY,
+                            DateOrder::YMD, gregorian);
         }
     }
 }

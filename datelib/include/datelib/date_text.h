@@ -51,8 +51,8 @@ ParseStatus ParseDateText(std::string_view text, std::string_view separator, Cal
 // kSmallestDayNumber .. kLargestDayNumber (the number is returned).
 int32_t ParseJdnText(std::string_view text, ParseStatus& status);
 
-// Writes a date: day and month with two digits, the year without leading
-// zeros, "-" in front of a negative year. A Gregorian or Julian year beyond
+// Appends a date to text: day and month with two digits, the year without
+// leading zeros, "-" in front of a negative year. A Gregorian or Julian year beyond
 // +-9999 is grouped with the thousands separator unless that equals the date
 // separator, so that every date written reads back (Annus Novus years never
 // are grouped, and their separator is always "-"). Parts in the order; a negative
@@ -61,12 +61,8 @@ int32_t ParseJdnText(std::string_view text, ParseStatus& status);
 // Examples: 123456-01-01 CE, YMD, "-", "," gives "123,456-01-01", and with
 // "." both ways "123456.01.01";
 // 15 March -43, DMY, "-" gives "15-03-(-43)".
-// Throws std::invalid_argument for a thousands separator as SeparateThousands.
-std::string FormatDate(const CalendarDate& date, DateOrder order, std::string_view separator,
-                       std::string_view thousands);
-
-// Appends FormatDate(date, order, separator, thousands) to text, for a
-// caller that builds a longer text; throws as FormatDate, before appending.
+// Throws std::invalid_argument, text unchanged, for a thousands separator as
+// SeparateThousands.
 void AppendDate(std::string& text, const CalendarDate& date, DateOrder order,
                 std::string_view separator, std::string_view thousands);
 
@@ -78,12 +74,9 @@ void AppendDate(std::string& text, const CalendarDate& date, DateOrder order,
 // the grouped text would be longer than 20 characters.
 std::string SeparateThousands(std::string_view number, std::string_view separator);
 
-// Returns a whole number in decimal digits ("-" in front when negative),
-// grouped by SeparateThousands. Example: -2456293, "," gives "-2,456,293".
-std::string GroupedNumber(int32_t value, std::string_view separator);
-
-// Appends GroupedNumber(value, separator) to text; throws as it does,
-// before appending.
+// Appends a whole number in decimal digits ("-" in front when negative),
+// grouped as SeparateThousands groups. Example: -2456293, "," gives
+// "-2,456,293". Throws as SeparateThousands, text unchanged.
 void AppendGroupedNumber(std::string& text, int32_t value, std::string_view separator);
 
 }  // namespace datelib

@@ -135,12 +135,10 @@ int16_t DayOfYear(int32_t jdn, CalendarKind kind);
 // beyond 32 bits.
 int16_t GregorianDayOfYear(CalendarDate& date);
 
-// Returns the yyyyddd text of a day number: the Gregorian year with four
+// Appends the yyyyddd text of a day number: the Gregorian year with four
 // digits and the day of the year with three, e.g. 2012366. Throws
-// OverflowError outside kFirstYyyydddDayNumber .. kLastYyyydddDayNumber.
-std::string FormatYyyyddd(int32_t jdn);
-
-// Appends FormatYyyyddd(jdn) to text; throws as it does, before appending.
+// OverflowError, text unchanged, outside kFirstYyyydddDayNumber ..
+// kLastYyyydddDayNumber.
 void AppendYyyyddd(std::string& text, int32_t jdn);
 
 // A local calendar date, as the clock gives it.
