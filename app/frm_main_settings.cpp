@@ -157,10 +157,11 @@ void frmMain::LoadSettings() {
 // Failures are not reported: the settings are a convenience. Where the own
 // place cannot be written, the fallback file keeps them.
 void frmMain::SaveSettings() {
+    const datelib::Display display = GetDisplay();
     const SavedSettings settings{
-        static_cast<int16_t>(language_),           static_cast<int16_t>(GetDateOrder()),
-        CharacterCode(GetDisplay().dateSeparator), CharacterCode(GetDisplay().thousandsSeparator),
-        static_cast<int16_t>(todayNotation),       static_cast<int16_t>(GetInputKind(1)),
+        static_cast<int16_t>(language_),       static_cast<int16_t>(display.order),
+        CharacterCode(display.dateSeparator),  CharacterCode(display.thousandsSeparator),
+        static_cast<int16_t>(todayNotation),   static_cast<int16_t>(GetInputKind(1)),
         static_cast<int16_t>(GetInputKind(2)),
     };
     const QByteArray text = QByteArray::fromStdString(FormatSettings(settings));
