@@ -171,8 +171,6 @@ class frmMain : public QWidget {
     void ChangeDateOrder(datelib::DateOrder order);
     void ChangeDateSeparator();
     void ChangeThousandsSeparator();
-    void NextTodayNotation();
-    void PreviousTodayNotation();
     void TodayLabel_MouseUp(Qt::MouseButton button);
     void WriteTodayInto(QLineEdit* box, datelib::CalendarKind kind);
     void BuildInputErrorMessages();

@@ -27,20 +27,10 @@ void frmMain::Clock_Timer() {
     RefreshTodayDisplay();
 }
 
-void frmMain::NextTodayNotation() {
-    todayNotation = quillday::NextTodayNotation(todayNotation);
-}
-
-void frmMain::PreviousTodayNotation() {
-    todayNotation = quillday::PreviousTodayNotation(todayNotation);
-}
-
+// Either label moves the notation on; the right button moves it back.
 void frmMain::TodayLabel_MouseUp(Qt::MouseButton button) {
-    if (button == Qt::RightButton) {
-        PreviousTodayNotation();
-    } else {
-        NextTodayNotation();
-    }
+    todayNotation = button == Qt::RightButton ? PreviousTodayNotation(todayNotation)
+                                              : NextTodayNotation(todayNotation);
     RefreshTodayDisplay();
 }
 
