@@ -50,9 +50,7 @@ int32_t frmMain::TodayJdn() const {
 // Today has no yyyyddd form outside the years 1 to 9999: the box then stays
 // as it was.
 void frmMain::WriteTodayInto(QLineEdit* box, CalendarKind kind) {
-    CalendarDate today{};
-    today.jdn = TodayJdn();
-    if (const std::optional<std::string> text = DayNumberText(today, kind, GetDisplay())) {
+    if (const std::optional<std::string> text = TodayText(TodayJdn(), kind, GetDisplay())) {
         box->setText(QString::fromStdString(*text));
     }
 }

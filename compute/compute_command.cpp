@@ -145,9 +145,8 @@ void DifferenceLine(const ComputeRequest& request, const Inputs& inputs, Compute
 // in the first notation, and a day count is dropped. Returns false, the
 // fields unchanged, when today has no text there.
 bool TakeToday(const ComputeRequest& request, ComputeFields& fields) {
-    CalendarDate today{};
-    today.jdn = request.todayJdn;
-    std::optional<std::string> text = DayNumberText(today, request.firstKind, request.display);
+    std::optional<std::string> text =
+        TodayText(request.todayJdn, request.firstKind, request.display);
     if (!text) {
         return false;
     }

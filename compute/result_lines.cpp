@@ -109,6 +109,13 @@ std::optional<std::string> DayNumberText(CalendarDate& record, CalendarKind kind
     return text;
 }
 
+std::optional<std::string> TodayText(int32_t todayJdn, CalendarKind kind,
+                                     const datelib::Display& display) {
+    CalendarDate today{};
+    today.jdn = todayJdn;
+    return DayNumberText(today, kind, display);
+}
+
 bool AppendDateText(std::string& text, const CalendarDate& record, CalendarKind kind,
                     const datelib::Display& display) {
     switch (kind) {

@@ -33,6 +33,11 @@ std::string UnitWord(int64_t n, GEN_TEXT::TextId singular, GEN_TEXT::TextId plur
 std::optional<std::string> DayNumberText(CalendarDate& record, datelib::CalendarKind kind,
                                          const datelib::Display& display);
 
+// Today's date in a notation, as the Today buttons write it and as an empty
+// Compute takes it: DayNumberText of todayJdn.
+std::optional<std::string> TodayText(int32_t todayJdn, datelib::CalendarKind kind,
+                                     const datelib::Display& display);
+
 // Appends DayNumberText(record, kind, display) to text, for a record that
 // already holds the date in the kind's calendar (only its jdn for JDN and
 // DIY), as a date just read does. Returns false, text unchanged, when there
