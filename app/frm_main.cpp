@@ -159,15 +159,6 @@ void frmMain::KeepCaptionsWhole() {
 void frmMain::FindControls() {
     lblIntro = Control<QLabel>("lblIntro");
     cboLanguage = Control<QComboBox>("cboLanguage");
-    optDateFormatIsYMD = Control<QRadioButton>("optDateFormatIsYMD");
-    optDateFormatIsDMY = Control<QRadioButton>("optDateFormatIsDMY");
-    optDateFormatIsMDY = Control<QRadioButton>("optDateFormatIsMDY");
-    optSeparatorIsDash = Control<QRadioButton>("optSeparatorIsDash");
-    optSeparatorIsDot = Control<QRadioButton>("optSeparatorIsDot");
-    optSeparatorIsSlash = Control<QRadioButton>("optSeparatorIsSlash");
-    optThousSepIsComma = Control<QRadioButton>("optThousSepIsComma");
-    optThousSepIsDot = Control<QRadioButton>("optThousSepIsDot");
-    optThousSepNone = Control<QRadioButton>("optThousSepNone");
     txbFirstDate = Control<QLineEdit>("txbFirstDate");
     txbSecondDate = Control<QLineEdit>("txbSecondDate");
     txbDateDiffDays = Control<QLineEdit>("txbDateDiffDays");
@@ -189,6 +180,21 @@ void frmMain::FindControls() {
     lblOnlineDocumentation = Control<QLabel>("lblOnlineDocumentation");
     cmdCopyToClipboard = Control<QPushButton>("cmdCopyToClipboard");
     cmdQuit = Control<QPushButton>("cmdQuit");
+}
+
+// A new date order or separator makes the typed dates unreadable: the boxes
+// empty and the today labels follow at once. A new grouping shows in the
+// today labels at the next clock tick.
+void frmMain::TakeDisplayOptions() {
+    displayOptions_ = std::make_unique<DisplayOptions>(
+        *this, DisplayOptions::Reactions{.orderChosen = [this] { ChangeDateForm(); },
+                                         .dateSeparatorChosen = [this] { ChangeDateForm(); },
+                                         .thousandsSeparatorChosen = [this] { FocusInput(1); }});
+}
+
+void frmMain::ChangeDateForm() {
+    ClearInputWindows();
+    RefreshTodayDisplay();
 }
 
 // Handlers react to toggled, not clicked, so that selecting an option in
@@ -237,15 +243,7 @@ void frmMain::ConnectHandlers() {
         label->installEventFilter(this);
     }
 
-    ConnectOption(optDateFormatIsYMD, [this] { optDateFormatIsYMD_Click(); });
-    ConnectOption(optDateFormatIsDMY, [this] { optDateFormatIsDMY_Click(); });
-    ConnectOption(optDateFormatIsMDY, [this] { optDateFormatIsMDY_Click(); });
-    ConnectOption(optSeparatorIsDash, [this] { optSeparatorIsDash_Click(); });
-    ConnectOption(optSeparatorIsSlash, [this] { optSeparatorIsSlash_Click(); });
-    ConnectOption(optSeparatorIsDot, [this] { optSeparatorIsDot_Click(); });
-    ConnectOption(optThousSepIsComma, [this] { optThousSepIsComma_Click(); });
-    ConnectOption(optThousSepIsDot, [this] { optThousSepIsDot_Click(); });
-    ConnectOption(optThousSepNone, [this] { optThousSepNone_Click(); });
+    TakeDisplayOptions();
     for (std::size_t kind = 0; kind < std::size(kKindSuffixes); ++kind) {
         const auto notation = static_cast<datelib::CalendarKind>(kind);
         ConnectOption(optFirstDateIs[kind], [this, notation] { optDateIs_Click(1, notation); });

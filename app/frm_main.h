@@ -17,6 +17,7 @@
 #include "compute/input_messages.h"
 #include "compute/result_lines.h"
 #include "datelib/date_values.h"
+#include "display_options.h"
 #include "forms/frm_calendars.h"
 #include "forms/frm_credits.h"
 #include "forms/frm_help.h"
@@ -53,7 +54,6 @@ class frmMain : public QWidget {
 
   private:
     // Queries the handlers share.
-    datelib::DateOrder GetDateOrder() const;
     datelib::Display GetDisplay() const;
     int32_t TodayJdn() const;
     datelib::CalendarKind GetInputKind(int n) const;  // n = 1 first date box, else the second
@@ -120,17 +120,6 @@ class frmMain : public QWidget {
     void lblVarnholtWorks_Click();
     void lblOnlineDocumentation_Click();
 
-    // Display options.
-    void optDateFormatIsYMD_Click();
-    void optDateFormatIsDMY_Click();
-    void optDateFormatIsMDY_Click();
-    void optSeparatorIsDash_Click();
-    void optSeparatorIsSlash_Click();
-    void optSeparatorIsDot_Click();
-    void optThousSepIsComma_Click();
-    void optThousSepIsDot_Click();
-    void optThousSepNone_Click();
-
     // The window's state.
     datelib::CalendarKind todayNotation = datelib::CalendarKind::CE;
     GEN_TEXT::LanguageCode language_ = GEN_TEXT::English;  // of every caption, line and message
@@ -167,10 +156,8 @@ class frmMain : public QWidget {
     void ShowBesideMainWindow(QWidget& window);
     void SelectLanguageEntry(int index);
     void ClearInputWindows();
-    void ShowSeparatorSamples(datelib::DateOrder order);
-    void ChangeDateOrder(datelib::DateOrder order);
-    void ChangeDateSeparator();
-    void ChangeThousandsSeparator();
+    void TakeDisplayOptions();
+    void ChangeDateForm();
     void TodayLabel_MouseUp(Qt::MouseButton button);
     void WriteTodayInto(QLineEdit* box, datelib::CalendarKind kind);
     void BuildInputErrorMessages();
@@ -206,15 +193,7 @@ class frmMain : public QWidget {
 
     QLabel* lblIntro = nullptr;
     QComboBox* cboLanguage = nullptr;
-    QRadioButton* optDateFormatIsYMD = nullptr;
-    QRadioButton* optDateFormatIsDMY = nullptr;
-    QRadioButton* optDateFormatIsMDY = nullptr;
-    QRadioButton* optSeparatorIsDash = nullptr;
-    QRadioButton* optSeparatorIsDot = nullptr;
-    QRadioButton* optSeparatorIsSlash = nullptr;
-    QRadioButton* optThousSepIsComma = nullptr;
-    QRadioButton* optThousSepIsDot = nullptr;
-    QRadioButton* optThousSepNone = nullptr;
+    std::unique_ptr<DisplayOptions> displayOptions_;
     QLineEdit* txbFirstDate = nullptr;
     QLineEdit* txbSecondDate = nullptr;
     QLineEdit* txbDateDiffDays = nullptr;

@@ -89,14 +89,7 @@ void frmMain::ApplyCaptions() {
     lblDayOrDays->setText(
         QString::fromStdString(UnitWord(LeadingNumber(txbDateDiffDays->text().toStdString()),
                                         TextId::Day, TextId::Days, language_)));
-    optDateFormatIsYMD->setText(QString::fromStdString(
-        DateOrderCaption(TextId::Year, TextId::Month, TextId::Day, language_)));
-    optDateFormatIsDMY->setText(QString::fromStdString(
-        DateOrderCaption(TextId::Day, TextId::Month, TextId::Year, language_)));
-    optDateFormatIsMDY->setText(QString::fromStdString(
-        DateOrderCaption(TextId::Month, TextId::Day, TextId::Year, language_)));
-    optThousSepNone->setText(
-        QString::fromStdString(LowerCase(GEN_TEXT::Text(TextId::None, language_))));
+    displayOptions_->ApplyCaptions(language_);
     const QString tip = QString::fromUtf8(GEN_TEXT::Text(TextId::ClickToChangeCalendar, language_));
     lblTodaysDate->setToolTip(tip);
     lblWeekFromToday->setToolTip(tip);

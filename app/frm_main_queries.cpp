@@ -1,4 +1,4 @@
-// Queries of the main window: the date order, the notation of a date box,
+// Queries of the main window: the display, the notation of a date box,
 // focus, the unit word of a day count and the week-day name of a date.
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -11,26 +11,9 @@
 namespace quillday {
 
 using datelib::CalendarKind;
-using datelib::DateOrder;
-
-DateOrder frmMain::GetDateOrder() const {
-    if (optDateFormatIsYMD->isChecked()) {
-        return DateOrder::YMD;
-    }
-    if (optDateFormatIsDMY->isChecked()) {
-        return DateOrder::DMY;
-    }
-    return DateOrder::MDY;
-}
 
 datelib::Display frmMain::GetDisplay() const {
-    const char* dateSeparator = optSeparatorIsSlash->isChecked() ? "/"
-                                : optSeparatorIsDot->isChecked() ? "."
-                                                                 : "-";
-    const char* thousandsSeparator = optThousSepIsDot->isChecked()  ? "."
-                                     : optThousSepNone->isChecked() ? ""
-                                                                    : ",";
-    return {GetDateOrder(), dateSeparator, thousandsSeparator};
+    return displayOptions_->Current();
 }
 
 CalendarKind frmMain::GetInputKind(int n) const {

@@ -13,14 +13,8 @@
 namespace quillday {
 
 using datelib::CalendarKind;
-using datelib::DateOrder;
 
 namespace {
-
-constexpr int16_t kDashCode = '-';
-constexpr int16_t kSlashCode = '/';
-constexpr int16_t kDotCode = '.';
-constexpr int16_t kNoSeparatorCode = 0;
 
 bool IsLanguageCode(int16_t code) {
     return code >= 0 && code < GEN_TEXT::kLanguageSlots;
@@ -88,17 +82,11 @@ SettingsFiles ChooseSettingsFiles(const QString& own, const QString& fallback) {
     return {QFileInfo::exists(fallback) ? fallback : own, fallback};
 }
 
-int16_t CharacterCode(const std::string& separator) {
-    return separator.empty() ? kNoSeparatorCode : static_cast<int16_t>(separator.front());
-}
-
 }  // namespace
 
 void frmMain::ApplyDefaultOptions() {
     language_ = GEN_TEXT::English;
-    SelectOption(optDateFormatIsYMD);
-    SelectOption(optSeparatorIsDash);
-    SelectOption(optThousSepIsComma);
+    displayOptions_->Select(datelib::Display{});
     todayNotation = CalendarKind::CE;
     SelectOption(optFirstDateIs[static_cast<int>(CalendarKind::CE)]);
     SelectOption(optSecondDateIs[static_cast<int>(CalendarKind::CE)]);
@@ -117,36 +105,7 @@ void frmMain::LoadSettings() {
     todayNotation = IsNotationCode(saved->todayNotation)
                         ? static_cast<CalendarKind>(saved->todayNotation)
                         : CalendarKind::CE;
-    switch (saved->dateOrder) {
-        case static_cast<int16_t>(DateOrder::MDY):
-            SelectOption(optDateFormatIsMDY);
-            break;
-        case static_cast<int16_t>(DateOrder::DMY):
-            SelectOption(optDateFormatIsDMY);
-            break;
-        default:
-            SelectOption(optDateFormatIsYMD);
-    }
-    switch (saved->dateSeparator) {
-        case kDotCode:
-            SelectOption(optSeparatorIsDot);
-            break;
-        case kSlashCode:
-            SelectOption(optSeparatorIsSlash);
-            break;
-        default:
-            SelectOption(optSeparatorIsDash);
-    }
-    switch (saved->thousandsSeparator) {
-        case kNoSeparatorCode:
-            SelectOption(optThousSepNone);
-            break;
-        case kDotCode:
-            SelectOption(optThousSepIsDot);
-            break;
-        default:
-            SelectOption(optThousSepIsComma);
-    }
+    displayOptions_->Select(SavedDisplay(*saved));
     const auto notation = [](int16_t code) {
         return IsNotationCode(code) ? code : static_cast<int16_t>(CalendarKind::CE);
     };
@@ -157,13 +116,12 @@ void frmMain::LoadSettings() {
 // Failures are not reported: the settings are a convenience. Where the own
 // place cannot be written, the fallback file keeps them.
 void frmMain::SaveSettings() {
-    const datelib::Display display = GetDisplay();
-    const SavedSettings settings{
-        static_cast<int16_t>(language_),       static_cast<int16_t>(display.order),
-        CharacterCode(display.dateSeparator),  CharacterCode(display.thousandsSeparator),
-        static_cast<int16_t>(todayNotation),   static_cast<int16_t>(GetInputKind(1)),
-        static_cast<int16_t>(GetInputKind(2)),
-    };
+    SavedSettings settings{};
+    settings.language = static_cast<int16_t>(language_);
+    StoreDisplay(GetDisplay(), settings);
+    settings.todayNotation = static_cast<int16_t>(todayNotation);
+    settings.firstNotation = static_cast<int16_t>(GetInputKind(1));
+    settings.secondNotation = static_cast<int16_t>(GetInputKind(2));
     const QByteArray text = QByteArray::fromStdString(FormatSettings(settings));
     const SettingsFiles files = ChooseSettingsFiles(settingsFilePath, settingsFallbackPath);
     if (WriteSettingsText(settingsFilePath, text)) {

@@ -10,6 +10,8 @@ namespace {
 
 constexpr std::string_view kFileLineEnd = "\r\n";
 constexpr std::size_t kValueCount = 7;
+constexpr int16_t kNoSeparatorCode = 0;
+constexpr int16_t kLastCharacterCode = 127;
 
 std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -55,7 +57,38 @@ std::optional<std::vector<int16_t>> ReadValues(std::string_view text) {
     return std::nullopt;
 }
 
+std::string Separator(int16_t code) {
+    if (code <= kNoSeparatorCode || code > kLastCharacterCode) {
+        return {};
+    }
+    return std::string(1, static_cast<char>(code));
+}
+
+int16_t CharacterCode(const std::string& separator) {
+    return separator.empty() ? kNoSeparatorCode : static_cast<int16_t>(separator.front());
+}
+
+datelib::DateOrder Order(int16_t code) {
+    for (const auto order : {datelib::DateOrder::MDY, datelib::DateOrder::DMY}) {
+        if (code == static_cast<int16_t>(order)) {
+            return order;
+        }
+    }
+    return datelib::DateOrder::YMD;
+}
+
 }  // namespace
+
+datelib::Display SavedDisplay(const SavedSettings& settings) {
+    return {Order(settings.dateOrder), Separator(settings.dateSeparator),
+            Separator(settings.thousandsSeparator)};
+}
+
+void StoreDisplay(const datelib::Display& display, SavedSettings& settings) {
+    settings.dateOrder = static_cast<int16_t>(display.order);
+    settings.dateSeparator = CharacterCode(display.dateSeparator);
+    settings.thousandsSeparator = CharacterCode(display.thousandsSeparator);
+}
 
 std::string FormatSettings(const SavedSettings& s) {
     const auto number = [](int16_t value) { return std::to_string(value); };

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "datelib/date_values.h"
+
 namespace quillday {
 
 struct SavedSettings {
@@ -32,6 +34,14 @@ std::string FormatSettings(const SavedSettings& settings);
 // is longer than kMaxSettingsFileSize, holds anything else, fewer or more
 // than seven numbers, or a number outside 16 bits.
 std::optional<SavedSettings> ParseSettings(std::string_view text);
+
+// The display the settings' codes describe. An unknown order code gives
+// year-month-day; an unknown separator code gives a separator that no option
+// offers, which the options replace by their default.
+datelib::Display SavedDisplay(const SavedSettings& settings);
+
+// Writes the codes of display into settings.
+void StoreDisplay(const datelib::Display& display, SavedSettings& settings);
 
 }  // namespace quillday
 
