@@ -33,8 +33,6 @@ const QColor kBackground(0, 255, 255);
 const QColor kText(0, 0, 0);
 const QColor kLinkText(0, 0, 255);
 
-constexpr std::string_view kKindSuffixes[] = {"CE", "JC", "JDN", "AN", "DIY"};  // by CalendarKind
-
 QString WindowTitle() {
     return QStringLiteral("Quillday %1.%2").arg(QUILLDAY_VERSION_MAJOR).arg(QUILLDAY_VERSION_MINOR);
 }
@@ -163,16 +161,7 @@ void frmMain::FindControls() {
     txbSecondDate = Control<QLineEdit>("txbSecondDate");
     txbDateDiffDays = Control<QLineEdit>("txbDateDiffDays");
     lblDayOrDays = Control<QLabel>("lblDayOrDays");
-    VScroll[0] = Control<QScrollBar>("VScroll(0)");
-    VScroll[1] = Control<QScrollBar>("VScroll(1)");
     cmdCompute = Control<QPushButton>("cmdCompute");
-    cmdToday[0] = Control<QPushButton>("cmdToday(0)");
-    cmdToday[1] = Control<QPushButton>("cmdToday(1)");
-    for (std::size_t kind = 0; kind < std::size(kKindSuffixes); ++kind) {
-        const std::string suffix(kKindSuffixes[kind]);
-        optFirstDateIs[kind] = Control<QRadioButton>("optFirstDateIs" + suffix);
-        optSecondDateIs[kind] = Control<QRadioButton>("optSecondDateIs" + suffix);
-    }
     lblTodaysDate = Control<QLabel>("lblTodaysDate");
     lblWeekFromToday = Control<QLabel>("lblWeekFromToday");
     txbOutput = Control<QPlainTextEdit>("txbOutput");
@@ -197,24 +186,12 @@ void frmMain::ChangeDateForm() {
     RefreshTodayDisplay();
 }
 
-// Handlers react to toggled, not clicked, so that selecting an option in
-// code runs its handler just as a click does.
-void frmMain::ConnectOption(QRadioButton* option, std::function<void()> handler) {
-    optionHandlers_.insert(option, handler);
-    connect(option, &QRadioButton::toggled, this, [handler = std::move(handler)](bool selected) {
-        if (selected) {
-            handler();
-        }
-    });
-}
-
-// Start-up and the restoring of settings rely on each selection running its
-// handler, also for a button that is selected already.
-void frmMain::SelectOption(QRadioButton* option) {
-    if (option->isChecked()) {
-        optionHandlers_.value(option)();
-    } else {
-        option->setChecked(true);
+void frmMain::TakeDateFields() {
+    for (const int n : {1, 2}) {
+        dates_[static_cast<std::size_t>(n - 1)] = std::make_unique<DateField>(
+            *this, n, [this, n](datelib::CalendarKind from, datelib::CalendarKind to) {
+                optDateIs_Click(n, from, to);
+            });
     }
 }
 
@@ -236,26 +213,22 @@ const frmMain::ButtonHandler frmMain::kButtonHandlers[] = {
 
 void frmMain::ConnectHandlers() {
     connect(Clock, &QTimer::timeout, this, &frmMain::Clock_Timer);
-    connect(cmdToday[0], &QPushButton::clicked, this, [this] { cmdToday_Click(0); });
-    connect(cmdToday[1], &QPushButton::clicked, this, [this] { cmdToday_Click(1); });
+    TakeDateFields();
+    for (const int n : {1, 2}) {
+        connect(Date(n).TodayButton(), &QPushButton::clicked, this,
+                [this, n] { cmdToday_Click(n - 1); });
+        connect(Date(n).Spin(), &QScrollBar::valueChanged, this,
+                [this, n] { VScroll_Change(n - 1); });
+    }
     for (QLabel* label :
          {lblTodaysDate, lblWeekFromToday, lblVarnholtWorks, lblOnlineDocumentation}) {
         label->installEventFilter(this);
     }
 
     TakeDisplayOptions();
-    for (std::size_t kind = 0; kind < std::size(kKindSuffixes); ++kind) {
-        const auto notation = static_cast<datelib::CalendarKind>(kind);
-        ConnectOption(optFirstDateIs[kind], [this, notation] { optDateIs_Click(1, notation); });
-        ConnectOption(optSecondDateIs[kind], [this, notation] { optDateIs_Click(2, notation); });
-    }
 
     for (const auto& [name, handler] : kButtonHandlers) {
         connect(Control<QPushButton>(name), &QPushButton::clicked, this, handler);
-    }
-    for (int index = 0; index < 2; ++index) {
-        connect(VScroll[index], &QScrollBar::valueChanged, this,
-                [this, index] { VScroll_Change(index); });
     }
     for (QLineEdit* box : {txbFirstDate, txbSecondDate, txbDateDiffDays}) {
         box->installEventFilter(this);
@@ -348,8 +321,8 @@ void frmMain::InitSettingsAndInputs() {
     txbSecondDate->clear();
     txbDateDiffDays->clear();
     txbOutput->clear();
-    SelectOption(optFirstDateIs[static_cast<int>(datelib::CalendarKind::CE)]);
-    SelectOption(optSecondDateIs[static_cast<int>(datelib::CalendarKind::CE)]);
+    Date(1).Select(datelib::CalendarKind::CE);
+    Date(2).Select(datelib::CalendarKind::CE);
     maxInputLength = kMaxInputLength;
 }
 

@@ -3,7 +3,6 @@
 #ifndef APP_FRM_MAIN_H
 #define APP_FRM_MAIN_H
 
-#include <QHash>
 #include <QString>
 #include <QWidget>
 #include <span>
@@ -16,6 +15,7 @@
 #include "compute/compute_command.h"
 #include "compute/input_messages.h"
 #include "compute/result_lines.h"
+#include "date_field.h"
 #include "datelib/date_values.h"
 #include "display_options.h"
 #include "forms/frm_calendars.h"
@@ -24,7 +24,6 @@
 #include "services/services.h"
 #include "special_days.h"
 
-class QAbstractButton;
 class QComboBox;
 class QKeyEvent;
 class QCloseEvent;
@@ -56,7 +55,8 @@ class frmMain : public QWidget {
     // Queries the handlers share.
     datelib::Display GetDisplay() const;
     int32_t TodayJdn() const;
-    datelib::CalendarKind GetInputKind(int n) const;  // n = 1 first date box, else the second
+    DateField& Date(int n) const;                     // n = 1 first date box, else the second
+    datelib::CalendarKind GetInputKind(int n) const;  // the notation of Date(n)
     void FocusInput(int n);
     QString DayWord(int32_t n) const;
     void AppendWeekdayName(CalendarDate date, datelib::CalendarKind kind);
@@ -79,8 +79,8 @@ class frmMain : public QWidget {
     void cmdClearDateDiffDays_Click();
     void cmdClearInputWindows_Click();
     // The ten handlers optFirstDateIsCE_Click ... optSecondDateIsDIY_Click:
-    // box n takes notation kind.
-    void optDateIs_Click(int n, datelib::CalendarKind kind);
+    // box n takes notation to.
+    void optDateIs_Click(int n, datelib::CalendarKind from, datelib::CalendarKind to);
     std::optional<QString> ConvertDateToNewKind(const QString& text, datelib::CalendarKind from,
                                                 datelib::CalendarKind to);
     void VScroll_Change(int index);
@@ -123,8 +123,6 @@ class frmMain : public QWidget {
     // The window's state.
     datelib::CalendarKind todayNotation = datelib::CalendarKind::CE;
     GEN_TEXT::LanguageCode language_ = GEN_TEXT::English;  // of every caption, line and message
-    datelib::CalendarKind firstDateNotation = datelib::CalendarKind::CE;
-    datelib::CalendarKind secondDateNotation = datelib::CalendarKind::CE;
     int16_t maxInputLength = kMaxInputLength;
     QString settingsFilePath;
     QString settingsFallbackPath;  // used where settingsFilePath cannot be written
@@ -142,9 +140,7 @@ class frmMain : public QWidget {
     void PairLabelsWithControls();
     void KeepCaptionsWhole();
     void NameDaysBox();
-    void DescribeDateBox(int n, datelib::CalendarKind kind);
-    void ConnectOption(QRadioButton* option, std::function<void()> handler);
-    void SelectOption(QRadioButton* option);
+    void TakeDateFields();
     void Form_Load();
     void InitSettingsAndInputs();
     void ApplyColourScheme();
@@ -163,8 +159,6 @@ class frmMain : public QWidget {
     void BuildInputErrorMessages();
     void ShowMessage(InputMessageId id);
     QString ErrorTitle() const;
-    QLineEdit* DateBox(int n) const;
-    datelib::CalendarKind& DateNotation(int n);
     void TrimInputs();
     bool AllInputsFilled() const;
     bool UserClearsDays();
@@ -199,10 +193,7 @@ class frmMain : public QWidget {
     QLineEdit* txbDateDiffDays = nullptr;
     QLabel* lblDayOrDays = nullptr;
     QPushButton* cmdCompute = nullptr;
-    QScrollBar* VScroll[2] = {};
-    QPushButton* cmdToday[2] = {};
-    QRadioButton* optFirstDateIs[5] = {};   // indexed by CalendarKind
-    QRadioButton* optSecondDateIs[5] = {};  // indexed by CalendarKind
+    std::array<std::unique_ptr<DateField>, 2> dates_;
     QLabel* lblTodaysDate = nullptr;
     QLabel* lblWeekFromToday = nullptr;
     QPlainTextEdit* txbOutput = nullptr;
@@ -214,8 +205,6 @@ class frmMain : public QWidget {
     std::unique_ptr<frmHelp> help_;
     std::unique_ptr<frmCalendars> calendars_;
     std::unique_ptr<frmCredits> credits_;
-    // The click handler of every option button.
-    QHash<QAbstractButton*, std::function<void()>> optionHandlers_;
     // The selection the output window had when it lost the focus to the copy button.
     QString selectionForCopy_;
 };

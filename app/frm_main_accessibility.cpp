@@ -28,20 +28,14 @@ void frmMain::ApplyAccessibleTexts() {
         }
     }
     NameDaysBox();
-    DescribeDateBox(1, GetInputKind(1));
-    DescribeDateBox(2, GetInputKind(2));
+    Date(1).Describe();
+    Date(2).Describe();
 }
 
 // The label alone would leave out the unit: "Date difference: days".
 void frmMain::NameDaysBox() {
     txbDateDiffDays->setAccessibleName(Control<QLabel>("lblDateDifference")->text() + " " +
                                        lblDayOrDays->text());
-}
-
-// Read after the box's name: "First date:, Common Era date (CE)".
-void frmMain::DescribeDateBox(int n, datelib::CalendarKind kind) {
-    QRadioButton* const* options = n == 1 ? optFirstDateIs : optSecondDateIs;
-    DateBox(n)->setAccessibleDescription(options[static_cast<int>(kind)]->text());
 }
 
 }  // namespace quillday

@@ -63,10 +63,6 @@ void frmMain::ShowMessage(InputMessageId id) {
                                   inputErrorMessages[language][static_cast<std::size_t>(id)]);
 }
 
-QLineEdit* frmMain::DateBox(int n) const {
-    return n == 1 ? txbFirstDate : txbSecondDate;
-}
-
 void frmMain::TrimInputs() {
     for (QLineEdit* box : {txbFirstDate, txbSecondDate, txbDateDiffDays}) {
         box->setText(box->text().trimmed());

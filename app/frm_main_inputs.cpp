@@ -128,18 +128,13 @@ void frmMain::cmdClearInputWindows_Click() {
     ClearInputWindows();
 }
 
-CalendarKind& frmMain::DateNotation(int n) {
-    return n == 1 ? firstDateNotation : secondDateNotation;
-}
-
-void frmMain::optDateIs_Click(int n, CalendarKind kind) {
-    QLineEdit* box = DateBox(n);
+void frmMain::optDateIs_Click(int n, CalendarKind from, CalendarKind to) {
+    QLineEdit* box = Date(n).Box();
     box->setText(box->text().trimmed());
-    if (const auto converted = ConvertDateToNewKind(box->text(), DateNotation(n), kind)) {
+    if (const auto converted = ConvertDateToNewKind(box->text(), from, to)) {
         box->setText(*converted);
     }
-    DateNotation(n) = kind;
-    DescribeDateBox(n, kind);
+    Date(n).Describe();
 }
 
 // A converted date puts the focus at the end of the days field.
@@ -158,22 +153,23 @@ std::optional<QString> frmMain::ConvertDateToNewKind(const QString& text, Calend
 
 void frmMain::VScroll_Change(int index) {
     // The upper arrow steps forward: it takes the value to the top, Qt's minimum.
-    const int step = -VScroll[index]->value();
+    const int n = index + 1;
+    QScrollBar* spin = Date(n).Spin();
+    const int step = -spin->value();
     if (step == 0) {
         return;  // the reset below
     }
-    const int n = index + 1;
-    QLineEdit* box = DateBox(n);
+    QLineEdit* box = Date(n).Box();
     if (!box->text().trimmed().isEmpty()) {
         const QString stepped = SteppedText(n, box->text(), step);
         if (!stepped.isEmpty()) {
             box->setText(stepped);
         }
     }
-    VScroll[index]->setValue(0);
+    spin->setValue(0);
     txbDateDiffDays->clear();
     // Stepping from the keyboard goes on: the spin control keeps the focus.
-    if (!VScroll[index]->hasFocus()) {
+    if (!spin->hasFocus()) {
         FocusInput(n);
     }
 }
@@ -181,7 +177,7 @@ void frmMain::VScroll_Change(int index) {
 QString frmMain::SteppedText(int n, const QString& text, int32_t days) {
     const FieldChange change = StepDate(n, text.toStdString(), GetInputKind(n), days, GetDisplay());
     if (change.message) {
-        EndArrowPress(VScroll[n == 1 ? 0 : 1]);
+        EndArrowPress(Date(n).Spin());
         ShowMessage(*change.message);
         return {};
     }

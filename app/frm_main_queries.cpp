@@ -16,22 +16,17 @@ datelib::Display frmMain::GetDisplay() const {
     return displayOptions_->Current();
 }
 
+DateField& frmMain::Date(int n) const {
+    return *dates_[n == 1 ? 0 : 1];
+}
+
 CalendarKind frmMain::GetInputKind(int n) const {
-    QRadioButton* const* options = n == 1 ? optFirstDateIs : optSecondDateIs;
-    for (const CalendarKind kind :
-         {CalendarKind::JC, CalendarKind::AN, CalendarKind::JDN, CalendarKind::DIY}) {
-        if (options[static_cast<int>(kind)]->isChecked()) {
-            return kind;
-        }
-    }
-    return CalendarKind::CE;
+    return Date(n).Kind();
 }
 
 void frmMain::FocusInput(int n) {
-    QLineEdit* box = n == 1 ? txbFirstDate : n == 2 ? txbSecondDate : nullptr;
-    if (box != nullptr) {
-        box->setFocus();
-        box->end(false);
+    if (n == 1 || n == 2) {
+        Date(n).Focus();
     }
 }
 

@@ -88,8 +88,8 @@ void frmMain::ApplyDefaultOptions() {
     language_ = GEN_TEXT::English;
     displayOptions_->Select(datelib::Display{});
     todayNotation = CalendarKind::CE;
-    SelectOption(optFirstDateIs[static_cast<int>(CalendarKind::CE)]);
-    SelectOption(optSecondDateIs[static_cast<int>(CalendarKind::CE)]);
+    Date(1).Select(CalendarKind::CE);
+    Date(2).Select(CalendarKind::CE);
 }
 
 void frmMain::LoadSettings() {
@@ -107,10 +107,10 @@ void frmMain::LoadSettings() {
                         : CalendarKind::CE;
     displayOptions_->Select(SavedDisplay(*saved));
     const auto notation = [](int16_t code) {
-        return IsNotationCode(code) ? code : static_cast<int16_t>(CalendarKind::CE);
+        return IsNotationCode(code) ? static_cast<CalendarKind>(code) : CalendarKind::CE;
     };
-    SelectOption(optFirstDateIs[notation(saved->firstNotation)]);
-    SelectOption(optSecondDateIs[notation(saved->secondNotation)]);
+    Date(1).Select(notation(saved->firstNotation));
+    Date(2).Select(notation(saved->secondNotation));
 }
 
 // Failures are not reported: the settings are a convenience. Where the own

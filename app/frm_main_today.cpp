@@ -57,7 +57,7 @@ void frmMain::WriteTodayInto(QLineEdit* box, CalendarKind kind) {
 
 void frmMain::cmdToday_Click(int index) {
     const int n = index + 1;
-    WriteTodayInto(n == 1 ? txbFirstDate : txbSecondDate, GetInputKind(n));
+    WriteTodayInto(Date(n).Box(), GetInputKind(n));
     txbDateDiffDays->clear();
     FocusInput(n);
 }

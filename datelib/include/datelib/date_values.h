@@ -30,6 +30,8 @@ enum class CalendarKind : int16_t {
     DIY = 4,  // yyyyddd: Gregorian year and day of the year
 };
 
+inline constexpr std::size_t kKindCount = 5;
+
 // The order of the parts of a date; the codes are the engine's order codes.
 enum class DateOrder : int16_t {
     MDY = DAYMATH_ORDER_MDY,
@@ -70,7 +72,7 @@ struct KindInfo {
     std::string_view textCode;
     int32_t calendarLetter;
 };
-inline constexpr std::array<KindInfo, 5> kKindInfo{{
+inline constexpr std::array<KindInfo, kKindCount> kKindInfo{{
     {"CE", DAYMATH_GREGORIAN},
     {"JC", DAYMATH_JULIAN},
     {"JDN", 0},
