@@ -305,25 +305,19 @@ void frmMain::Form_Load() {
     ApplyDefaultOptions();
     FillLanguageList();
     SelectLanguageEntry(LanguageListIndex(language_));
-    BuildIntroTexts();
     ApplyCaptions();
     RestoreSettings();
-    BuildSpecialDayMessages();
-    BuildInputErrorMessages();
     Clock->start(kClockIntervalMs);
     ShowSpecialDayMessage();
     FocusInput(1);
 }
 
 void frmMain::InitSettingsAndInputs() {
-    settingsFilePath = services_.settingsFilePath;
-    settingsFallbackPath = services_.settingsFallbackPath;
     txbSecondDate->clear();
     txbDateDiffDays->clear();
     txbOutput->clear();
     Date(1).Select(datelib::CalendarKind::CE);
     Date(2).Select(datelib::CalendarKind::CE);
-    maxInputLength = kMaxInputLength;
 }
 
 void frmMain::ApplyColourScheme() {
@@ -350,7 +344,6 @@ void frmMain::RestoreSettings() {
     if (language_ != GEN_TEXT::English) {
         FillLanguageList();
         SelectLanguageEntry(LanguageListIndex(language_));
-        BuildIntroTexts();
         ApplyCaptions();
     }
 }

@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 #include "compute/compute_command.h"
@@ -31,8 +30,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QRadioButton;
-class QScrollBar;
 class QTimer;
 
 namespace quillday {
@@ -67,7 +64,6 @@ class frmMain : public QWidget {
     void lblTodaysDate_MouseUp(Qt::MouseButton button);
     void lblWeekFromToday_MouseUp(Qt::MouseButton button);
     void cmdToday_Click(int index);
-    void BuildSpecialDayMessages();
     void ShowSpecialDayMessage();
 
     // Input fields and notation choice.
@@ -90,7 +86,6 @@ class frmMain : public QWidget {
     void cboLanguage_Click();
     void FillLanguageList();
     int LanguageListIndex(int code) const;
-    void BuildIntroTexts();
     void ApplyCaptions();
     // Names and descriptions for screen readers of the controls that have no
     // caption of their own, after the captions beside them.
@@ -123,15 +118,6 @@ class frmMain : public QWidget {
     // The window's state.
     datelib::CalendarKind todayNotation = datelib::CalendarKind::CE;
     GEN_TEXT::LanguageCode language_ = GEN_TEXT::English;  // of every caption, line and message
-    int16_t maxInputLength = kMaxInputLength;
-    QString settingsFilePath;
-    QString settingsFallbackPath;  // used where settingsFilePath cannot be written
-    std::array<QString, GEN_TEXT::kLanguageSlots> introTexts;
-    std::span<const SpecialDay> specialDayMessages;
-    std::array<std::array<QString, kInputMessageCount>, GEN_TEXT::kLanguageSlots>
-        inputErrorMessages;
-
-    static constexpr int16_t kMaxInputLength = 18;
 
     void BuildControls();
     void FindControls();
@@ -156,7 +142,6 @@ class frmMain : public QWidget {
     void ChangeDateForm();
     void TodayLabel_MouseUp(Qt::MouseButton button);
     void WriteTodayInto(QLineEdit* box, datelib::CalendarKind kind);
-    void BuildInputErrorMessages();
     void ShowMessage(InputMessageId id);
     QString ErrorTitle() const;
     void TrimInputs();

@@ -43,24 +43,12 @@ void frmMain::cmdCompute_Click() {
     FocusInput(1);
 }
 
-void frmMain::BuildInputErrorMessages() {
-    for (int language = 0; language < GEN_TEXT::kLanguageSlots; ++language) {
-        for (std::size_t number = 0; number < kInputMessageCount; ++number) {
-            inputErrorMessages[static_cast<std::size_t>(language)][number] =
-                FromStd(InputMessage(static_cast<InputMessageId>(number),
-                                     static_cast<GEN_TEXT::LanguageCode>(language)));
-        }
-    }
-}
-
 QString frmMain::ErrorTitle() const {
     return FromStd(Entry(TextId::Error, language_) + "!");
 }
 
 void frmMain::ShowMessage(InputMessageId id) {
-    const auto language = static_cast<std::size_t>(language_);
-    services_.messageBoxes->Error(this, ErrorTitle(),
-                                  inputErrorMessages[language][static_cast<std::size_t>(id)]);
+    services_.messageBoxes->Error(this, ErrorTitle(), FromStd(InputMessage(id, language_)));
 }
 
 void frmMain::TrimInputs() {
@@ -76,13 +64,10 @@ bool frmMain::AllInputsFilled() const {
 
 // Two dates and a day count ask too much: offer to drop the day count.
 bool frmMain::UserClearsDays() {
-    const auto language = static_cast<std::size_t>(language_);
-    const QString question =
-        inputErrorMessages[language]
-                          [static_cast<std::size_t>(InputMessageId::BothDatesNeedEmptyDifference)] +
-        FromStd(std::string(kLineEnd) + std::string(kLineEnd) + Entry(TextId::Clear, language_) +
-                " " + LowerCaseUnlessGerman(Entry(TextId::DateDifference, language_), language_) +
-                "?");
+    const QString question = FromStd(
+        InputMessage(InputMessageId::BothDatesNeedEmptyDifference, language_) +
+        std::string(kLineEnd) + std::string(kLineEnd) + Entry(TextId::Clear, language_) + " " +
+        LowerCaseUnlessGerman(Entry(TextId::DateDifference, language_), language_) + "?");
     return services_.messageBoxes->Question(this, ErrorTitle(), question) ==
            MessageBoxes::Answer::Yes;
 }

@@ -87,8 +87,8 @@ bool frmMain::DateKeyPress(char32_t key, QLineEdit* box) {
         cmdCompute_Click();
         return true;
     }
-    return !AcceptDateKey(key, static_cast<std::size_t>(box->text().size()),
-                          static_cast<std::size_t>(maxInputLength), GetDisplay().dateSeparator);
+    return !AcceptDateKey(key, static_cast<std::size_t>(box->text().size()), kMaxTypedLength,
+                          GetDisplay().dateSeparator);
 }
 
 bool frmMain::txbFirstDate_KeyPress(char32_t key) {
@@ -105,8 +105,7 @@ bool frmMain::txbDateDiffDays_KeyPress(char32_t key) {
         return true;
     }
     return !AcceptDayCountKey(key, static_cast<std::size_t>(txbDateDiffDays->text().size()),
-                              static_cast<std::size_t>(maxInputLength),
-                              GetDisplay().thousandsSeparator);
+                              kMaxTypedLength, GetDisplay().thousandsSeparator);
 }
 
 void frmMain::cmdClearFirstDate_Click() {

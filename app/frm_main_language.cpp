@@ -72,20 +72,13 @@ void frmMain::cboLanguage_Click() {
     txbOutput->setFocus();
 }
 
-void frmMain::BuildIntroTexts() {
-    for (int language = 0; language < GEN_TEXT::kLanguageSlots; ++language) {
-        introTexts[static_cast<std::size_t>(language)] =
-            QString::fromStdString(IntroText(static_cast<GEN_TEXT::LanguageCode>(language)));
-    }
-}
-
 void frmMain::ApplyCaptions() {
     for (const CaptionRule& rule : CaptionRules()) {
         SetCaption(Control<QWidget>(rule.control),
                    QString::fromUtf8(GEN_TEXT::Text(rule.text, language_)) +
                        QString::fromUtf8(rule.suffix));
     }
-    lblIntro->setText(introTexts[static_cast<std::size_t>(language_)]);
+    lblIntro->setText(QString::fromStdString(IntroText(language_)));
     lblDayOrDays->setText(
         QString::fromStdString(UnitWord(LeadingNumber(txbDateDiffDays->text().toStdString()),
                                         TextId::Day, TextId::Days, language_)));

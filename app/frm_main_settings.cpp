@@ -93,8 +93,8 @@ void frmMain::ApplyDefaultOptions() {
 }
 
 void frmMain::LoadSettings() {
-    const std::optional<SavedSettings> saved =
-        ReadSettingsFile(ChooseSettingsFiles(settingsFilePath, settingsFallbackPath).read);
+    const std::optional<SavedSettings> saved = ReadSettingsFile(
+        ChooseSettingsFiles(services_.settingsFilePath, services_.settingsFallbackPath).read);
     if (!saved) {
         ApplyDefaultOptions();
         return;
@@ -123,8 +123,9 @@ void frmMain::SaveSettings() {
     settings.firstNotation = static_cast<int16_t>(GetInputKind(1));
     settings.secondNotation = static_cast<int16_t>(GetInputKind(2));
     const QByteArray text = QByteArray::fromStdString(FormatSettings(settings));
-    const SettingsFiles files = ChooseSettingsFiles(settingsFilePath, settingsFallbackPath);
-    if (WriteSettingsText(settingsFilePath, text)) {
+    const SettingsFiles files =
+        ChooseSettingsFiles(services_.settingsFilePath, services_.settingsFallbackPath);
+    if (WriteSettingsText(services_.settingsFilePath, text)) {
         if (!files.fallback.isEmpty()) {
             QFile::remove(files.fallback);
         }

@@ -62,14 +62,9 @@ void frmMain::cmdToday_Click(int index) {
     FocusInput(n);
 }
 
-void frmMain::BuildSpecialDayMessages() {
-    specialDayMessages = SpecialDays();
-}
-
 void frmMain::ShowSpecialDayMessage() {
     const LocalDateTime now = services_.clock->Now();
-    const std::string message =
-        SpecialDayMessage(specialDayMessages, now.month, now.day, language_);
+    const std::string message = SpecialDayMessage(SpecialDays(), now.month, now.day, language_);
     txbOutput->setPlainText(QString::fromStdString(message));
 }
 

@@ -13,7 +13,7 @@ namespace {
 // Rows: date field (else days field), key, text length, extra characters,
 // accepted. The field holds at most kLimit typed characters.
 TEST(KeyFilters, AcceptFieldCharactersUpToTheLimitAndControlKeysAlways) {
-    constexpr std::size_t kLimit = 18;
+    constexpr std::size_t kLimit = kMaxTypedLength;
     const std::tuple<bool, char32_t, std::size_t, std::string, bool> cases[] = {
         {true, U'a', 0, "-", false},
         {true, U'(', 0, "-", true},

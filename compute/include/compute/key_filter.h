@@ -9,6 +9,10 @@
 
 namespace quillday {
 
+// The window's fields take this many characters from the keyboard; pasting
+// may make a text longer.
+inline constexpr std::size_t kMaxTypedLength = 18;
+
 // True when a key may go into a date field of the given text length:
 // always for the control codes 8 (backspace), 3 (copy), 22 (paste) and
 // 24 (cut); otherwise false when the length equals the limit (a longer
