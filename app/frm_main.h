@@ -56,7 +56,6 @@ class frmMain : public QWidget {
     datelib::CalendarKind GetInputKind(int n) const;  // the notation of Date(n)
     void FocusInput(int n);
     QString DayWord(int32_t n) const;
-    void AppendWeekdayName(CalendarDate date, datelib::CalendarKind kind);
 
     // Today labels, clock and special days.
     void RefreshTodayDisplay();

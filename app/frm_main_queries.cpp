@@ -1,9 +1,5 @@
 // Queries of the main window: the display, the notation of a date box,
-// focus, the unit word of a day count and the week-day name of a date.
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QRadioButton>
-#include <QTextCursor>
+// focus and the unit word of a day count.
 
 #include "frm_main.h"
 #include "texts/gen_text.h"
@@ -33,11 +29,6 @@ void frmMain::FocusInput(int n) {
 QString frmMain::DayWord(int32_t n) const {
     return QString::fromStdString(
         UnitWord(n, GEN_TEXT::TextId::Day, GEN_TEXT::TextId::Days, language_));
-}
-
-void frmMain::AppendWeekdayName(CalendarDate date, CalendarKind kind) {
-    txbOutput->moveCursor(QTextCursor::End);
-    txbOutput->insertPlainText(", " + QString::fromUtf8(WeekdayName(date, kind, language_)));
 }
 
 }  // namespace quillday
