@@ -1,6 +1,7 @@
 #include "forms/info_window.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -15,6 +16,23 @@ namespace {
 
 const QColor kWhite(255, 255, 255);
 const QColor kLightGrey(192, 192, 192);
+
+// The keys that scroll the text while the focus is on Close, which has no
+// use for them: the text box is no tab stop, yet its end must be in reach.
+struct ScrollKey {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QAbstractSlider::SliderAction action;
+};
+
+const ScrollKey kScrollKeys[] = {
+    {Qt::Key_Up, Qt::NoModifier, QAbstractSlider::SliderSingleStepSub},
+    {Qt::Key_Down, Qt::NoModifier, QAbstractSlider::SliderSingleStepAdd},
+    {Qt::Key_PageUp, Qt::NoModifier, QAbstractSlider::SliderPageStepSub},
+    {Qt::Key_PageDown, Qt::NoModifier, QAbstractSlider::SliderPageStepAdd},
+    {Qt::Key_Home, Qt::ControlModifier, QAbstractSlider::SliderToMinimum},
+    {Qt::Key_End, Qt::ControlModifier, QAbstractSlider::SliderToMaximum},
+};
 
 void ApplyStyle(QPlainTextEdit* box, TextBoxStyle style) {
     const bool readOnly = style == TextBoxStyle::ReadOnlyScrolling;
@@ -31,6 +49,7 @@ void ApplyStyle(QPlainTextEdit* box, TextBoxStyle style) {
     // Long addresses break where the line ends rather than run out of view.
     box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     box->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+    box->setTabChangesFocus(true);        // and Tab leads out of it, to Close
 }
 
 }  // namespace
@@ -39,6 +58,7 @@ InfoWindow::InfoWindow(const InfoWindowDesign& design, const InfoTextSlots& text
     : QDialog(parent), design_(design), textTable_(texts) {
     BuildControls(design);
     connect(cmdClose, &QPushButton::clicked, this, &InfoWindow::cmdClose_Click);
+    cmdClose->installEventFilter(this);
     Form_Load();
 }
 
@@ -103,6 +123,21 @@ const QString& InfoWindow::MessageText(GEN_TEXT::LanguageCode language) const {
         return kNone;
     }
     return texts_[static_cast<size_t>(language)];
+}
+
+// Close would take Up and Down for moving the focus: the window looks at
+// its keys first.
+bool InfoWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cmdClose && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        for (const ScrollKey& scroll : kScrollKeys) {
+            if (key->key() == scroll.key && key->modifiers() == scroll.modifiers) {
+                txbMsg->verticalScrollBar()->triggerAction(scroll.action);
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // Showing counts as activating too: a window manager may refuse to activate

@@ -6,11 +6,11 @@
 #include <QtWidgets>
 #include <memory>
 
-#include "services/web_addresses.h"
 #include "forms/frm_calendars.h"
 #include "forms/frm_credits.h"
 #include "forms/frm_help.h"
 #include "forms/info_window.h"
+#include "services/web_addresses.h"
 
 namespace quillday::test {
 namespace {
@@ -145,6 +145,54 @@ class InfoWindowsTest : public QObject {
             QVERIFY(Activate(*window));
             QCOMPARE(window->pos(), position);
             QVERIFY(!window->txbMsg->toPlainText().isEmpty());
+        }
+    }
+
+    // Clicked into, the Credits text takes the focus, and Tab leads out to
+    // Close without writing into the text; Space there closes.
+    void tabLeavesTheCreditsTextForClose() {
+        frmCredits window;
+        QVERIFY(Activate(window));
+        const QString text = window.txbMsg->toPlainText();
+        QTest::mouseClick(window.txbMsg->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+        QCOMPARE(QApplication::focusWidget(), window.txbMsg);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window.cmdClose);
+        QCOMPARE(window.txbMsg->toPlainText(), text);
+        QTest::keyClick(window.cmdClose, Qt::Key_Space);
+        QVERIFY(window.isHidden());
+    }
+
+    // With the focus on Close, the keys that scroll a text scroll it, in
+    // the order of the table; Tab never reaches the text.
+    void theKeyboardScrollsTheTextFromClose() {
+        for (const Maker make : {Make<frmHelp>, Make<frmCalendars>}) {
+            const auto window = make();
+            QVERIFY(Activate(*window));
+            QScrollBar* bar = window->txbMsg->verticalScrollBar();
+            QTRY_VERIFY(bar->maximum() > bar->singleStep());  // the text is longer than the box
+            const int line = bar->singleStep();
+            const int end = bar->maximum();
+            const int pageDown = std::min(end, line + bar->pageStep());
+            const struct {
+                Qt::Key key;
+                Qt::KeyboardModifiers modifiers;
+                int value;
+            } steps[] = {
+                {Qt::Key_End, Qt::ControlModifier, end},
+                {Qt::Key_Up, Qt::NoModifier, end - line},
+                {Qt::Key_Home, Qt::ControlModifier, 0},
+                {Qt::Key_Down, Qt::NoModifier, line},
+                {Qt::Key_PageDown, Qt::NoModifier, pageDown},
+                {Qt::Key_PageUp, Qt::NoModifier, 0},
+            };
+            for (const auto& [key, modifiers, value] : steps) {
+                QCOMPARE(QApplication::focusWidget(), window->cmdClose);
+                QTest::keyClick(window->cmdClose, key, modifiers);
+                QCOMPARE(bar->value(), value);
+            }
+            QTest::keyClick(window->cmdClose, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), window->cmdClose);
         }
     }
 };

@@ -10,8 +10,8 @@
 #include <array>
 #include <functional>
 
-#include "texts/gen_text.h"
 #include "forms/info_texts.h"
+#include "texts/gen_text.h"
 
 class QEvent;
 class QPlainTextEdit;
@@ -60,6 +60,7 @@ class InfoWindow : public QDialog {
     InfoWindow(const InfoWindowDesign& design, const InfoTextSlots& texts, QWidget* parent);
 
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildControls(const InfoWindowDesign& design);
