@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "focus_mark.h"
 #include "forms/caption_style.h"
 #include "forms/design.h"
 #include "main_window_layout.h"
@@ -51,20 +52,40 @@ QFont FontOf(ControlFont font) {
     }
 }
 
+// Enter or Space on a label that acts when clicked is a left click, with
+// Shift a right click.
+std::optional<Qt::MouseButton> ClickOfKey(const QKeyEvent& key) {
+    const bool activates =
+        key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Space;
+    const Qt::KeyboardModifiers shift = key.modifiers() & ~Qt::KeypadModifier;
+    if (!activates || (shift != Qt::NoModifier && shift != Qt::ShiftModifier)) {
+        return std::nullopt;
+    }
+    return shift == Qt::ShiftModifier ? Qt::RightButton : Qt::LeftButton;
+}
+
 // A popup (the output's own context menu) or a switch to another window
 // takes the focus only for a moment; those are no moves to another control.
 bool MovesFocusWithinWindow(Qt::FocusReason reason) {
     return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
 
+QLabel* NewLabel(QLabel* label) {
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
     const QString caption = QString::fromUtf8(design.caption);
     switch (design.kind) {
         case ControlKind::Label:
+            return NewLabel(new QLabel(caption, parent));
+        case ControlKind::ClickLabel:
         case ControlKind::LinkLabel: {
-            auto* label = new QLabel(caption, parent);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            // A tab stop, so that the keyboard can do what a click does.
+            QLabel* label = NewLabel(new FocusMarked<QLabel>(caption, parent));
+            label->setFocusPolicy(Qt::TabFocus);
             return label;
         }
         case ControlKind::ComboBox:
@@ -89,7 +110,7 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
         case ControlKind::VerticalScrollBar: {
             // The value rests at 0; an arrow moves it to -1 (upper) or 1 (lower),
             // and so do the Up and Down keys once Tab has brought the focus.
-            auto* spin = new QScrollBar(Qt::Vertical, parent);
+            auto* spin = new FocusMarked<QScrollBar>(Qt::Vertical, parent);
             spin->setRange(-1, 1);
             spin->setValue(0);
             spin->setFocusPolicy(Qt::TabFocus);
@@ -236,64 +257,58 @@ void frmMain::ConnectHandlers() {
 
     // The user's choice, also of the entry already selected.
     connect(cboLanguage, &QComboBox::activated, this, &frmMain::cboLanguage_Click);
-    // A press that ends without a click (slid off, released elsewhere) has no
-    // use for the selection kept for it; the clear waits until after the
-    // click that the same release may bring.
-    connect(
-        cmdCopyToClipboard, &QPushButton::released, this, [this] { selectionForCopy_.clear(); },
-        Qt::QueuedConnection);
+    // The copy button's caption follows the selection however it is made:
+    // with the mouse, with Shift and the arrows, or from the context menu.
+    connect(txbOutput, &QPlainTextEdit::selectionChanged, this, &frmMain::UpdateCopyButton);
     cmdCopyToClipboard->installEventFilter(this);
     txbOutput->installEventFilter(this);
-    txbOutput->viewport()->installEventFilter(this);
 }
 
 // Routes the events the controls have no signal for to their handlers: key
-// presses of the input boxes, mouse releases of labels and of the output
-// window, and the output window's loss of focus.
+// presses of the input boxes and of the clickable labels, mouse releases of
+// those labels, and the loss of focus of the output window and of the copy
+// button, which share the output's selection.
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    const bool inputBox =
-        watched == txbFirstDate || watched == txbSecondDate || watched == txbDateDiffDays;
-    if (inputBox && event->type() == QEvent::KeyPress) {
-        return FilterKey(watched, static_cast<QKeyEvent*>(event));
-    }
-    if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (watched == txbOutput && MovesFocusWithinWindow(reason)) {
-            txbOutput_LostFocus();
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (watched == txbFirstDate || watched == txbSecondDate || watched == txbDateDiffDays) {
+                return FilterKey(watched, key);
+            }
+            const std::optional<Qt::MouseButton> click = ClickOfKey(*key);
+            return click && LabelClicked(watched, *click);
         }
-        if (watched == cmdCopyToClipboard) {
-            selectionForCopy_.clear();
-        }
-    }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto button = static_cast<QMouseEvent*>(event)->button();
-        if (watched == txbOutput->viewport()) {
-            txbOutput_MouseUp(button);
+        case QEvent::MouseButtonRelease:
+            return LabelClicked(watched, static_cast<QMouseEvent*>(event)->button());
+        case QEvent::FocusOut:
+            if (MovesFocusWithinWindow(static_cast<QFocusEvent*>(event)->reason())) {
+                if (watched == txbOutput) {
+                    txbOutput_LostFocus();
+                } else if (watched == cmdCopyToClipboard) {
+                    cmdCopyToClipboard_LostFocus();
+                }
+            }
             return false;
-        }
-        if (watched == lblTodaysDate) {
-            lblTodaysDate_MouseUp(button);
-            return true;
-        }
-        if (watched == lblWeekFromToday) {
-            lblWeekFromToday_MouseUp(button);
-            return true;
-        }
-        // The links open on the left button only, as links do.
-        if (watched == lblVarnholtWorks) {
-            if (button == Qt::LeftButton) {
-                lblVarnholtWorks_Click();
-            }
-            return true;
-        }
-        if (watched == lblOnlineDocumentation) {
-            if (button == Qt::LeftButton) {
-                lblOnlineDocumentation_Click();
-            }
-            return true;
-        }
+        default:
+            return QWidget::eventFilter(watched, event);
     }
-    return QWidget::eventFilter(watched, event);
+}
+
+// Runs the click handler of a clickable label; false for any other control.
+bool frmMain::LabelClicked(QObject* label, Qt::MouseButton button) {
+    if (label == lblTodaysDate) {
+        lblTodaysDate_MouseUp(button);
+    } else if (label == lblWeekFromToday) {
+        lblWeekFromToday_MouseUp(button);
+    } else if (label == lblVarnholtWorks || label == lblOnlineDocumentation) {
+        // The links open on the left button only, as links do.
+        if (button == Qt::LeftButton) {
+            label == lblVarnholtWorks ? lblVarnholtWorks_Click() : lblOnlineDocumentation_Click();
+        }
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void frmMain::Form_Load() {

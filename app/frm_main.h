@@ -93,8 +93,9 @@ class frmMain : public QWidget {
     // Output window and clipboard.
     void cmdClearOutputWindow_Click();
     void cmdCopyToClipboard_Click();
-    void txbOutput_MouseUp(Qt::MouseButton button);
     void txbOutput_LostFocus();
+    void cmdCopyToClipboard_LostFocus();
+    void EmptyOutputSelection();
     void UpdateCopyButton();
 
     // Saved settings.
@@ -135,6 +136,7 @@ class frmMain : public QWidget {
     template <typename Window>
     Window& InformationWindow(std::unique_ptr<Window>& window);
     void ShowBesideMainWindow(QWidget& window);
+    void PlaceOverOutputBand(QWidget& window, QSize outerSize) const;
     void SelectLanguageEntry(int index);
     void ClearInputWindows();
     void TakeDisplayOptions();
@@ -152,6 +154,7 @@ class frmMain : public QWidget {
     void AppendOutput(const std::string& text);
     void EndLine(int32_t days);
     bool FilterKey(QObject* box, QKeyEvent* event);
+    bool LabelClicked(QObject* label, Qt::MouseButton button);
     bool DateKeyPress(char32_t key, QLineEdit* box);
 
     struct ButtonHandler {
@@ -189,8 +192,6 @@ class frmMain : public QWidget {
     std::unique_ptr<frmHelp> help_;
     std::unique_ptr<frmCalendars> calendars_;
     std::unique_ptr<frmCredits> credits_;
-    // The selection the output window had when it lost the focus to the copy button.
-    QString selectionForCopy_;
 };
 
 }  // namespace quillday

@@ -6,6 +6,8 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <algorithm>
 #include "compute/field_rules.h"
 #include "frm_main.h"
 #include "main_window_layout.h"
@@ -97,17 +99,33 @@ void frmMain::cmdCalendars_Click() {
 
 void frmMain::cmdCredits_Click() {
     frmCredits& credits = InformationWindow(credits_);
-    const int frameTop = Control<QWidget>("Frame6")->y();
     credits.SetOuterHeight(Pixels(kCreditsHeightTwips));
     credits.txbMsg->resize(credits.txbMsg->width(), Pixels(kCreditsTextHeightTwips));
     credits.cmdClose->move(credits.cmdClose->x(), credits.txbMsg->y() + credits.txbMsg->height() +
                                                       Pixels(kCreditsCloseGapTwips));
-    // The top lies within the output band, counted on the screen as it stands.
-    credits.move(x() + (width() - credits.width()) / 2,
-                 frameTop + Pixels(kCreditsBelowFrameTopTwips));
+    // Not shown yet, the window has no frame: it will get one like the main
+    // window's, and its outer height is fixed.
+    const QSize frame = frameGeometry().size() - size();
+    PlaceOverOutputBand(credits,
+                        QSize(credits.width() + frame.width(), Pixels(kCreditsHeightTwips)));
     credits.exec();
     activateWindow();
     FocusInput(1);
+}
+
+// Centred over the main window, its top within the output band wherever the
+// main window stands, and wholly on the screen.
+void frmMain::PlaceOverOutputBand(QWidget& window, QSize outerSize) const {
+    const QWidget* band = Control<QWidget>("Frame6");
+    const QPoint bandTop = band->mapToGlobal(QPoint(0, Pixels(kCreditsBelowFrameTopTwips)));
+    QRect place(QPoint(x() + (frameGeometry().width() - outerSize.width()) / 2, bandTop.y()),
+                outerSize);
+    const QRect screenArea = screen()->availableGeometry();
+    place.moveRight(std::min(place.right(), screenArea.right()));
+    place.moveBottom(std::min(place.bottom(), screenArea.bottom()));
+    place.moveLeft(std::max(place.left(), screenArea.left()));
+    place.moveTop(std::max(place.top(), screenArea.top()));
+    window.move(place.topLeft());
 }
 
 void frmMain::CloseInformationWindows() {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "compute/field_rules.h"
 #include "compute/key_filter.h"
@@ -24,10 +25,28 @@ constexpr char32_t kPaste = 22;
 constexpr char32_t kCut = 24;
 constexpr char32_t kNoKey = 0;  // a key the filters leave alone
 
+// The editing commands of a text box that type nothing: they pass the
+// filters untouched, as navigation keys do.
+constexpr QKeySequence::StandardKey kEditingCommands[] = {
+    QKeySequence::SelectAll,
+    QKeySequence::Undo,
+    QKeySequence::Redo,
+};
+
+bool IsEditingCommand(const QKeyEvent& event) {
+    return std::any_of(
+        std::begin(kEditingCommands), std::end(kEditingCommands),
+        [&event](QKeySequence::StandardKey command) { return event.matches(command); });
+}
+
 // The character code a key press types, as the filters see it: Enter 13,
-// backspace 8, Ctrl+C/V/X 3/22/24, Ctrl+letter its control code, or the
-// typed character. Navigation and editing keys type nothing and pass.
+// backspace 8, copy, paste and cut (Ctrl+C/V/X, Ctrl+Insert, Shift+Insert,
+// Shift+Delete) 3/22/24, another Ctrl+letter its control code, or the typed
+// character. Navigation and editing commands type nothing and pass.
 char32_t TypedKey(const QKeyEvent& event) {
+    if (IsEditingCommand(event)) {
+        return kNoKey;
+    }
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) {
         return kEnter;
     }

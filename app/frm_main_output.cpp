@@ -19,31 +19,36 @@ void frmMain::cmdClearOutputWindow_Click() {
     FocusInput(1);
 }
 
+// Copies what the caption announces: the selection still shown in the
+// output window, else the whole report.
 void frmMain::cmdCopyToClipboard_Click() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    const QString selected = txbOutput->textCursor().selectedText();
-    // Clicking the button took the focus, and with it the selection, from the
-    // output window; the selection it had then is what the user meant.
-    const QString chosen = !selected.isEmpty() ? selected : selectionForCopy_;
-    QString text = !chosen.isEmpty() ? chosen : txbOutput->toPlainText();
+    const QTextCursor shown = txbOutput->textCursor();
+    QString text = shown.hasSelection() ? shown.selectedText() : txbOutput->toPlainText();
     text.replace(QChar::ParagraphSeparator, QString::fromUtf8(kLineEnd));
     clipboard->setText(text);
-    selectionForCopy_.clear();
-    cmdCopyToClipboard->setText(QString::fromStdString(CopyButtonCaption(false, language_)));
-    UpdateCopyButton();
+    EmptyOutputSelection();
     FocusInput(1);
 }
 
-void frmMain::txbOutput_MouseUp(Qt::MouseButton button) {
-    if (button == Qt::LeftButton) {
-        UpdateCopyButton();
+// The selection stays, shown, while the focus is on the copy button, whether
+// a click, a right click or the keyboard brought it there; it goes when the
+// focus moves anywhere else. So the caption, the highlight and what the
+// button copies always agree.
+void frmMain::txbOutput_LostFocus() {
+    if (QApplication::focusWidget() != cmdCopyToClipboard) {
+        EmptyOutputSelection();
     }
 }
 
-void frmMain::txbOutput_LostFocus() {
-    const bool toCopyButton = QApplication::focusWidget() == cmdCopyToClipboard;
-    selectionForCopy_ = toCopyButton ? txbOutput->textCursor().selectedText() : QString();
+void frmMain::cmdCopyToClipboard_LostFocus() {
+    if (QApplication::focusWidget() != txbOutput) {
+        EmptyOutputSelection();
+    }
+}
+
+void frmMain::EmptyOutputSelection() {
     txbOutput->moveCursor(QTextCursor::End);
     UpdateCopyButton();
 }

@@ -65,8 +65,8 @@ constexpr std::array kControls = {
     ControlDesign{"optSecondDateIsAN", K::OptionButton, "Frame2", 0, 900, 4095, 255, "Annus Novus date (AN)"},
     ControlDesign{"optSecondDateIsJDN", K::OptionButton, "Frame2", 0, 1200, 4095, 255, "Julian day number (JDN)"},
     ControlDesign{"optSecondDateIsDIY", K::OptionButton, "Frame2", 0, 1500, 4095, 255, "yyyyddd date"},
-    ControlDesign{"lblTodaysDate", K::Label, "Frame3", 65, 2780, 3270, 705, "Today's date"},
-    ControlDesign{"lblWeekFromToday", K::Label, "Frame3", 6575, 2780, 3915, 645, "A week from today is"},
+    ControlDesign{"lblTodaysDate", K::ClickLabel, "Frame3", 65, 2780, 3270, 705, "Today's date"},
+    ControlDesign{"lblWeekFromToday", K::ClickLabel, "Frame3", 6575, 2780, 3915, 645, "A week from today is"},
     ControlDesign{"cmdCompute", K::Button, "Frame3", 8770, 3055, 1680, 330, "Compute", ControlFont::Compute},
 
     ControlDesign{"Frame6", K::Frame, "", 105, 5355, 10530, 2745, ""},

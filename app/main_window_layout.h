@@ -12,6 +12,7 @@ namespace quillday {
 
 enum class ControlKind {
     Label,
+    ClickLabel,  // a label that acts when clicked, as the today labels do
     LinkLabel,
     ComboBox,
     Button,

@@ -39,7 +39,70 @@ QRect Placed(int widthTwips) {
                  330 / 15);
 }
 
+// The roads to the copy button: steps, then the copy.
+using Step = void (*)(const frmMain&);
+
+void DragDayNumber(const frmMain& window) {
+    DragInOutput(window, kDayNumberFrom, kDayNumberTo);
+}
+
+// Shift and the arrow keys, from the start of the report.
+void SelectDayNumberWithKeys(const frmMain& window) {
+    QTest::mouseClick(Output(window)->viewport(), Qt::LeftButton);
+    QTest::keyClick(Output(window), Qt::Key_Home, Qt::ControlModifier);
+    for (int i = 0; i < kDayNumberFrom; ++i) {
+        QTest::keyClick(Output(window), Qt::Key_Right);
+    }
+    for (int i = kDayNumberFrom; i < kDayNumberTo; ++i) {
+        QTest::keyClick(Output(window), Qt::Key_Right, Qt::ShiftModifier);
+    }
+}
+
+void RightButtonInOutput(const frmMain& window) {
+    QTest::mouseClick(Output(window)->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+}
+
+// Tab leaves the output over the two link labels.
+void TabToCopyButton(const frmMain& window) {
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), CopyButton(window));
+}
+
+void RightClickCopyButton(const frmMain& window) {
+    QTest::mouseClick(CopyButton(window), Qt::RightButton);
+}
+
+// Pressed, then slid off and released elsewhere: no click.
+void AbandonPressOnCopyButton(const frmMain& window) {
+    QTest::mousePress(CopyButton(window), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(CopyButton(window), QPoint(-40, -40));
+    QTest::mouseRelease(CopyButton(window), Qt::LeftButton, {}, QPoint(-40, -40));
+}
+
+void ClickSecondDate(const frmMain& window) {
+    QTest::mouseClick(Find<QLineEdit>(window, "txbSecondDate"), Qt::LeftButton);
+}
+
+void ClickCopy(const frmMain& window) {
+    Click(window, "cmdCopyToClipboard");
+}
+
+void SpaceOnCopy(const frmMain& window) {
+    QTest::keyClick(CopyButton(window), Qt::Key_Space);
+}
+
 // clang-format off
+const struct { const char* name; Step steps[3]; Step copy; bool copiesSelection; } kCopyRoads[] = {
+    {"dragged, clicked", {DragDayNumber}, ClickCopy, true},
+    {"keys, right button in the output, clicked", {SelectDayNumberWithKeys, RightButtonInOutput}, ClickCopy, true},
+    {"dragged, Tab to the button, Space", {DragDayNumber, TabToCopyButton}, SpaceOnCopy, false},
+    {"dragged, right click on the button, clicked", {DragDayNumber, RightClickCopyButton}, ClickCopy, true},
+    {"dragged, press abandoned, Space", {DragDayNumber, AbandonPressOnCopyButton}, SpaceOnCopy, true},
+    {"dragged, press abandoned, another box, clicked", {DragDayNumber, AbandonPressOnCopyButton, ClickSecondDate}, ClickCopy, false},
+};
+
 const struct { const char* name; int entry; const char* selectedCaption; int selectedWidth; const char* caption; int width; } kCopyButtons[] = {
     {"English", kEnglishEntry, "Copy selected text to clipboard", 3750, "Copy to clipboard", 2500},
     {"German", kGermanEntry, "Kopieren ausgewählter Text in Zwischenablage", 5000, "Kopieren in Zwischenablage", 3500},
@@ -82,38 +145,6 @@ class OutputTest : public WindowTest {
         QCOMPARE(QGuiApplication::clipboard()->text(), QString());
     }
 
-    // The selection the user dragged is copied by that click only.
-    void copyTakesTheSelectionThenTheWholeOutput() {
-        DragInOutput(*window_, kDayNumberFrom, kDayNumberTo);
-        Click(*window_, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), kDayNumber);
-        QCOMPARE(CopyButton(*window_)->text(), QString("Copy to clipboard"));
-        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(*window_, "txbFirstDate"));
-        Click(*window_, "cmdCopyToClipboard");
-        QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(*window_));
-    }
-
-    // Pressing the copy button keeps the output's selection for that click
-    // only: a press that slides off and is released elsewhere copies nothing,
-    // and the next copy takes the whole output, as its caption says.
-    void anAbandonedPressKeepsNoSelection() {
-        for (const bool clickElsewhereFirst : {false, true}) {
-            DragInOutput(*window_, kDayNumberFrom, kDayNumberTo);
-            QPushButton* copy = CopyButton(*window_);
-            QTest::mousePress(copy, Qt::LeftButton, {}, QPoint(5, 5));
-            QTest::mouseMove(copy, QPoint(-40, -40));
-            QTest::mouseRelease(copy, Qt::LeftButton, {}, QPoint(-40, -40));
-            QGuiApplication::clipboard()->setText("held before");
-            QCoreApplication::processEvents();
-            if (clickElsewhereFirst) {
-                QTest::mouseClick(Find<QLineEdit>(*window_, "txbSecondDate"), Qt::LeftButton);
-            }
-            QCOMPARE(QGuiApplication::clipboard()->text(), QString("held before"));
-            Click(*window_, "cmdCopyToClipboard");
-            QCOMPARE(QGuiApplication::clipboard()->text(), OutputText(*window_));
-        }
-    }
-
     // The output's own context menu and a switch to another window take the
     // focus for a moment; the selection stays for the user to copy.
     void theSelectionOutlivesItsContextMenu() {
@@ -152,18 +183,31 @@ class OutputTest : public WindowTest {
         QVERIFY(!Output(*window_)->textCursor().hasSelection());
     }
 
-    // A selection made with the keyboard is left to the copy button by a
-    // right-button release; Tab then leaves the output as it was.
-    void aRightButtonAndTabLeaveTheOutputAlone() {
+    // Whatever road leads to the copy button, its caption says what it
+    // copies, and it copies what the output shows selected; afterwards the
+    // first date has the focus and the next copy takes the whole report.
+    void theCaptionAndTheCopyAlwaysAgree_data() { AddTableRows(kCopyRoads); }
+
+    void theCaptionAndTheCopyAlwaysAgree() {
+        const auto& row = TableRow(kCopyRoads);
         const QString report = OutputText(*window_);
-        QTest::mouseClick(Output(*window_)->viewport(), Qt::LeftButton);
-        QTest::keyClick(Output(*window_), Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(Output(*window_)->textCursor().hasSelection());
-        QTest::mouseRelease(Output(*window_)->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-        QCOMPARE(CopyButton(*window_)->text(), QString("Copy to clipboard"));
-        QTest::keyClick(Output(*window_), Qt::Key_Tab);
+        for (const Step step : row.steps) {
+            if (step != nullptr) {
+                step(*window_);
+            }
+        }
         QCOMPARE(OutputText(*window_), report);
-        QVERIFY(QApplication::focusWidget() != Output(*window_));
+        QCOMPARE(Output(*window_)->textCursor().hasSelection(), row.copiesSelection);
+        QCOMPARE(
+            CopyButton(*window_)->text(),
+            QString(row.copiesSelection ? "Copy selected text to clipboard" : "Copy to clipboard"));
+        QGuiApplication::clipboard()->setText("held before");
+        row.copy(*window_);
+        QCOMPARE(QGuiApplication::clipboard()->text(), row.copiesSelection ? kDayNumber : report);
+        QCOMPARE(CopyButton(*window_)->text(), QString("Copy to clipboard"));
+        QCOMPARE(QApplication::focusWidget(), Find<QWidget>(*window_, "txbFirstDate"));
+        Click(*window_, "cmdCopyToClipboard");
+        QCOMPARE(QGuiApplication::clipboard()->text(), report);
     }
 };
 
