@@ -1,58 +1,60 @@
-// The main window from the keyboard alone: the Tab order, what Enter and
-// Space do on the labels that act when clicked, the focus marks, the
-// editing keys of the input boxes, and where Credits opens.
-#include "services/web_addresses.h"
+// The main window from the keyboard alone: the Tab order and what a key
+// does at each stop, Enter and Space on the labels that act when clicked,
+// the focus marks, the editing keys of the input boxes, and where Credits
+// opens.
 #include "window_test_helpers.h"
 
 namespace quillday::testing {
 
 namespace {
 
-// Every tab stop, from the first date box on; the option groups are one
-// stop each, at their selected button.
-const QStringList kTabStops = {"txbFirstDate",
-                               "VScroll(0)",
-                               "txbDateDiffDays",
-                               "cmdToday(1)",
-                               "txbSecondDate",
-                               "VScroll(1)",
-                               "cmdMoveSecondDateToFirst",
-                               "optFirstDateIsCE",
-                               "cmdClearFirstDate",
-                               "cmdClearSecondDate",
-                               "cmdClearDateDiffDays",
-                               "cmdClearInputWindows",
-                               "cmdClearOutputWindow",
-                               "optSecondDateIsCE",
-                               "lblTodaysDate",
-                               "lblWeekFromToday",
-                               "cmdCompute",
-                               "txbOutput",
-                               "lblVarnholtWorks",
-                               "lblOnlineDocumentation",
-                               "cmdCopyToClipboard",
-                               "cmdQuit",
-                               "cboLanguage",
-                               "cmdHelp",
-                               "cmdCalendars",
-                               "cmdCredits",
-                               "optDateFormatIsYMD",
-                               "optSeparatorIsDash",
-                               "optThousSepIsComma",
-                               "cmdToday(0)"};
-
-// today: the today label afterwards; opensGuide: whether the user guide,
-// the page of both links, opens.
+// Every tab stop, from the first date box on (the option groups are one
+// stop each, at their selected button), and what a key does there, in a
+// window whose boxes read "2012-12-31", "" and "2013-01-01", computed once:
+// what the user then sees (Seen). The arrows choose within an option group.
 // clang-format off
-const struct { const char *name, *label; Qt::Key key; Qt::KeyboardModifiers modifiers; const char* today; bool opensGuide; } kLabelKeys[] = {
-    {"Enter on today", "lblTodaysDate", Qt::Key_Return, Qt::NoModifier, "2012-12-18 JC", false},
-    {"Space on the week", "lblWeekFromToday", Qt::Key_Space, Qt::NoModifier, "2012-12-18 JC", false},
-    {"Shift+Space goes back", "lblTodaysDate", Qt::Key_Space, Qt::ShiftModifier, "2012366", false},
-    {"Shift+keypad Enter goes back", "lblWeekFromToday", Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier, "2012366", false},
-    {"Ctrl+Space does nothing", "lblTodaysDate", Qt::Key_Space, Qt::ControlModifier, "2012-12-31 CE", false},
-    {"Enter on the maker", "lblVarnholtWorks", Qt::Key_Return, Qt::NoModifier, "2012-12-31 CE", true},
-    {"Space on the guide", "lblOnlineDocumentation", Qt::Key_Space, Qt::NoModifier, "2012-12-31 CE", true},
-    {"Shift+Enter opens no link", "lblOnlineDocumentation", Qt::Key_Return, Qt::ShiftModifier, "2012-12-31 CE", false},
+const struct { const char* name; Qt::Key key; Qt::KeyboardModifiers modifiers; const char *seen, *expected; } kTabStops[] = {
+    {"txbFirstDate", Qt::Key_Return, Qt::NoModifier, "txbOutput", "2013-01-01 CE minus 2012-12-31 CE = 1 day"},
+    {"VScroll(0)", Qt::Key_Up, Qt::NoModifier, "txbFirstDate", "2013-01-01"},
+    {"txbDateDiffDays", Qt::Key_Enter, Qt::KeypadModifier, "txbOutput", "2013-01-01 CE minus 2012-12-31 CE = 1 day"},
+    {"cmdToday(1)", Qt::Key_Space, Qt::NoModifier, "txbSecondDate", "2012-12-31"},
+    {"txbSecondDate", Qt::Key_Return, Qt::NoModifier, "txbOutput", "2013-01-01 CE minus 2012-12-31 CE = 1 day"},
+    {"VScroll(1)", Qt::Key_Down, Qt::NoModifier, "txbSecondDate", "2012-12-31"},
+    {"cmdMoveSecondDateToFirst", Qt::Key_Space, Qt::NoModifier, "txbFirstDate", "2013-01-01"},
+    {"optFirstDateIsCE", Qt::Key_Down, Qt::NoModifier, "txbFirstDate", "2012-12-18"},
+    {"cmdClearFirstDate", Qt::Key_Space, Qt::NoModifier, "txbFirstDate", ""},
+    {"cmdClearSecondDate", Qt::Key_Space, Qt::NoModifier, "txbSecondDate", ""},
+    {"cmdClearDateDiffDays", Qt::Key_Space, Qt::NoModifier, "focus", "txbDateDiffDays"},
+    {"cmdClearInputWindows", Qt::Key_Space, Qt::NoModifier, "txbFirstDate", ""},
+    {"cmdClearOutputWindow", Qt::Key_Space, Qt::NoModifier, "txbOutput", ""},
+    {"optSecondDateIsCE", Qt::Key_Down, Qt::NoModifier, "txbSecondDate", "2012-12-19"},
+    {"lblTodaysDate", Qt::Key_Space, Qt::NoModifier, "lblTodaysDate", "Today is Monday,\n2012-12-18 JC (14:05)."},
+    {"lblWeekFromToday", Qt::Key_Space, Qt::ShiftModifier, "lblTodaysDate", "Today is Monday,\n2012366 (14:05)."},
+    {"cmdCompute", Qt::Key_Space, Qt::NoModifier, "txbOutput", "2013-01-01 CE minus 2012-12-31 CE = 1 day"},
+    {"txbOutput", Qt::Key_A, Qt::ControlModifier, "cmdCopyToClipboard", "Copy selected text to clipboard"},
+    {"lblVarnholtWorks", Qt::Key_Return, Qt::NoModifier, "opened page", "quillday-guide.html"},
+    {"lblOnlineDocumentation", Qt::Key_Space, Qt::NoModifier, "opened page", "quillday-guide.html"},
+    {"cmdCopyToClipboard", Qt::Key_Space, Qt::NoModifier, "clipboard", "2013-01-01 CE minus 2012-12-31 CE = 1 day"},
+    {"cmdQuit", Qt::Key_Space, Qt::NoModifier, "main window", "hidden"},
+    {"cboLanguage", Qt::Key_Down, Qt::NoModifier, "lblFirstDate", "Erstes Datum:"},
+    {"cmdHelp", Qt::Key_Space, Qt::NoModifier, "window", "QLY Help"},
+    {"cmdCalendars", Qt::Key_Space, Qt::NoModifier, "window", "QLY Calendars"},
+    {"cmdCredits", Qt::Key_Space, Qt::NoModifier, "window", "Credits"},
+    {"optDateFormatIsYMD", Qt::Key_Right, Qt::NoModifier, "optDateFormatIsDMY", "selected"},
+    {"optSeparatorIsDash", Qt::Key_Right, Qt::NoModifier, "optSeparatorIsDot", "selected"},
+    {"optThousSepIsComma", Qt::Key_Right, Qt::NoModifier, "optThousSepIsDot", "selected"},
+    {"cmdToday(0)", Qt::Key_Space, Qt::NoModifier, "txbFirstDate", "2012-12-31"},
+};
+// clang-format on
+
+// The keys beside those of the tab stops' table; today: the today label
+// afterwards. None of them opens a page.
+// clang-format off
+const struct { const char *name, *label; Qt::Key key; Qt::KeyboardModifiers modifiers; const char* today; } kLabelKeys[] = {
+    {"Enter on today", "lblTodaysDate", Qt::Key_Return, Qt::NoModifier, "2012-12-18 JC"},
+    {"Shift+keypad Enter goes back", "lblWeekFromToday", Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier, "2012366"},
+    {"Ctrl+Space does nothing", "lblTodaysDate", Qt::Key_Space, Qt::ControlModifier, "2012-12-31 CE"},
+    {"Shift+Enter opens no link", "lblOnlineDocumentation", Qt::Key_Return, Qt::ShiftModifier, "2012-12-31 CE"},
 };
 
 // Each key in turn on the first date box, which starts with "2012-12-31".
@@ -66,9 +68,8 @@ const struct { Qt::Key key; Qt::KeyboardModifiers modifiers; const char *text, *
     {Qt::Key_B, Qt::ControlModifier, "2012-12-31", "2012-12-31"},
 };
 
-// Where the main window stands on the screen; the Credits window's top
-// left afterwards, relative to the main window's client area, and whether
-// it was moved up to stay on the screen.
+// Where the main window stands on the screen, and whether Credits must then
+// move up to stay on the screen.
 const struct { const char* name; QPoint main; bool pushedUp; } kCreditsPlaces[] = {
     {"top left", {0, 0}, false},
     {"moved right and down", {60, 30}, false},
@@ -85,8 +86,8 @@ QWidget* PressTab(Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
 // Tabs from the first date box to the control, as a keyboard user gets there.
 void TabTo(const frmMain& window, const QString& name) {
     Find<QWidget>(window, "txbFirstDate")->setFocus(Qt::TabFocusReason);
-    for (int i = 0; i < kTabStops.size() && QApplication::focusWidget()->objectName() != name;
-         ++i) {
+    for (std::size_t i = 0;
+         i < std::size(kTabStops) && QApplication::focusWidget()->objectName() != name; ++i) {
         PressTab();
     }
     QCOMPARE(QApplication::focusWidget()->objectName(), name);
@@ -97,22 +98,87 @@ void TabTo(const frmMain& window, const QString& name) {
 class KeyboardTest : public WindowTest {
     Q_OBJECT
 
+  private:
+    // What the user sees: a control's text (of the output its first line),
+    // whether an option button is "selected", the clipboard's first line,
+    // the page opened, the window opened over the main window ("window"),
+    // whether the main window is "shown", or the control with the focus.
+    QString Seen(const frmMain& window, const QString& what, const QString& modalTitle) const {
+        if (what == "clipboard") {
+            return QGuiApplication::clipboard()->text().section(QString::fromUtf8(kLineEnd), 0, 0);
+        }
+        if (what == "opened page") {
+            return QUrl(fakes_.webOpener->opened.value(0)).fileName();
+        }
+        if (what == "focus") {
+            return QApplication::focusWidget()->objectName();
+        }
+        if (what == "main window") {
+            return window.isVisible() ? "shown" : "hidden";
+        }
+        if (what == "window") {
+            const QWidget* active = QApplication::activeWindow();
+            return !modalTitle.isEmpty()                    ? modalTitle
+                   : active != nullptr && active != &window ? active->windowTitle()
+                                                            : QString();
+        }
+        QWidget* control = Find<QWidget>(window, what);
+        if (qobject_cast<QPlainTextEdit*>(control) != nullptr) {
+            return OutputText(window).section('\n', 0, 0);
+        }
+        if (auto* option = qobject_cast<QRadioButton*>(control)) {
+            return option->isChecked() ? "selected" : "not selected";
+        }
+        return control->property("text").toString();
+    }
+
   private slots:
+    void eachStopDoesItsWorkFromTheKeyboard_data() {
+        QTest::addColumn<int>("row");
+        for (std::size_t i = 0; i < std::size(kTabStops); ++i) {
+            QTest::newRow(kTabStops[i].name) << static_cast<int>(i);
+        }
+    }
+
+    void eachStopDoesItsWorkFromTheKeyboard() {
+        QFETCH(int, row);
+        const auto& stop = kTabStops[row];
+        frmMain window(fakes_.ForWindow());
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        TypeBoxes(window, "2012-12-31||2013-01-01");
+        Click(window, "cmdCompute");
+        QGuiApplication::clipboard()->clear();
+        QString modalTitle;
+        QTimer::singleShot(0, [&modalTitle] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modalTitle = modal->windowTitle();
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }
+        });
+        TabTo(window, stop.name);
+        QTest::keyClick(QApplication::focusWidget(), stop.key, stop.modifiers);
+        QTRY_COMPARE(Seen(window, stop.seen, modalTitle), QString(stop.expected));
+    }
+
     void tabVisitsEveryStopAndShiftTabGoesBack() {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(QApplication::focusWidget()->objectName(), kTabStops.first());
+        QStringList stops;
+        for (const auto& stop : kTabStops) {
+            stops << stop.name;
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), stops.first());
         QStringList forward;
         QStringList backward;
-        for (int i = 0; i < kTabStops.size(); ++i) {
+        for (int i = 0; i < stops.size(); ++i) {
             forward << PressTab()->objectName();
         }
-        for (int i = 0; i < kTabStops.size(); ++i) {
+        for (int i = 0; i < stops.size(); ++i) {
             backward.prepend(QApplication::focusWidget()->objectName());
             PressTab(Qt::ShiftModifier);
         }
-        QCOMPARE(forward, kTabStops.mid(1) << kTabStops.first());
-        QCOMPARE(backward, kTabStops.mid(1) << kTabStops.first());
+        QCOMPARE(forward, stops.mid(1) << stops.first());
+        QCOMPARE(backward, stops.mid(1) << stops.first());
     }
 
     void enterAndSpaceOnALabelDoWhatAClickDoes_data() { AddTableRows(kLabelKeys); }
@@ -125,8 +191,7 @@ class KeyboardTest : public WindowTest {
         QTest::keyClick(QApplication::focusWidget(), row.key, row.modifiers);
         QVERIFY2(LabelText(window, "lblTodaysDate").contains(row.today),
                  qPrintable(LabelText(window, "lblTodaysDate")));
-        QCOMPARE(fakes_.webOpener->opened,
-                 row.opensGuide ? QStringList{UserGuideAddress()} : QStringList());
+        QCOMPARE(fakes_.webOpener->opened, QStringList());
         QCOMPARE(QApplication::focusWidget()->objectName(), QString(row.label));
         QLabel* label = Find<QLabel>(window, row.label);
         QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name),
