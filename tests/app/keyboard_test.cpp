@@ -68,12 +68,12 @@ const struct { Qt::Key key; Qt::KeyboardModifiers modifiers; const char *text, *
     {Qt::Key_B, Qt::ControlModifier, "2012-12-31", "2012-12-31"},
 };
 
-// Where the main window stands on the screen, and whether Credits must then
-// move up to stay on the screen.
-const struct { const char* name; QPoint main; bool pushedUp; } kCreditsPlaces[] = {
+// Where the main window stands on the screen: from its top left, or
+// resting on its bottom; there Credits must move up to stay on the screen.
+const struct { const char* name; QPoint main; bool onBottom; } kCreditsPlaces[] = {
     {"top left", {0, 0}, false},
     {"moved right and down", {60, 30}, false},
-    {"near the screen's bottom", {40, 300}, true},
+    {"on the screen's bottom", {40, 0}, true},
 };
 // clang-format on
 
@@ -105,7 +105,7 @@ class KeyboardTest : public WindowTest {
     // whether the main window is "shown", or the control with the focus.
     QString Seen(const frmMain& window, const QString& what, const QString& modalTitle) const {
         if (what == "clipboard") {
-            return QGuiApplication::clipboard()->text().section(QString::fromUtf8(kLineEnd), 0, 0);
+            return QGuiApplication::clipboard()->text().remove('\r').section('\n', 0, 0);
         }
         if (what == "opened page") {
             return QUrl(fakes_.webOpener->opened.value(0)).fileName();
@@ -241,7 +241,8 @@ class KeyboardTest : public WindowTest {
         frmMain window(fakes_.ForWindow());
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const QRect screen = window.screen()->availableGeometry();
-        window.move(screen.topLeft() + row.main);
+        const int bottomY = screen.bottom() + 1 - window.frameGeometry().height();
+        window.move(screen.topLeft() + row.main + QPoint(0, row.onBottom ? bottomY : 0));
         QRect credits;
         QTimer::singleShot(0, [&] {
             QWidget* opened = QApplication::activeModalWidget();
@@ -252,12 +253,12 @@ class KeyboardTest : public WindowTest {
         TabTo(window, "cmdCredits");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(!credits.isEmpty());
-        const QRect band(Find<QWidget>(window, "txbOutput")->mapToGlobal(QPoint(0, 0)),
-                         Find<QWidget>(window, "txbOutput")->size());
+        // 360 twips below the top of the output band.
+        const int bandTop = Find<QWidget>(window, "Frame6")->mapToGlobal(QPoint(0, 24)).y();
         QVERIFY(screen.contains(credits));
         QCOMPARE(credits.center().x(), window.frameGeometry().center().x());
-        QCOMPARE(band.contains(credits.topLeft() + QPoint(0, 1)), !row.pushedUp);
-        QCOMPARE(credits.bottom() == screen.bottom(), row.pushedUp);
+        QCOMPARE(credits.top() == bandTop, !row.onBottom);
+        QCOMPARE(credits.bottom() == screen.bottom() && credits.top() < bandTop, row.onBottom);
     }
 };
 
