@@ -1,8 +1,8 @@
 # Where each part of Quillday goes when installed, and the two functions that
 # put a program or a C library there. Install components, one Debian package
 # each: "program" (the programs, their engine, guide and desktop data),
-# "fileworks5" (the library), "fileworks5_dev" and "daymath_dev" (headers,
-# pkg-config files and CMake packages for other programs).
+# "fileworks5" (the library) and "fileworks5_dev" (its header, pkg-config
+# file and CMake package for other programs).
 
 include(CMakePackageConfigHelpers)
 
@@ -43,6 +43,19 @@ endfunction()
 function(quillday_install_program target)
     quillday_use_program_runpath(${target})
     install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT program)
+endfunction()
+
+# quillday_install_engine(<target>): installs the calendar engine into its
+# private folder with the programs, as a plain module: not executable
+# (Debian policy), searching nothing beside itself.
+function(quillday_install_engine target)
+    set_target_properties(${target} PROPERTIES INSTALL_RPATH "")
+    install(TARGETS ${target}
+        LIBRARY DESTINATION ${QUILLDAY_ENGINE_DIR} COMPONENT program
+            PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+        RUNTIME DESTINATION ${QUILLDAY_ENGINE_DIR} COMPONENT program
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT engine_import_library
+            EXCLUDE_FROM_ALL)
 endfunction()
 
 # quillday_install_c_library(<target> HEADER <file> DESTINATION <folder>

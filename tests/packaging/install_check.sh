@@ -7,8 +7,9 @@
 # - qly734 and quillday start and find their engine in its private folder;
 # - the start-up probe, placed beside qly734, finds the engine there and the
 #   user guide in share/doc/quillday, and saves the window in WINDOW_PNG;
-# - a C program builds against fileworks5 and daymath through pkg-config and
-#   through find_package, and runs.
+# - the engine comes with no development files;
+# - a C program builds against fileworks5 through pkg-config and through
+#   find_package, and runs.
 set -euo pipefail
 build=$(realpath "$1") version=$2 probe=$(realpath "$3") consumer=$(realpath "$4")
 window_png=$(realpath -m "$5")
@@ -28,6 +29,8 @@ guide=$prefix/share/doc/quillday/quillday-guide.html
 [[ -f $guide ]] || fail "no user guide at $guide"
 [[ ! -e $prefix/bin/libdaymath.so && ! -e $prefix/bin/quillday-guide.html ]] ||
     fail "the engine or the guide is still installed beside the program"
+engine_files=$(find "$prefix" -name 'daymath*' -o -name 'libdaymath.*a')
+[[ -z $engine_files ]] || fail "development files of the engine were installed: $engine_files"
 
 check_command_line "$prefix/bin/qly734" "$version"
 check_starts "$prefix/bin/qly734"
@@ -41,7 +44,7 @@ echo "window with its icon: $window_png"
 
 # Another program's build, first through pkg-config, then through CMake.
 pc_folder=$(dirname "$(find "$prefix/lib" -name fileworks5.pc)")
-libraries=$(PKG_CONFIG_PATH=$pc_folder pkg-config --cflags --libs fileworks5 daymath)
+libraries=$(PKG_CONFIG_PATH=$pc_folder pkg-config --cflags --libs fileworks5)
 # shellcheck disable=SC2086 # the flags are words
 cc "$consumer/consumer.c" $libraries -o consumer-pc
 LD_LIBRARY_PATH=$(dirname "$pc_folder") ./consumer-pc || fail "the pkg-config build does not run"

@@ -4,6 +4,8 @@
 # - each package holds exactly the files of EXPECTED_FILES ("package path",
 #   with the multiarch folder written as lib/), as dpkg-deb -c lists them;
 # - unpacked (dpkg-deb -x), the programs answer, start and find their engine;
+# - the program's package depends on Qt's platform plugins, which Qt's own
+#   packages only recommend;
 # - lintian reports no error (its warnings are printed).
 set -euo pipefail
 build=$(realpath "$1") version=$2 expected=$(realpath "$3")
@@ -23,6 +25,10 @@ for deb in "${debs[@]}"; do
     dpkg-deb -c "$deb" | awk -v package="$package" '$6 !~ /\/$/ { print package, $6 }'
 done | sed "s|/lib/$multiarch/|/lib/|" | sort >"$work/files.txt"
 diff -u "$expected" "$work/files.txt" || fail "the packages' files differ from $expected"
+
+program_depends=$(dpkg-deb -f "$work"/quillday_*.deb Depends)
+[[ $program_depends =~ (^|, )qt6-qpa-plugins($|,) ]] ||
+    fail "quillday does not depend on qt6-qpa-plugins: $program_depends"
 
 mkdir "$work/root" "$work/elsewhere"
 for deb in "${debs[@]}"; do
