@@ -5,8 +5,9 @@ BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
                 qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation)
 
 # The tests: Windows' own "MS Sans Serif", as Wine carries it, for the window
-# test that draws every caption with it.
-TEST_PACKAGES=(fonts-wine)
+# test that draws every caption with it; Python, which runs the documents'
+# examples.
+TEST_PACKAGES=(fonts-wine python3)
 
 # Building the Debian packages (cpack's DEB generator runs dpkg-shlibdeps and
 # file) and checking them, the desktop data and the installed libraries.
