@@ -40,5 +40,14 @@ check_command_line "$work/root/usr/bin/qly734" "$version"
 check_starts "$work/root/usr/bin/qly734"
 check_terminal_program "$work/root/usr/bin/quillday"
 
-lintian --fail-on error --tag-display-limit 0 "${debs[@]}" || fail "lintian found errors"
+# Beside its errors, lintian's tags for a missing symbols file, ldconfig in
+# the library's maintainer scripts and binaries built without Debian's
+# hardening fail. (quillday's engine sits in a folder below lib/ only in
+# these test packages, which have no multiarch folder: cpack gives quillday
+# ldconfig calls here, not in scripts/package's packages.)
+lintian --display-info --tag-display-limit 0 "${debs[@]}" | tee "$work/lintian.log" || true
+grep -E '^E: ' "$work/lintian.log" && fail "lintian found errors"
+grep -E 'no-symbols-control-file|libfileworks5-1: maintscript-calls-ldconfig|hardening-no-' \
+    "$work/lintian.log" &&
+    fail "lintian found a missing symbols file, an ldconfig call or unhardened binaries"
 echo "package check passed"
