@@ -16,6 +16,7 @@ namespace {
 const struct { const char *name, *before, *typed, *after, *boxes, *focus, *message; } kButtonRows[] = {
     {"move into JDN with ,", "optFirstDateIsJDN", "1||2001-01-01", "cmdMoveSecondDateToFirst", "2,451,911||", "txbDateDiffDays", ""},
     {"move into JDN with .", "optThousSepIsDot optFirstDateIsJDN", "1||2001-01-01", "cmdMoveSecondDateToFirst", "2.451.911||", "txbDateDiffDays", ""},
+    {"move beside a day count", "", "1|5|2001-01-01", "cmdMoveSecondDateToFirst", "2001-01-01|5|", "txbDateDiffDays", ""},
     {"move JDN into AN", "optFirstDateIsAN optSecondDateIsJDN", "1||2451911", "cmdMoveSecondDateToFirst", "10520-01-01||", "txbDateDiffDays", ""},
     {"move JC into yyyyddd", "optFirstDateIsDIY optSecondDateIsJC", "1||2000-12-19", "cmdMoveSecondDateToFirst", "2001001||", "txbDateDiffDays", ""},
     {"move an empty date", "", "1||", "cmdMoveSecondDateToFirst", "1||", "txbFirstDate", ""},
@@ -58,6 +59,11 @@ class CommandsTest : public WindowTest {
         ClickAll(window, row.after);
         QCOMPARE(Boxes(window), QString(row.boxes));
         QCOMPARE(QApplication::focusWidget(), Find<QWidget>(window, row.focus));
+        // A box that takes the focus has its caret after its text, nothing selected.
+        if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+            QVERIFY(!box->hasSelectedText());
+            QCOMPARE(box->cursorPosition(), int(box->text().size()));
+        }
         QCOMPARE(fakes_.messageBoxes->shown, ErrorBoxes(row.message));
     }
 

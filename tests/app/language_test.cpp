@@ -18,6 +18,7 @@ QString Caption(const QWidget& window, const QString& control) {
 const struct { const char* control; const char* byEntry[3]; } kCaptions[] = {
     {"lblFirstDate", {"First date:", "Erstes Datum:", "Primera fecha:"}},
     {"lblDayOrDays", {"days", "Tage", "días"}},
+    {"optDateFormatIsYMD", {"year month day", "Jahr Monat Tag", "año mes día"}},
     {"optDateFormatIsMDY", {"month day year", "Monat Tag Jahr", "mes día año"}},
     {"optThousSepNone", {"none", "keine", "ninguno"}},
     {"cmdCopyToClipboard", {"Copy to clipboard", "Kopieren in Zwischenablage", "Copie al sujetapapeles"}},
