@@ -6,7 +6,9 @@
 #include <QScrollBar>
 #include <QWidget>
 #include <string>
+
 #include <string_view>
+#include "controls.h"
 
 namespace quillday {
 
@@ -30,29 +32,19 @@ constexpr std::array<FieldNames, 2> kFieldNames = {{
     {"txbSecondDate", "optSecondDateIs", "VScroll(1)", "cmdToday(1)"},
 }};
 
-template <typename Widget>
-Widget* Find(const QWidget& window, const std::string& name) {
-    return window.findChild<Widget*>(QString::fromStdString(name));
-}
-
 }  // namespace
 
 DateField::DateField(const QWidget& window, int number, NotationChosen chosen)
     : reaction_(std::move(chosen)) {
     const FieldNames& names = kFieldNames[number == 1 ? 0 : 1];
-    box_ = Find<QLineEdit>(window, names.box);
-    spin_ = Find<QScrollBar>(window, names.spin);
-    today_ = Find<QPushButton>(window, names.today);
+    box_ = FindControl<QLineEdit>(window, names.box);
+    spin_ = FindControl<QScrollBar>(window, names.spin);
+    today_ = FindControl<QPushButton>(window, names.today);
     for (std::size_t kind = 0; kind < notations_.size(); ++kind) {
-        QRadioButton* button =
-            Find<QRadioButton>(window, names.notationPrefix + std::string(kKindSuffixes[kind]));
-        notations_[kind] = button;
-        // Toggled, not clicked: a selection made in code reacts as a click does.
-        QObject::connect(button, &QRadioButton::toggled, button, [this, kind](bool selected) {
-            if (selected) {
-                Choose(static_cast<CalendarKind>(kind));
-            }
-        });
+        notations_[kind] = FindControl<QRadioButton>(
+            window, names.notationPrefix + std::string(kKindSuffixes[kind]));
+        ReactToSelection(notations_[kind],
+                         [this, kind] { Choose(static_cast<CalendarKind>(kind)); });
     }
 }
 
@@ -63,12 +55,7 @@ void DateField::Choose(CalendarKind kind) {
 }
 
 void DateField::Select(CalendarKind kind) {
-    QRadioButton* button = notations_[static_cast<std::size_t>(kind)];
-    if (button->isChecked()) {
-        Choose(kind);
-    } else {
-        button->setChecked(true);
-    }
+    SelectAndReact(notations_[static_cast<std::size_t>(kind)], [this, kind] { Choose(kind); });
 }
 
 void DateField::Focus() const {

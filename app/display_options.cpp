@@ -6,6 +6,7 @@
 
 #include "captions.h"
 #include "compute/result_lines.h"
+#include "controls.h"
 
 namespace quillday {
 
@@ -54,22 +55,6 @@ constexpr std::array<SeparatorButton, 3> kThousandsSeparatorButtons = {{
     {"optThousSepNone", ""},
 }};
 
-QRadioButton* Button(const QWidget& window, std::string_view name) {
-    return window.findChild<QRadioButton*>(
-        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-}
-
-// Handlers react to toggled, not clicked, so that a selection made in code
-// runs its reaction just as a click does.
-void React(QRadioButton* button, std::function<void()> reaction) {
-    QObject::connect(button, &QRadioButton::toggled, button,
-                     [reaction = std::move(reaction)](bool selected) {
-                         if (selected) {
-                             reaction();
-                         }
-                     });
-}
-
 template <typename Table>
 std::size_t SelectedIndex(const std::array<QRadioButton*, 3>& group, const Table& table) {
     for (std::size_t index = 0; index < table.size(); ++index) {
@@ -104,15 +89,15 @@ std::size_t OrderIndex(DateOrder order) {
 DisplayOptions::DisplayOptions(const QWidget& window, Reactions reactions)
     : reactions_(std::move(reactions)) {
     for (std::size_t index = 0; index < orders_.size(); ++index) {
-        orders_[index] = Button(window, kOrderButtons[index].name);
-        dateSeparators_[index] = Button(window, kDateSeparatorButtons[index].name);
-        thousandsSeparators_[index] = Button(window, kThousandsSeparatorButtons[index].name);
-        React(orders_[index], [this] {
-            ShowSeparatorSamples();
-            reactions_.orderChosen();
-        });
-        React(dateSeparators_[index], [this] { reactions_.dateSeparatorChosen(); });
-        React(thousandsSeparators_[index], [this] { reactions_.thousandsSeparatorChosen(); });
+        orders_[index] = FindControl<QRadioButton>(window, kOrderButtons[index].name);
+        dateSeparators_[index] =
+            FindControl<QRadioButton>(window, kDateSeparatorButtons[index].name);
+        thousandsSeparators_[index] =
+            FindControl<QRadioButton>(window, kThousandsSeparatorButtons[index].name);
+        ReactToSelection(orders_[index], [this] { OrderChosen(); });
+        ReactToSelection(dateSeparators_[index], [this] { reactions_.dateSeparatorChosen(); });
+        ReactToSelection(thousandsSeparators_[index],
+                         [this] { reactions_.thousandsSeparatorChosen(); });
     }
 }
 
@@ -127,24 +112,17 @@ datelib::Display DisplayOptions::Current() const {
 }
 
 void DisplayOptions::Select(const datelib::Display& display) {
-    Choose(orders_[OrderIndex(display.order)], [this] {
-        ShowSeparatorSamples();
-        reactions_.orderChosen();
-    });
-    Choose(dateSeparators_[SeparatorIndex(kDateSeparatorButtons, display.dateSeparator)],
-           reactions_.dateSeparatorChosen);
-    Choose(thousandsSeparators_[SeparatorIndex(kThousandsSeparatorButtons,
-                                               display.thousandsSeparator)],
-           reactions_.thousandsSeparatorChosen);
+    SelectAndReact(orders_[OrderIndex(display.order)], [this] { OrderChosen(); });
+    SelectAndReact(dateSeparators_[SeparatorIndex(kDateSeparatorButtons, display.dateSeparator)],
+                   reactions_.dateSeparatorChosen);
+    SelectAndReact(thousandsSeparators_[SeparatorIndex(kThousandsSeparatorButtons,
+                                                       display.thousandsSeparator)],
+                   reactions_.thousandsSeparatorChosen);
 }
 
-// A button selected already emits no toggle: its reaction runs here.
-void DisplayOptions::Choose(QRadioButton* button, const std::function<void()>& reaction) {
-    if (button->isChecked()) {
-        reaction();
-    } else {
-        button->setChecked(true);
-    }
+void DisplayOptions::OrderChosen() {
+    ShowSeparatorSamples();
+    reactions_.orderChosen();
 }
 
 void DisplayOptions::ShowSeparatorSamples() {

@@ -41,7 +41,7 @@ class DisplayOptions {
     using Group = std::array<QRadioButton*, 3>;
 
     void ShowSeparatorSamples();
-    static void Choose(QRadioButton* button, const std::function<void()>& reaction);
+    void OrderChosen();
 
     Group orders_{};
     Group dateSeparators_{};

@@ -14,6 +14,7 @@
 #include "compute/compute_command.h"
 #include "compute/input_messages.h"
 #include "compute/result_lines.h"
+#include "controls.h"
 #include "date_field.h"
 #include "datelib/date_values.h"
 #include "display_options.h"
@@ -166,7 +167,7 @@ class frmMain : public QWidget {
     // The control of this window with that objectName.
     template <typename Widget>
     Widget* Control(std::string_view name) const {
-        return findChild<Widget*>(QString::fromUtf8(name));
+        return FindControl<Widget>(*this, name);
     }
 
     Services services_;
