@@ -182,7 +182,6 @@ void frmMain::FindControls() {
     txbSecondDate = Control<QLineEdit>("txbSecondDate");
     txbDateDiffDays = Control<QLineEdit>("txbDateDiffDays");
     lblDayOrDays = Control<QLabel>("lblDayOrDays");
-    cmdCompute = Control<QPushButton>("cmdCompute");
     lblTodaysDate = Control<QLabel>("lblTodaysDate");
     lblWeekFromToday = Control<QLabel>("lblWeekFromToday");
     txbOutput = Control<QPlainTextEdit>("txbOutput");

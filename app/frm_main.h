@@ -180,7 +180,6 @@ class frmMain : public QWidget {
     QLineEdit* txbSecondDate = nullptr;
     QLineEdit* txbDateDiffDays = nullptr;
     QLabel* lblDayOrDays = nullptr;
-    QPushButton* cmdCompute = nullptr;
     std::array<std::unique_ptr<DateField>, 2> dates_;
     QLabel* lblTodaysDate = nullptr;
     QLabel* lblWeekFromToday = nullptr;
