@@ -8,49 +8,48 @@
 #include <utility>
 #include <vector>
 
+#include "plain_dates.h"
 #include "program_messages.h"
 
 namespace quillday::cli {
 
 namespace {
 
-constexpr std::string_view kLf = "\n";
-constexpr char kLfChar = '\n';
+constexpr char kLf = '\n';
 
 // Lines are answered in chunks on worker threads. A chunk is large enough
 // that starting its thread costs little beside its work, and small enough
-// that the chunks in flight hold little memory. A chunk is handed on once
-// it reaches either limit; the lines taken from the input's buffer at once
-// may pass the byte limit by one buffer's worth.
-constexpr std::size_t kChunkLines = 4096;
-constexpr std::size_t kChunkBytes = 256 * 1024;
+// that the chunks in flight, with an error message for each line at worst,
+// hold little memory. A chunk is handed on once it holds this many bytes;
+// the lines taken from the input's buffer at once may pass the limit by one
+// buffer's worth.
+constexpr std::size_t kChunkBytes = 64 * 1024;
 // Room for a chunk's answers at the start, enough for most lines
-// ("2012-12-31 CE = 2,456,293 JDN, Monday"), so that it seldom grows.
-constexpr std::size_t kUsualAnswerBytes = 48;
+// ("2012-12-31 CE = 2,456,293 JDN, Monday" for "2012-12-31"), so that it
+// seldom grows.
+constexpr std::size_t kAnswerBytesPerInputByte = 4;
 
 // A run of input lines, each ended by LF; a line beyond the length limit
-// stands there empty and is listed.
+// stands there empty and is listed by its place in the chunk (from 0).
+// Lines are counted only by the worker that answers them, so that reading
+// the input looks at each byte once.
 struct LineChunk {
-    std::size_t firstLine = 1;
-    std::size_t lines = 0;
     std::string text;
     std::vector<std::size_t> tooLongLines;
-
-    // The empty chunk whose first line follows this one's last.
-    LineChunk Following() const {
-        LineChunk next;
-        next.firstLine = firstLine + lines;
-        return next;
-    }
 };
 
+std::size_t LineCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), kLf));
+}
+
 struct LineError {
-    std::size_t line;
+    std::size_t line;  // its place in the chunk, from 0
     std::string message;
     std::size_t outputEnd;  // where the answer of the line ends in the output
 };
 
 struct ChunkAnswers {
+    std::size_t lines = 0;
     std::string output;
     std::vector<LineError> errors;
 };
@@ -64,23 +63,26 @@ const RequestAnswer& AnswerLine(std::string_view line, bool isTooLong, const Opt
     return AnswerText(line, options.notations, room);
 }
 
-ChunkAnswers AnswerChunk(const LineChunk& chunk, const Options& options) {
+ChunkAnswers AnswerChunk(const LineChunk& chunk, const Options& options,
+                         const PlainDates& plainDates) {
     ChunkAnswers answers;
-    answers.output.reserve(chunk.lines * kUsualAnswerBytes);
+    answers.output.reserve(chunk.text.size() * kAnswerBytesPerInputByte);
     RequestRoom room(RunRequest(options));
     auto tooLong = chunk.tooLongLines.begin();
-    std::size_t start = 0;
-    for (std::size_t number = chunk.firstLine; number < chunk.firstLine + chunk.lines; ++number) {
-        const std::size_t end = chunk.text.find(kLfChar, start);
+    for (std::size_t start = 0; start < chunk.text.size(); ++answers.lines) {
+        const std::size_t end = chunk.text.find(kLf, start);
         const std::string_view line(chunk.text.data() + start, end - start);
         start = end + 1;
-        const bool isTooLong = tooLong != chunk.tooLongLines.end() && *tooLong == number;
+        const bool isTooLong = tooLong != chunk.tooLongLines.end() && *tooLong == answers.lines;
         tooLong += isTooLong ? 1 : 0;
+        if (!isTooLong && plainDates.Answer(line, answers.output)) {
+            continue;
+        }
         const RequestAnswer& answer = AnswerLine(line, isTooLong, options, room);
         answers.output += answer.line;
-        answers.output += kLfChar;
+        answers.output += kLf;
         if (!answer.error.empty()) {
-            answers.errors.push_back({number, answer.error, answers.output.size()});
+            answers.errors.push_back({answers.lines, answer.error, answers.output.size()});
         }
     }
     return answers;
@@ -95,17 +97,18 @@ class LinePipeline {
     LinePipeline(Output& output, const Options& options)
         : output_(output),
           options_(options),
+          plainDates_(RunRequest(options), options.notations),
           maxPending_(std::max(1U, std::thread::hardware_concurrency())) {}
 
     void Submit(LineChunk chunk) {
-        if (chunk.lines == 0 || stopped_ || output_.Failed()) {
+        if (chunk.text.empty() || stopped_ || output_.Failed()) {
             return;
         }
         if (pending_.size() == maxPending_) {
             WriteOldest();
         }
         pending_.push_back(std::async(std::launch::async, [this, chunk = std::move(chunk)] {
-            return AnswerChunk(chunk, options_);
+            return AnswerChunk(chunk, options_, plainDates_);
         }));
     }
 
@@ -127,7 +130,7 @@ class LinePipeline {
         }
         std::size_t written = answers.output.size();
         for (const LineError& error : answers.errors) {
-            ReportLineError(error.line, error.message);
+            ReportLineError(firstLine_ + error.line, error.message);
             allWell_ = false;
             if (options_.strict) {
                 written = error.outputEnd;
@@ -136,12 +139,15 @@ class LinePipeline {
             }
         }
         output_.Write(std::string_view(answers.output).substr(0, written));
+        firstLine_ += answers.lines;
     }
 
     Output& output_;
     const Options& options_;
+    const PlainDates plainDates_;
     const std::size_t maxPending_;
     std::deque<std::future<ChunkAnswers>> pending_;
+    std::size_t firstLine_ = 1;  // the number of the oldest pending chunk's first line
     bool allWell_ = true;
     bool stopped_ = false;
 };
@@ -171,13 +177,13 @@ bool RunLines(Input& input, Output& output, const Options& options) {
     LineChunk chunk;
     // Whatever is read is answered and written before the input is waited for.
     input.BeforeWaiting([&] {
-        pipeline.Submit(std::exchange(chunk, chunk.Following()));
+        pipeline.Submit(std::exchange(chunk, {}));
         pipeline.Finish();
         return output.Flush();
     });
     const auto submitWhenFull = [&] {
-        if (chunk.lines >= kChunkLines || chunk.text.size() >= kChunkBytes) {
-            pipeline.Submit(std::exchange(chunk, chunk.Following()));
+        if (chunk.text.size() >= kChunkBytes) {
+            pipeline.Submit(std::exchange(chunk, {}));
         }
     };
     std::string line;
@@ -185,18 +191,17 @@ bool RunLines(Input& input, Output& output, const Options& options) {
         // The whole lines already read go into the chunk at once; only the
         // line that a read completes is taken on its own, as the hook above
         // may submit the chunk while that read waits.
-        chunk.lines += input.TakeBufferedLines(chunk.text, kChunkLines - chunk.lines);
+        input.TakeBufferedLines(chunk.text, kChunkBytes);
         submitWhenFull();
         const Input::LineStatus status = input.ReadLine(line, kMaxRequestLength);
         if (status == Input::LineStatus::End) {
             break;
         }
         if (status == Input::LineStatus::TooLong) {
-            chunk.tooLongLines.push_back(chunk.firstLine + chunk.lines);
+            chunk.tooLongLines.push_back(LineCount(chunk.text));
         }
         chunk.text += line;
-        chunk.text += kLfChar;
-        ++chunk.lines;
+        chunk.text += kLf;
         submitWhenFull();
     }
     pipeline.Submit(std::move(chunk));

@@ -175,30 +175,28 @@ Input::LineStatus Input::ReadLine(std::string& line, std::size_t maxLength) {
     return LineStatus::Line;
 }
 
-std::size_t Input::TakeBufferedLines(std::string& text, std::size_t maxLines) {
+void Input::TakeBufferedLines(std::string& text, std::size_t maxBytes) {
     SkipLfAfterCr(false);
-    const char* const end = buffer_.data() + size_;
-    const char* runStart = buffer_.data() + position_;  // not yet appended
-    std::size_t lines = 0;
-    for (; lines < maxLines; ++lines) {
-        const char* const cursor = buffer_.data() + position_;
-        const auto* lf = static_cast<const char*>(
-            std::memchr(cursor, kLf, static_cast<std::size_t>(end - cursor)));
+    while (text.size() < maxBytes && position_ < size_) {
+        const char* const start = buffer_.data() + position_;
         const char* const cr = buffer_.data() + nextCr_;
-        if (cr < (lf != nullptr ? lf : end)) {
-            text.append(runStart, static_cast<std::size_t>(cr - runStart));
+        // The lines before the next CR end in LF already: one piece, found
+        // from its end, so that the lines are not looked at one by one.
+        const char* pieceEnd = cr;
+        while (pieceEnd != start && pieceEnd[-1] != kLf) {
+            --pieceEnd;
+        }
+        if (pieceEnd != start) {
+            text.append(start, static_cast<std::size_t>(pieceEnd - start));
+            position_ = static_cast<std::size_t>(pieceEnd - buffer_.data());
+        } else if (nextCr_ < size_) {
+            text.append(start, static_cast<std::size_t>(cr - start));
             text += kLf;
             PassCr();
-            runStart = buffer_.data() + position_;
-            continue;
+        } else {
+            return;  // the start of a line that a later read completes
         }
-        if (lf == nullptr) {
-            break;
-        }
-        position_ = static_cast<std::size_t>(lf + 1 - buffer_.data());
     }
-    text.append(runStart, static_cast<std::size_t>(buffer_.data() + position_ - runStart));
-    return lines;
 }
 
 int OpenForReading(const std::string& path, std::string& error) {

@@ -92,11 +92,10 @@ class Input {
     // ended by CR is returned at once, not after the next byte.
     LineStatus ReadLine(std::string& line, std::size_t maxLength);
 
-    // Appends to text, each ended by LF whatever its line end, up to
-    // maxLines of the whole lines that the buffer already holds, without
-    // reading or waiting; returns how many. None is longer than
-    // kBufferSize - 1 bytes.
-    std::size_t TakeBufferedLines(std::string& text, std::size_t maxLines);
+    // Appends to text, each ended by LF whatever its line end, the whole
+    // lines that the buffer already holds, without reading or waiting, until
+    // text holds maxBytes or more. None is longer than kBufferSize - 1 bytes.
+    void TakeBufferedLines(std::string& text, std::size_t maxBytes);
 
     static constexpr std::size_t kBufferSize = 64 * 1024;
 

@@ -151,6 +151,44 @@ TEST(LongLines, AreAnsweredOrRefusedAndNothingElseIsLost) {
               "quillday: line 1: the cell is longer than 65536 bytes\n");
 }
 
+// A long batch is answered in pieces on several threads and read in
+// buffers: its answers and its line numbers stay in order across both, and
+// LF, CR LF and lone CR end lines anywhere; a strict run stops at the first
+// error however far in.
+TEST(LongBatches, KeepTheirOrderAndLineNumbersAcrossPiecesAndReads) {
+    constexpr int kLines = 50'000;
+    const std::vector<int> bad = {1, 6'000, 6'001, 19'999, 33'333, kLines};
+    constexpr int kTooLong = 25'000;
+    const std::string lineEnds[] = {"\n", "\r\n", "\r"};
+    std::string input, out, err;
+    for (int n = 1; n <= kLines; ++n) {
+        const std::string number = std::to_string(n);
+        if (n == kTooLong) {
+            input += std::string(70'000, '1');
+            err += "quillday: line " + number + ": the line is longer than 65536 bytes\n";
+            out += "\n";
+        } else if (std::find(bad.begin(), bad.end(), n) != bad.end()) {
+            input += "bad";
+            err += "quillday: line " + number + ": 'b' cannot stand in the first date 'bad'\n";
+            out += "\n";
+        } else {
+            input += n % 2 == 0 ? "2012-12-31" : "2013-01-01 +1";
+            out += n % 2 == 0 ? "2012-12-31 CE, Monday\n"
+                              : "2013-01-01 CE plus 1 day = 2013-01-02 CE, Wednesday\n";
+        }
+        input += n % 7 == 0 ? lineEnds[n / 7 % 3] : "\n";
+    }
+    const ProgramRun run = RunProgram({"--batch"}, input);
+    EXPECT_TRUE(run.out == out) << "the answers differ";
+    EXPECT_EQ(run.err, err);
+    EXPECT_EQ(run.status, 1);
+
+    const ProgramRun strict = RunProgram({"--batch", "--strict"}, input.substr(4));
+    const std::size_t firstError = out.find("\n\n", 1) + 2;
+    EXPECT_TRUE(strict.out == out.substr(1, firstError - 1)) << "the strict answers differ";
+    EXPECT_EQ(strict.err, "quillday: line 5999: 'b' cannot stand in the first date 'bad'\n");
+}
+
 // Without its engine the program says why, as the window does, and ends.
 TEST(MissingEngine, IsReportedWithTheLoadersReason) {
     const std::filesystem::path alone = OwnFolder("quillday_alone");
