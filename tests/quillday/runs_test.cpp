@@ -189,6 +189,42 @@ TEST(LongBatches, KeepTheirOrderAndLineNumbersAcrossPiecesAndReads) {
     EXPECT_EQ(strict.err, "quillday: line 5999: 'b' cannot stand in the first date 'bad'\n");
 }
 
+// The edge of a read (the input's buffer of 64 KiB, which a file fills) may
+// split a line end: a CR as the buffer's last byte ends one line whether an
+// LF follows in the next read or not, and a blank line at the start of a read
+// stays a line.
+TEST(LongBatches, EndLinesRightAtTheEdgeOfARead) {
+    constexpr std::size_t kRead = 64 * 1024;
+    const std::string date = "2012-12-31";
+    const std::string dateAnswer = "2012-12-31 CE, Monday\n";
+    const struct {
+        const char *name, *edge, *after, *answersAfter;
+    } kEdges[] = {
+        {"CR LF split", "\r", "\n2013-01-01\n", "2013-01-01 CE, Tuesday\n"},
+        {"lone CR", "\r", "2013-01-01\n", "2013-01-01 CE, Tuesday\n"},
+        {"lone CR, then a blank line", "\r", "\r\n2013-01-01\n", "\n2013-01-01 CE, Tuesday\n"},
+        {"LF, then a blank line", "\n", "\n2013-01-01\n", "\n2013-01-01 CE, Tuesday\n"},
+    };
+    // Whole lines, then one padded with blanks so that its end is the
+    // buffer's last byte.
+    const std::size_t lines = (kRead - 1 - date.size()) / (date.size() + 1);
+    std::string before, answersBefore;
+    for (std::size_t n = 0; n < lines; ++n) {
+        before += date + "\n";
+        answersBefore += dateAnswer;
+    }
+    before += date + std::string(kRead - 1 - before.size() - date.size(), ' ');
+    answersBefore += dateAnswer;
+    for (const auto& edge : kEdges) {
+        SCOPED_TRACE(edge.name);
+        const std::string input = before + edge.edge + edge.after;
+        ASSERT_EQ(input[kRead - 1], edge.edge[0]);
+        const ProgramRun run = RunProgram({"--batch", "{input}"}, input);
+        EXPECT_TRUE(run.out == answersBefore + edge.answersAfter) << "the answers differ";
+        EXPECT_EQ(run.err, "");
+    }
+}
+
 // Without its engine the program says why, as the window does, and ends.
 TEST(MissingEngine, IsReportedWithTheLoadersReason) {
     const std::filesystem::path alone = OwnFolder("quillday_alone");
