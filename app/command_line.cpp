@@ -60,7 +60,49 @@ int Answer(const QString& text) {
     return kAnswered;
 }
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+// The value of Qt's option "-NAME VALUE" or "--NAME VALUE" as Qt reads it:
+// the word after the option, whatever it looks like; the last one wins.
+QString QtOptionValue(const QStringList& arguments, QStringView name) {
+    QString value;
+    for (qsizetype i = 0; i + 1 < arguments.size(); ++i) {
+        QStringView word = arguments[i];
+        if (word.startsWith(u"--")) {
+            word = word.mid(1);
+        }
+        if (word.startsWith(u'-') && word.mid(1) == name) {
+            value = arguments[++i];
+        }
+    }
+    return value;
+}
+#endif
+
+int NoDisplay() {
+    std::fprintf(stderr,
+                 "%s: no display: set DISPLAY or WAYLAND_DISPLAY, or run with -platform "
+                 "offscreen\n",
+                 qPrintable(QCoreApplication::applicationName()));
+    return kNoDisplay;
+}
+
 }  // namespace
+
+bool LacksDisplay([[maybe_unused]] const QStringList& arguments,
+                  [[maybe_unused]] const QProcessEnvironment& environment) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const auto isSet = [&environment](const char* variable) {
+        return !environment.value(QString::fromLatin1(variable)).isEmpty();
+    };
+    const bool platformChosen =
+        !QtOptionValue(arguments, u"platform").isEmpty() || isSet("QT_QPA_PLATFORM");
+    const bool displayNamed = isSet("DISPLAY") || isSet("WAYLAND_DISPLAY") ||
+                              !QtOptionValue(arguments, u"display").isEmpty();
+    return !platformChosen && !displayNamed;
+#else
+    return false;
+#endif
+}
 
 std::optional<int> AnswerCommandLine(int& argc, char** argv) {
     QCommandLineParser parser;
@@ -75,7 +117,8 @@ std::optional<int> AnswerCommandLine(int& argc, char** argv) {
     const QCommandLineOption version = parser.addVersionOption();
     AddQtOptions(parser);
 
-    if (!parser.parse(Arguments(argc, argv))) {
+    const QStringList arguments = Arguments(argc, argv);
+    if (!parser.parse(arguments)) {
         return UsageError(parser.errorText());
     }
     if (!parser.positionalArguments().isEmpty()) {
@@ -90,6 +133,9 @@ std::optional<int> AnswerCommandLine(int& argc, char** argv) {
     if (parser.isSet(version)) {
         return Answer(QCoreApplication::applicationName() + u' ' +
                       QCoreApplication::applicationVersion() + u'\n');
+    }
+    if (LacksDisplay(arguments.mid(1), QProcessEnvironment::systemEnvironment())) {
+        return NoDisplay();
     }
     return std::nullopt;
 }

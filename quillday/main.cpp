@@ -49,16 +49,30 @@ Without a date, converts today's date.
   --strict          stop at the first invalid request
   -h, --help        show this help and end
   --version         show the version and end
-  --                end of the options: -43-03-15 and the like follow
+  --                end of the options: every later argument is an operand
 
 A date holds digits, blanks, "-", ",", ".", "(", ")" and the date separator
 only. A day number (JDN) or day count is digits, with the thousands
 separator only between groups of three (2,456,293); no fraction, exponent
-or base prefix. A later operand that begins with + or - and a digit is the
-day count (+10, -10); a plain 10 would be a second date. A second date that
-begins with - goes in parentheses: (-43)-03-15. LF, CR LF and CR end lines.
+or base prefix. A later operand that begins with +, or with - and a digit
+followed by digits, "," and "." only, is the day count (+10, -10, -1,000);
+a plain 10 would be a second date. A second date that would look like a day
+count goes in parentheses: a negative day number, '(-1000)' (not with the
+date separator -), or, with the separator ., a negative year in front,
+'(-43).03.15'. Other dates need none: -43-03-15, or 15-03--43 in dmy order.
+In batch and CSV runs, LF, CR LF and CR end lines.
 Exit status: 0 all went well, 1 a request was invalid or out of range, or
 the input could not be read or the output not written; 2 usage error.
+
+Examples:
+  $ quillday 2012-12-31 +10
+  2012-12-31 CE plus 10 days = 2013-01-10 CE, Thursday
+  $ quillday 2012-01-01 -43-03-15
+  -43-03-15 CE minus 2012-01-01 CE = -750,500 days
+  $ quillday --separator . 2012.01.01 '(-43).03.15'
+  -43.03.15 CE minus 2012.01.01 CE = -750,500 days
+  $ quillday --from JDN --separator / 0 '(-1000)'
+  -1,000 JDN minus 0 JDN = -1,000 days
 See quillday(1).
 )help";
 

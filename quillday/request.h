@@ -61,12 +61,12 @@ struct RequestFault {
 };
 
 // Reads a request. The first operand is the first date; a later operand that
-// starts with "+", or with "-" and a digit and holds no other "-" (+10, -10,
-// +1,000), is the day count, written to the days field without a "+"; any
-// other later operand is the second date. --from and --to among the words
-// replace those of base; after the word "--" every word is an operand.
-// Operands are held to the rules of operand_rules.h, with the request's
-// display. Notations: first
+// starts with "+", or with "-" and a digit followed by digits, "," and "."
+// only (+10, -10, +1,000; IsDayCountWord), is the day count, written to the
+// days field without a "+"; any other later operand is the second date.
+// --from and --to among the words replace those of base; after the word
+// "--" every word is an operand. Operands are held to the rules of
+// operand_rules.h, with the request's display. Notations: first
 // date the first --from; second date the second --from, else the first; the
 // answer of a single date --to; CE when not named. Without operands the
 // fields stay empty, which Compute reads as today's date.

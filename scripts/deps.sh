@@ -6,8 +6,10 @@ BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
 
 # The tests: Windows' own "MS Sans Serif", as Wine carries it, for the window
 # test that draws every caption with it; Python, which runs the documents'
-# examples; dateutils and GNU time, for a short run of the batch benchmark.
-TEST_PACKAGES=(fonts-wine python3 dateutils time)
+# examples, groff, which prints the manual pages for it, and faketime, which
+# fixes the date of the examples that show today's; dateutils and GNU time,
+# for a short run of the batch benchmark.
+TEST_PACKAGES=(fonts-wine python3 groff-base faketime dateutils time)
 
 # Building the Debian packages (cpack's DEB generator runs dpkg-shlibdeps and
 # file) and checking them, the desktop data and the installed libraries.

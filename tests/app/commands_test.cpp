@@ -1,6 +1,7 @@
-// Start-up (the engine check, the window's title, defaults, focus and link
-// labels); what the Move, Clear and Today buttons and a new notation do to
+// Start-up (the engine check, no display, the window's title, defaults, focus
+// and link labels); what the Move, Clear and Today buttons and a new notation do to
 // the boxes; the Help, Calendars and Credits windows.
+#include "command_line.h"
 #include "datelib/engine.h"
 #include "engine_check.h"
 #include "window_test_helpers.h"
@@ -41,6 +42,51 @@ const struct { const char *name, *before, *typed, *after, *boxes, *focus, *messa
     {"today as yyyyddd", "optSecondDateIsDIY", "|12|", "cmdToday(1)", "||2012366", "txbSecondDate", ""},
 };
 // clang-format on
+
+// What Qt looks at to choose its platform: arguments after the program's
+// name, and "NAME=value" environment variables, both separated by blanks.
+// lacks: whether Qt would look for a display that is not there.
+// clang-format off
+const struct { const char *name, *arguments, *environment; bool lacks; } kDisplayRows[] = {
+    {"nothing named", "", "", true},
+    {"an empty DISPLAY", "", "DISPLAY= WAYLAND_DISPLAY=", true},
+    {"a Wayland session without its display", "", "XDG_SESSION_TYPE=wayland", true},
+    {"-platform without a value", "-platform", "", true},
+    {"-display without a value", "-display", "", true},
+    {"DISPLAY", "", "DISPLAY=:0", false},
+    {"WAYLAND_DISPLAY", "", "WAYLAND_DISPLAY=wayland-0", false},
+    {"-display", "-display :1", "", false},
+    {"--display", "--display :1", "", false},
+    {"-platform offscreen", "-platform offscreen", "", false},
+    {"--platform offscreen", "--platform offscreen", "", false},
+    {"-platform after another option", "-style Fusion -platform minimal", "", false},
+    {"QT_QPA_PLATFORM", "", "QT_QPA_PLATFORM=offscreen", false},
+    {"an empty QT_QPA_PLATFORM", "", "QT_QPA_PLATFORM=", true},
+};
+// clang-format on
+
+// The built program run without DISPLAY, WAYLAND_DISPLAY and
+// QT_QPA_PLATFORM: its exit code and what it writes (regular expressions,
+// matched whole). --help, --version and usage errors need no display.
+// clang-format off
+const struct { const char *name, *arguments; int status; const char *out, *err; } kNoDisplayRows[] = {
+    {"the window", "", kNoDisplay, "", "qly734: no display: set DISPLAY or WAYLAND_DISPLAY, or run with -platform offscreen\n"},
+    {"a Qt option", "-style Fusion", kNoDisplay, "", "qly734: no display: [^\n]*\n"},
+    {"--version", "--version", 0, "qly734 [0-9.]+\n", ""},
+    {"--help", "--help", 0, "Usage: .*--version.*", ""},
+    {"a usage error", "--bogus", kUsageError, "", "qly734: Unknown option 'bogus'.\n.*"},
+};
+// clang-format on
+
+QStringList Words(const char* text) {
+    return QString::fromLatin1(text).split(u' ', Qt::SkipEmptyParts);
+}
+
+bool MatchesWhole(const QByteArray& text, const char* pattern) {
+    const QRegularExpression expression(QRegularExpression::anchoredPattern(pattern),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    return expression.match(QString::fromUtf8(text)).hasMatch();
+}
 
 }  // namespace
 
@@ -114,6 +160,51 @@ class CommandsTest : public WindowTest {
                  QStringList{"Quillday|Cannot load the calendar engine libdaymath.so: gone"});
         QVERIFY(EngineIsUsable(*fakes_.messageBoxes, [] { datelib::Engine(); }));
         QCOMPARE(fakes_.messageBoxes->shown.size(), 1);
+    }
+
+    void aDisplayIsMissingOnlyWhereQtWouldLookForOne_data() { AddTableRows(kDisplayRows); }
+
+    void aDisplayIsMissingOnlyWhereQtWouldLookForOne() {
+#if !defined(Q_OS_UNIX) || defined(Q_OS_DARWIN)
+        QSKIP("only X11 and Wayland need a display named");
+#endif
+        const auto& row = TableRow(kDisplayRows);
+        QProcessEnvironment environment;
+        for (const QString& variable : Words(row.environment)) {
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        }
+        QCOMPARE(LacksDisplay(Words(row.arguments), environment), row.lacks);
+    }
+
+    void withoutADisplayTheProgramSaysSoInOneLine_data() {
+        AddTableRows(kNoDisplayRows);
+    }
+
+    void withoutADisplayTheProgramSaysSoInOneLine() {
+#if !defined(Q_OS_UNIX) || defined(Q_OS_DARWIN)
+        QSKIP("only X11 and Wayland need a display named");
+#endif
+        const auto& row = TableRow(kNoDisplayRows);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* variable :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"}) {
+            environment.remove(QString::fromLatin1(variable));
+        }
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QCoreApplication::applicationDirPath() + "/qly734", Words(row.arguments));
+        // Only a guard: a program that opened its window would never end.
+        if (!program.waitForFinished(60000)) {
+            program.kill();
+            program.waitForFinished();
+            QFAIL("the program did not end");
+        }
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), row.status);
+        const QByteArray out = program.readAllStandardOutput();
+        const QByteArray err = program.readAllStandardError();
+        QVERIFY2(MatchesWhole(out, row.out), out.constData());
+        QVERIFY2(MatchesWhole(err, row.err), err.constData());
     }
 
     // Link labels are blue and underlined on the cyan window.
