@@ -363,11 +363,11 @@ void frmMain::RestoreSettings() {
 }
 
 void frmMain::lblVarnholtWorks_Click() {
-    OpenWebPage(MakerHomePageAddress(), *services_.webOpener, *services_.messageBoxes);
+    OpenWebPage(MakerHomePageAddress(language_), *services_.webOpener, *services_.messageBoxes);
 }
 
 void frmMain::lblOnlineDocumentation_Click() {
-    OpenWebPage(UserGuideAddress(), *services_.webOpener, *services_.messageBoxes);
+    OpenWebPage(UserGuideAddress(language_), *services_.webOpener, *services_.messageBoxes);
 }
 
 void frmMain::ClearInputWindows() {

@@ -187,14 +187,14 @@ const InfoTextSlots& CalendarsTexts() {
     return kCalendarsTexts;
 }
 
-QString AddressText(ShownAddress address) {
+QString AddressText(ShownAddress address, GEN_TEXT::LanguageCode language) {
     switch (address) {
         case ShownAddress::UserGuide:
-            return UserGuideAddress();
+            return UserGuideAddress(language);
         case ShownAddress::JulianGregorianCalendars:
             return JulianGregorianCalendarsAddress();
         case ShownAddress::AnnusNovusRules:
-            return AnnusNovusRulesAddress();
+            return AnnusNovusRulesAddress(language);
         case ShownAddress::JulianDayNumbers:
             return JulianDayNumbersAddress();
         case ShownAddress::None:
@@ -203,7 +203,7 @@ QString AddressText(ShownAddress address) {
     return {};
 }
 
-QString ComposeText(const InfoText& text) {
+QString ComposeText(const InfoText& text, GEN_TEXT::LanguageCode language) {
     const QString lineEnd = QString::fromUtf8(kLineEnd);
     QString composed;
     for (std::string_view paragraph : text.paragraphs) {
@@ -214,7 +214,7 @@ QString ComposeText(const InfoText& text) {
         if (i > 0) {
             composed += lineEnd;
         }
-        composed += QString::fromUtf8(line.words) + AddressText(line.address);
+        composed += QString::fromUtf8(line.words) + AddressText(line.address, language);
     }
     for (int i = 0; i < text.finalLineEnds; ++i) {
         composed += lineEnd;

@@ -79,7 +79,7 @@ void InfoWindow::BuildControls(const InfoWindowDesign& design) {
 
 void InfoWindow::Form_Load() {
     for (size_t slot = 0; slot < texts_.size(); ++slot) {
-        texts_[slot] = ComposeText(textTable_[slot]);
+        texts_[slot] = ComposeText(textTable_[slot], static_cast<GEN_TEXT::LanguageCode>(slot));
     }
 }
 

@@ -1,7 +1,8 @@
 ; The Windows installer of Quillday, built by scripts/windows-build with
 ;   makensis -DVERSION=7.3.4 -DSOURCE=<folder of the distribution> -DOUTFILE=<setup.exe>
 ; Installs the program folder into Program Files for all users, with
-; Start-menu entries for every user for the program and its user guide, and
+; Start-menu entries for every user for the program and its user guide (in
+; the language chosen for the installer: English, German or Spanish), and
 ; an uninstaller listed in Windows' installed programs. The files for
 ; building C programs with fileworks5 (the distribution's fileworks5-dev
 ; folder) are an optional component.
@@ -34,6 +35,15 @@ SetCompressor /SOLID lzma
 !insertmacro MUI_LANGUAGE "German"
 !insertmacro MUI_LANGUAGE "Spanish"
 
+; The user guide in the installer's language, in $0.
+Function GuideOfLanguage
+    StrCpy $0 "quillday-guide.html"
+    StrCmp $LANGUAGE ${LANG_GERMAN} 0 +2
+        StrCpy $0 "quillday-guide.de.html"
+    StrCmp $LANGUAGE ${LANG_SPANISH} 0 +2
+        StrCpy $0 "quillday-guide.es.html"
+FunctionEnd
+
 Function StartAsUser
     Exec '"$WINDIR\explorer.exe" "$INSTDIR\qly734.exe"'
 FunctionEnd
@@ -46,7 +56,8 @@ Section "Quillday" SectionProgram
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateDirectory "$SMPROGRAMS\${NAME}"
     CreateShortcut "$SMPROGRAMS\${NAME}\${NAME}.lnk" "$INSTDIR\qly734.exe"
-    CreateShortcut "$SMPROGRAMS\${NAME}\${NAME} guide.lnk" "$INSTDIR\quillday-guide.html"
+    Call GuideOfLanguage
+    CreateShortcut "$SMPROGRAMS\${NAME}\${NAME} guide.lnk" "$INSTDIR\$0"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
@@ -77,7 +88,8 @@ Section "Uninstall"
     RMDir /r "$INSTDIR\fileworks5-dev"
     Delete "$INSTDIR\*.exe"
     Delete "$INSTDIR\*.dll"
-    Delete "$INSTDIR\quillday-guide.html"
+    Delete "$INSTDIR\quillday-guide*.html"
+    Delete "$INSTDIR\quillday-window.*.png"
     RMDir "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

@@ -1,5 +1,6 @@
-// Language switching: the list, the captions, the unit word, the focus and
-// what screen readers read.
+// Language switching: the list, the captions, the unit word, the focus,
+// what screen readers read, and the user guide the links and information
+// windows lead to.
 #include "forms/frm_calendars.h"
 #include "forms/frm_credits.h"
 #include "forms/frm_help.h"
@@ -26,10 +27,11 @@ const struct { const char* control; const char* byEntry[3]; } kCaptions[] = {
     {"optSeparatorIsDash", {"2012-12-31", "2012-12-31", "2012-12-31"}},
 };
 
-const struct { const char* name; int entry; const char *list, *intro, *tooltip, *today; } kLanguages[] = {
-    {"back to English", kEnglishEntry, "English=0 German=1 Spanish=4", "This program converts Common Era (Gregorian) dates, Julian dates, ", "Click to change calendar", "Today is Monday,\n2012-12-31 CE (14:05).|A week from today is\n2013-01-07 CE."},
-    {"German", kGermanEntry, "Englisch=0 Deutsch=1 Spanisch=4", "Dieses Programm konvertiert verschiedene Arten von Daten ", "Anklicken um Kalender zu verändern", "Heute ist Montag,\nder 2012-12-31 CE (14:05).|Eine Woche weiter als heute ist\nder 2013-01-07 CE."},
-    {"Spanish", kSpanishEntry, "Inglés=0 Alemán=1 Español=4", "Este programa convierte fechas de la Era Común (Gregoriana), ", "Oprima para cambiar calendario", "Hoy es Lunes,\n2012-12-31 CE (14:05).|Una semana a partir de hoy es\n2013-01-07 CE."},
+// guide: the file of the user guide in the language.
+const struct { const char* name; int entry; const char *list, *intro, *tooltip, *today, *guide; } kLanguages[] = {
+    {"back to English", kEnglishEntry, "English=0 German=1 Spanish=4", "This program converts Common Era (Gregorian) dates, Julian dates, ", "Click to change calendar", "Today is Monday,\n2012-12-31 CE (14:05).|A week from today is\n2013-01-07 CE.", "quillday-guide.html"},
+    {"German", kGermanEntry, "Englisch=0 Deutsch=1 Spanisch=4", "Dieses Programm konvertiert verschiedene Arten von Daten ", "Anklicken um Kalender zu verändern", "Heute ist Montag,\nder 2012-12-31 CE (14:05).|Eine Woche weiter als heute ist\nder 2013-01-07 CE.", "quillday-guide.de.html"},
+    {"Spanish", kSpanishEntry, "Inglés=0 Alemán=1 Español=4", "Este programa convierte fechas de la Era Común (Gregoriana), ", "Oprima para cambiar calendario", "Hoy es Lunes,\n2012-12-31 CE (14:05).|Una semana a partir de hoy es\n2013-01-07 CE.", "quillday-guide.es.html"},
 };
 
 // The German unit word after pasting a day count: "Tag" for a count that
@@ -114,6 +116,21 @@ QSize InkSize(QWidget* control, QSize size) {
 
 QString Spoken(QWidget* control, QAccessible::Text field) {
     return QAccessible::queryAccessibleInterface(control)->text(field);
+}
+
+// The addresses of user guides an information window's text shows, each as
+// the guide's file name and its section, if any:
+// "quillday-guide.html#annus-novus".
+QStringList GuideAddresses(const InfoWindow& info) {
+    static const QRegularExpression kFileAddress("file:\\S+");
+    QStringList addresses;
+    QRegularExpressionMatchIterator found = kFileAddress.globalMatch(info.txbMsg->toPlainText());
+    while (found.hasNext()) {
+        const QUrl address(found.next().captured());
+        addresses << address.fileName() +
+                         (address.hasFragment() ? "#" + address.fragment() : QString());
+    }
+    return addresses;
 }
 
 }  // namespace
@@ -241,6 +258,34 @@ class LanguageTest : public WindowTest {
         calendars->activateWindow();
         QTRY_COMPARE(calendars->windowTitle(), QString("QLY Calendarios"));
         QCOMPARE(calendars->cmdClose->text(), QString("Cerrar"));
+    }
+
+    // The links open the user guide in the language chosen last, and the Help
+    // and Calendars windows, open since before the choice, show its address
+    // once they are activated again, the Calendars window that of its Annus
+    // Novus section.
+    void theLinksAndInformationWindowsLeadToTheGuideOfTheLanguage_data() {
+        AddTableRows(kLanguages);
+    }
+
+    void theLinksAndInformationWindowsLeadToTheGuideOfTheLanguage() {
+        const auto& row = TableRow(kLanguages);
+        frmMain window(fakes_.ForWindow());
+        ClickAll(window, "cmdHelp cmdCalendars");
+        ChooseLanguage(window, row.entry == kGermanEntry ? kSpanishEntry : kGermanEntry);
+        ChooseLanguage(window, row.entry);
+        ClickLabel(window, "lblVarnholtWorks", Qt::LeftButton);
+        ClickLabel(window, "lblOnlineDocumentation", Qt::LeftButton);
+        const QString guide(row.guide);
+        QStringList opened;
+        for (const QString& address : fakes_.webOpener->opened) {
+            opened << QUrl(address).fileName();
+        }
+        QCOMPARE(opened, QStringList({guide, guide}));
+        ClickAll(window, "cmdHelp cmdCalendars");
+        QTRY_COMPARE(GuideAddresses(*window.findChild<frmHelp*>()), QStringList{guide});
+        QTRY_COMPARE(GuideAddresses(*window.findChild<frmCalendars*>()),
+                     QStringList{guide + "#annus-novus"});
     }
 
     void choosingTheSameLanguageOnlyMovesTheFocus() {

@@ -1,7 +1,7 @@
 // The Help, Credits and Calendars windows: the text each shows in each
 // language (English where a language has none of its own), the user guide
-// they lead to, a language change taking effect on the next activation, the text
-// shown from its beginning, and every way of closing.
+// of each language they lead to, a language change taking effect on the next
+// activation, the text shown from its beginning, and every way of closing.
 #include <QTest>
 #include <QtWidgets>
 #include <memory>
@@ -43,7 +43,27 @@ const struct { Maker make; GEN_TEXT::LanguageCode language; const char *caption,
     {Make<frmCalendars>, GEN_TEXT::Spanish, "QLY Calendarios", "Cerrar", "", "= 10520-1-1 AN\n\n", ""},
     {Make<frmCalendars>, GEN_TEXT::French, "QLY ", "???", "", "", ""},
 };
+
+// The guide of each language, and what its Annus Novus section says in any
+// language: the English guide's own sentences, in the others the figures.
+const struct { const char* name; GEN_TEXT::LanguageCode language; const char* file; QStringList rules; } kGuides[] = {
+    {"English", GEN_TEXT::English, "quillday-guide.html", {"(i) the year + 281 is divisible by 4 but not by 100 or (ii) the year + 281 is divisible by 400.", "2000-12-19 JC = 2001-01-01 CE = 10520-01-01 AN"}},
+    {"German", GEN_TEXT::German, "quillday-guide.de.html", {"281", "400", "10520"}},
+    {"Spanish", GEN_TEXT::Spanish, "quillday-guide.es.html", {"281", "400", "10520"}},
+    {"French, which has none", GEN_TEXT::French, "quillday-guide.html", {"281", "400", "10520"}},
+};
 // clang-format on
+
+// The files a page takes its pictures from (its src attributes).
+QStringList PictureSources(const QString& page) {
+    static const QRegularExpression kSource("src=\"([^\"]*)\"");
+    QStringList sources;
+    QRegularExpressionMatchIterator found = kSource.globalMatch(page);
+    while (found.hasNext()) {
+        sources << found.next().captured(1);
+    }
+    return sources;
+}
 
 }  // namespace
 
@@ -66,26 +86,43 @@ class InfoWindowsTest : public QObject {
         }
     }
 
-    // Opened as a local file beside the program, the guide reaches out for
-    // nothing, and the Annus Novus address leads to the calendar's rules.
+    // Opened as a local file beside the program, each language's guide
+    // reaches out for nothing but the pictures beside it, and its Annus
+    // Novus address leads to the calendar's rules.
+    void theUserGuideStandsAloneAndStatesTheRules_data() {
+        QTest::addColumn<int>("row");
+        for (size_t i = 0; i < std::size(kGuides); ++i) {
+            QTest::newRow(kGuides[i].name) << static_cast<int>(i);
+        }
+    }
+
     void theUserGuideStandsAloneAndStatesTheRules() {
-        const QFileInfo guide(QUrl(UserGuideAddress()).toLocalFile());
-        QCOMPARE(guide.absoluteDir(), QDir(QCoreApplication::applicationDirPath()));
-        QFile file(guide.filePath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(file.readAll());
+        QFETCH(int, row);
+        const auto& guide = kGuides[row];
+        const QFileInfo file(QUrl(UserGuideAddress(guide.language)).toLocalFile());
+        QCOMPARE(file.fileName(), QString(guide.file));
+        QCOMPARE(file.absoluteDir(), QDir(QCoreApplication::applicationDirPath()));
+        QFile page(file.filePath());
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(page.readAll());
         QVERIFY(text.startsWith("<!DOCTYPE html>"));
-        for (const char* outside : {"src=", "<link", "http"}) {
+        for (const char* outside : {"<link", "http"}) {
             QVERIFY2(!text.contains(outside), outside);
         }
-        const QUrl rules(AnnusNovusRulesAddress());
-        QCOMPARE(rules.adjusted(QUrl::RemoveFragment), QUrl(UserGuideAddress()));
-        const QString section =
-            text.mid(text.indexOf("id=\"" + rules.fragment() + "\"")).simplified();
-        QVERIFY(
-            section.contains("(i) the year + 281 is divisible by 4 but not by 100 or (ii) the "
-                             "year + 281 is divisible by 400."));
-        QVERIFY(section.contains("2000-12-19 JC = 2001-01-01 CE = 10520-01-01 AN"));
+        for (const QString& source : PictureSources(text)) {
+            QVERIFY2(
+                !source.contains('/') && !source.contains(':') && file.absoluteDir().exists(source),
+                qPrintable(source));
+        }
+        const QUrl rules(AnnusNovusRulesAddress(guide.language));
+        QCOMPARE(rules.adjusted(QUrl::RemoveFragment), QUrl(UserGuideAddress(guide.language)));
+        QCOMPARE(rules.fragment(), QString("annus-novus"));
+        const qsizetype start = text.indexOf("id=\"" + rules.fragment() + "\"");
+        QVERIFY(start >= 0);
+        const QString section = text.mid(start).simplified();
+        for (const QString& passage : guide.rules) {
+            QVERIFY2(section.contains(passage), qPrintable(passage));
+        }
     }
 
     // A language chosen while the window is open shows at its next

@@ -5,8 +5,11 @@
 # - qly734 answers --version and --help without a display, and a bad option
 #   with a usage error;
 # - qly734 and quillday start and find their engine in its private folder;
+# - the user guides of every language and the labelled pictures of the
+#   window they show are in share/doc/quillday, none beside the programs;
 # - the start-up probe, placed beside qly734, finds the engine there and the
-#   user guide in share/doc/quillday, and saves the window in WINDOW_PNG;
+#   user guide of each language in share/doc/quillday, and saves the window
+#   in WINDOW_PNG;
 # - the engine comes with no development files;
 # - a C program builds against fileworks5 through pkg-config and through
 #   find_package, and runs.
@@ -25,10 +28,17 @@ export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
 
 engine=$(find "$prefix/lib" -path '*/quillday/libdaymath.so')
 [[ -n $engine ]] || fail "no engine in a lib*/quillday folder: $(cat "$work/install.log")"
-guide=$prefix/share/doc/quillday/quillday-guide.html
-[[ -f $guide ]] || fail "no user guide at $guide"
-[[ ! -e $prefix/bin/libdaymath.so && ! -e $prefix/bin/quillday-guide.html ]] ||
-    fail "the engine or the guide is still installed beside the program"
+[[ ! -e $prefix/bin/libdaymath.so ]] || fail "the engine is still installed beside the program"
+# The guides in English, German and Spanish, and the pictures they show.
+documents=$prefix/share/doc/quillday
+guides=()
+for language in "" .de .es; do
+    guides+=("$documents/quillday-guide$language.html")
+done
+for file in "${guides[@]}" "$documents"/quillday-window.{en,de,es}.png; do
+    [[ -f $file ]] || fail "not installed: $file"
+    [[ ! -e $prefix/bin/$(basename "$file") ]] || fail "installed beside the program: $file"
+done
 engine_files=$(find "$prefix" -name 'daymath*' -o -name 'libdaymath.*a')
 [[ -z $engine_files ]] || fail "development files of the engine were installed: $engine_files"
 
@@ -38,8 +48,12 @@ check_terminal_program "$prefix/bin/quillday"
 
 cp "$probe" "$prefix/bin/"
 probe_output=$("$prefix/bin/$(basename "$probe")" "$window_png") || fail "start-up probe: $probe_output"
-[[ $probe_output == "engine $engine"$'\n'"guide $guide" ]] ||
-    fail "the probe found the engine or the guide elsewhere: $probe_output"
+expected_output="engine $engine"
+for guide in "${guides[@]}"; do
+    expected_output+=$'\n'"guide $guide"
+done
+[[ $probe_output == "$expected_output" ]] ||
+    fail "the probe found the engine or the guides elsewhere: $probe_output"
 echo "window with its icon: $window_png"
 
 # Another program's build, first through pkg-config, then through CMake.

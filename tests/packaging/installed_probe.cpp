@@ -2,9 +2,10 @@
 // (install_check.sh copies it there): loads the engine and finds the user
 // guide with the program's own code and RUNPATH, and shows the main window
 // offscreen with the program's icon.
-//   installed_probe <png>  prints "engine <path>" and "guide <path>" and saves
-// the window as <png>. An engine that cannot be loaded ends it with its
-// exception; a missing icon or an unwritable file with status 1.
+//   installed_probe <png>  prints "engine <path>", then "guide <path>" for
+// the English, German and Spanish guides, and saves the window as <png>. An
+// engine that cannot be loaded ends it with its exception; a missing icon or
+// an unwritable file with status 1.
 #include <dlfcn.h>
 
 #include <QApplication>
@@ -21,6 +22,10 @@
 namespace {
 
 constexpr int kIconSizes = 6;  // 16 to 256 pixels
+
+// The languages of the window's list, each with a guide of its own.
+constexpr GEN_TEXT::LanguageCode kGuideLanguages[] = {GEN_TEXT::English, GEN_TEXT::German,
+                                                      GEN_TEXT::Spanish};
 
 // The file the dynamic loader took the engine from, without "..".
 QString LoadedEngineFile() {
@@ -39,7 +44,10 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     quillday::SetDesktopIdentity();
     std::printf("engine %s\n", qPrintable(LoadedEngineFile()));
-    std::printf("guide %s\n", qPrintable(QUrl(quillday::UserGuideAddress()).toLocalFile()));
+    for (const GEN_TEXT::LanguageCode language : kGuideLanguages) {
+        std::printf("guide %s\n",
+                    qPrintable(QUrl(quillday::UserGuideAddress(language)).toLocalFile()));
+    }
 
     const QTemporaryDir settingsFolder;
     quillday::Services services = quillday::Services::Real();

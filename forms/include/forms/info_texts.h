@@ -13,7 +13,8 @@
 namespace quillday {
 
 // An address a text shows; filled in when the text is put together, since
-// the user guide's address depends on where the program is installed.
+// the user guide's address depends on where the program is installed and on
+// the text's language.
 enum class ShownAddress {
     None,
     UserGuide,
@@ -53,13 +54,15 @@ const InfoTextSlots& CreditsTexts();
 // Portuguese slots are empty.
 const InfoTextSlots& CalendarsTexts();
 
-// The text as the window shows it, with the program's line end and the
-// addresses filled in: ComposeText of English help begins "A Common Era
-// (CE) date is a date" and ends "(use a right mouse click).".
-QString ComposeText(const InfoText& text);
+// The text as the window shows it in the language, with the program's line
+// end and the addresses filled in, the user guide's in that language:
+// ComposeText of English help begins "A Common Era (CE) date is a date" and
+// ends "(use a right mouse click).".
+QString ComposeText(const InfoText& text, GEN_TEXT::LanguageCode language);
 
-// The address the text shows for `address`; empty for ShownAddress::None.
-QString AddressText(ShownAddress address);
+// The address a text in the language shows for `address`; empty for
+// ShownAddress::None.
+QString AddressText(ShownAddress address, GEN_TEXT::LanguageCode language);
 
 }  // namespace quillday
 

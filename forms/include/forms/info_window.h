@@ -1,7 +1,7 @@
 // The common shape of the Help, Credits and Calendars windows: a text box
 // txbMsg over a Close button cmdClose, one text per language built once when
-// the window is loaded, and the current language's text shown each time the
-// window is activated.
+// the window is loaded (each naming the user guide of its language), and the
+// current language's text shown each time the window is activated.
 #ifndef FORMS_INFO_WINDOW_H
 #define FORMS_INFO_WINDOW_H
 
