@@ -38,6 +38,14 @@ const struct { const char *name; int language; const char *clicks, *typed, *line
     {"two dates and days, Yes", en, "", "2012-12-31|5|2013-01-01", "2013-01-01 CE minus 2012-12-31 CE = 1 day", "2012-12-31|1|2013-01-01", "day", kClearDays},
     {"two dates and days, No", en, "", "2012-12-31|5|2013-01-01", "", "2012-12-31|5|2013-01-01", "days", kClearDays, Answer::No},
     {"two dates and days, Cancel", en, "", "2012-12-31|5|2013-01-01", "", "2012-12-31|5|2013-01-01", "days", kClearDays, Answer::Cancel},
+    // The window examples of the user guides: the quick start and the tasks.
+    {"guide: quick start", en, "optSecondDateIsJC", "1582-10-15||", "1582-10-15 CE = 1582-10-05 JC, Friday", "1582-10-15||1582-10-05", "days", ""},
+    {"guide: quick start in German", de, "optSecondDateIsJC", "1582-10-15||", "1582-10-15 CE = 1582-10-05 JC, Freitag", "1582-10-15||1582-10-05", "Tage", ""},
+    {"guide: quick start in Spanish", es, "optSecondDateIsJC", "1582-10-15||", "1582-10-15 CE = 1582-10-05 JC, Viernes", "1582-10-15||1582-10-05", "días", ""},
+    {"guide: a Julian date into CE", en, "optFirstDateIsJC", "1616-04-23||", "1616-04-23 JC = 1616-05-03 CE, Tuesday", "1616-04-23||1616-05-03", "days", ""},
+    {"guide: a year BC, day first", en, "optDateFormatIsDMY optFirstDateIsJC", "15-03--43||", "15-03-(-43) JC = 13-03-(-43) CE, Wednesday", "15-03-(-43)||13-03-(-43)", "days", ""},
+    {"guide: days between two dates", en, "", "2012-01-01||2013-03-15", "2013-03-15 CE minus 2012-01-01 CE = 439 days (1 year, 2 months, 14 days)", "2012-01-01|439|2013-03-15", "days", ""},
+    {"guide: adding days", en, "", "2012-12-31|100|", "2012-12-31 CE plus 100 days = 2013-04-10 CE, Wednesday", "2012-12-31|100|2013-04-10", "days", ""},
     {"German question keeps its leading blank", de, "", "2012-12-31|5|2013-01-01", "", "2012-12-31|5|2013-01-01", "Tage", "Fehler!| Wenn sowohl Erstes als auch Zweites Datum angegeben sind,\nmuss das Feld für die Datumsdifferenz leer sein.\n\nLösche Datumsdifferenz?", Answer::No},
 };
 // clang-format on
