@@ -60,36 +60,36 @@ base_env["LC_ALL"] = "C"
 utc_env = dict(base_env, TZ="UTC")
 
 
-def tool(command, env=base_env, stdin=False):
+def tool_run(command, env=base_env, stdin=False):
     """A command reading the dates FILE: as its last word, or on its input."""
     return {"command": command, "env": env, "stdin": stdin}
 
 
 WEEKDAY = {
-    "quillday": tool([quillday, "--batch"]),
-    "dconv": tool([dconv, "-i", "%F", "-f", "%F %A"], stdin=True),
-    "date TZ=UTC": tool([gnu_date, "+%F %A", "-f"], env=utc_env),
-    "date TZ unset": tool([gnu_date, "+%F %A", "-f"]),
+    "quillday": tool_run([quillday, "--batch"]),
+    "dconv": tool_run([dconv, "-i", "%F", "-f", "%F %A"], stdin=True),
+    "date TZ=UTC": tool_run([gnu_date, "+%F %A", "-f"], env=utc_env),
+    "date TZ unset": tool_run([gnu_date, "+%F %A", "-f"]),
 }
 DAY_NUMBER = {
-    "quillday": tool([quillday, "--batch", "--to", "JDN"]),
-    "dconv": tool([dconv, "-i", "%F", "-f", "jdn"], stdin=True),
+    "quillday": tool_run([quillday, "--batch", "--to", "JDN"]),
+    "dconv": tool_run([dconv, "-i", "%F", "-f", "jdn"], stdin=True),
 }
 TASKS = {"date -> date and week day": WEEKDAY, "date -> day number": DAY_NUMBER}
 
 
-def argv_of(spec, path):
-    return spec["command"] if spec["stdin"] else spec["command"] + [path]
+def argv_of(tool, path):
+    return tool["command"] if tool["stdin"] else tool["command"] + [path]
 
 
-def output_of(spec, path):
+def output_of(tool, path):
     """The tool's standard output for the file, as text lines."""
     read_end, write_end = os.pipe()
     actions = [(os.POSIX_SPAWN_DUP2, write_end, 1), (os.POSIX_SPAWN_CLOSE, read_end)]
-    if spec["stdin"]:
+    if tool["stdin"]:
         actions.append((os.POSIX_SPAWN_OPEN, 0, path, os.O_RDONLY, 0))
-    argv = argv_of(spec, path)
-    pid = os.posix_spawn(argv[0], argv, spec["env"], file_actions=actions)
+    argv = argv_of(tool, path)
+    pid = os.posix_spawn(argv[0], argv, tool["env"], file_actions=actions)
     os.close(write_end)
     with os.fdopen(read_end, "r") as out:
         text = out.read()
@@ -97,14 +97,14 @@ def output_of(spec, path):
     return text.splitlines()
 
 
-def run_once(spec, path, prefix=()):
+def run_once(tool, path, prefix=()):
     """Wall seconds and CPU seconds of one run."""
     actions = [(os.POSIX_SPAWN_OPEN, 1, os.devnull, os.O_WRONLY, 0)]
-    if spec["stdin"]:
+    if tool["stdin"]:
         actions.append((os.POSIX_SPAWN_OPEN, 0, path, os.O_RDONLY, 0))
-    argv = list(prefix) + argv_of(spec, path)
+    argv = list(prefix) + argv_of(tool, path)
     start = time.perf_counter()
-    pid = os.posix_spawn(argv[0], argv, spec["env"], file_actions=actions)
+    pid = os.posix_spawn(argv[0], argv, tool["env"], file_actions=actions)
     _, status, usage = os.wait4(pid, 0)
     wall = time.perf_counter() - start
     if os.waitstatus_to_exitcode(status) != 0:
@@ -112,11 +112,11 @@ def run_once(spec, path, prefix=()):
     return wall, usage.ru_utime + usage.ru_stime
 
 
-def largest_memory(spec, path, work):
+def largest_memory(tool, path, work):
     """The largest resident KiB of one run, as GNU time measures it: a child
     of this script would count the script's own memory as well."""
     report = os.path.join(work, "time.txt")
-    run_once(spec, path, prefix=(gnu_time, "-f", "%M", "-o", report))
+    run_once(tool, path, prefix=(gnu_time, "-f", "%M", "-o", report))
     with open(report) as text:
         return int(text.read().split()[-1])
 
@@ -178,15 +178,15 @@ def report_memory_and_one_core(path, work):
         for _ in range(GROWTH):
             out.write(text)
     print("\nquillday as the input grows (largest resident memory):")
-    for name, spec in (("CE", WEEKDAY["quillday"]), ("JDN", DAY_NUMBER["quillday"])):
+    for name, tool in (("CE", WEEKDAY["quillday"]), ("JDN", DAY_NUMBER["quillday"])):
         for file, count in ((path, lines), (big, lines * GROWTH)):
-            kib = largest_memory(spec, file, work)
+            kib = largest_memory(tool, file, work)
             print(f"  --to {name:<3} {count:>12,} lines: {kib / 1024:6.1f} MiB")
     if taskset is None:
         return
     print("\nquillday on one core (taskset -c 0), median of the rounds:")
-    for name, spec in (("CE", WEEKDAY["quillday"]), ("JDN", DAY_NUMBER["quillday"])):
-        runs = [run_once(spec, path, prefix=(taskset, "-c", "0")) for _ in range(rounds)]
+    for name, tool in (("CE", WEEKDAY["quillday"]), ("JDN", DAY_NUMBER["quillday"])):
+        runs = [run_once(tool, path, prefix=(taskset, "-c", "0")) for _ in range(rounds)]
         print(f"  --to {name:<3} wall {statistics.median(r[0] for r in runs):.3f} s, "
               f"cpu {statistics.median(r[1] for r in runs):.3f} s")
 
