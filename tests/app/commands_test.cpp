@@ -82,6 +82,40 @@ QStringList Words(const char* text) {
     return QString::fromLatin1(text).split(u' ', Qt::SkipEmptyParts);
 }
 
+// The program's command lines, as main() gets them, where no display is
+// named: whether the window may start (no exit code) or the program ends.
+// clang-format off
+const struct { const char* name; const char* line; std::optional<int> exit; } kCommandLineRows[] = {
+    {"nothing chosen", "qly734", kNoDisplay},
+    {"a platform chosen", "qly734 -platform offscreen", std::nullopt},
+    {"a platform after another option", "qly734 -style Fusion --platform offscreen", std::nullopt},
+    {"a display named", "qly734 -display :1", std::nullopt},
+};
+// clang-format on
+
+// Unsets environment variables for its lifetime, then puts them back.
+class WithoutVariables {
+  public:
+    explicit WithoutVariables(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            if (qEnvironmentVariableIsSet(name)) {
+                saved_.emplace_back(name, qgetenv(name));
+            }
+            qunsetenv(name);
+        }
+    }
+    ~WithoutVariables() {
+        for (const auto& [name, value] : saved_) {
+            qputenv(name, value);
+        }
+    }
+    WithoutVariables(const WithoutVariables&) = delete;
+    WithoutVariables& operator=(const WithoutVariables&) = delete;
+
+  private:
+    std::vector<std::pair<const char*, QByteArray>> saved_;
+};
+
 bool MatchesWhole(const QByteArray& text, const char* pattern) {
     const QRegularExpression expression(QRegularExpression::anchoredPattern(pattern),
                                         QRegularExpression::DotMatchesEverythingOption);
@@ -174,6 +208,30 @@ class CommandsTest : public WindowTest {
             environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
         }
         QCOMPARE(LacksDisplay(Words(row.arguments), environment), row.lacks);
+    }
+
+    void theDisplayIsLookedForInTheArgumentsAfterTheProgramsName_data() {
+        AddTableRows(kCommandLineRows);
+    }
+
+    void theDisplayIsLookedForInTheArgumentsAfterTheProgramsName() {
+#if !defined(Q_OS_UNIX) || defined(Q_OS_DARWIN)
+        QSKIP("only X11 and Wayland need a display named");
+#endif
+        const auto& row = TableRow(kCommandLineRows);
+        const WithoutVariables noDisplay{"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
+                                         "XDG_SESSION_TYPE"};
+        std::vector<QByteArray> words;
+        for (const QString& word : Words(row.line)) {
+            words.push_back(word.toLocal8Bit());
+        }
+        std::vector<char*> argv;
+        for (QByteArray& word : words) {
+            argv.push_back(word.data());
+        }
+        argv.push_back(nullptr);
+        int argc = static_cast<int>(words.size());
+        QCOMPARE(AnswerCommandLine(argc, argv.data()), row.exit);
     }
 
     void withoutADisplayTheProgramSaysSoInOneLine_data() {
